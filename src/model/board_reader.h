@@ -1,0 +1,75 @@
+#pragma once
+// Reads a board: the configuration file "KovarT.dat" (windows-874 text, item by item), the
+// two card files of 260-byte records and the headers of the three square-picture files.
+// Nothing is written. A board with any error is not used at all.
+
+#include "model/game_state.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace kroda {
+
+struct BoardProblem {
+    bool warning = false;
+    QString file;     // the file the problem is in
+    int line = 0;     // 1-based line of a text file, 0 when none applies
+    QString where;    // the item, square or record: "item 9 (kind of square index 0 \"...\")"
+    QString message;  // what was expected or found
+
+    // "KovarT.dat:12: square index 3 ("...") item 2 (kind): expected a number 0 to 9, found "x""
+    QString text() const;
+};
+
+// Which cell of which holder a square's board picture is.
+struct BoardPicture {
+    Integer Holder = 0;
+    Integer Cell = 0;
+};
+
+struct LoadedBoard {
+    bool markOk = true;  // the first item was exactly "KOVART"
+    GameConfig Config;   // the items as written in the file (trimmed fields)
+    Deck Deck1;
+    Deck Deck2;  // 21 cards with the built-in bankrupt card
+    Bounded<Square, 1, 40> Squares;
+    std::array<BoardPicture, 40> Pictures;
+    // The three square-picture files as found on disk, for holders 9, 10 and 11.
+    QString CornerPicturePath;
+    QString SidePicturePath;
+    QString IllustrationPicturePath;
+};
+
+struct BoardReadResult {
+    std::optional<LoadedBoard> board;    // set only when there is no error
+    std::vector<BoardProblem> problems;  // errors and warnings, in file order
+
+    bool hasErrors() const;
+    // Every error, one a line.
+    QString errorText() const;
+};
+
+struct BoardLocation {
+    QString configPath;   // the configuration file
+    QString appFolder;    // where relative card-file names are found
+    QString imageFolder;  // where the square-picture files are found
+};
+
+BoardReadResult readBoard(const BoardLocation& where, bool bankruptCardOn);
+
+// A board that cannot be played: the game reports the text and ends with a failure status.
+class BoardLoadError : public std::runtime_error {
+  public:
+    explicit BoardLoadError(const QString& text)
+        : std::runtime_error(text.toStdString()), text_(text) {}
+    const QString& text() const { return text_; }
+
+  private:
+    QString text_;
+};
+
+}  // namespace kroda

@@ -1,0 +1,113 @@
+#pragma once
+// The game window's controls as plain data: what every picture, label, text box and shape
+// shows and where. The windows render exactly this; the rules write only this.
+
+#include "model/value_types.h"
+
+#include <QString>
+
+#include <array>
+
+namespace kroda {
+
+// Picture-strip holders: a bitmap cut into rows x columns of equal cells.
+enum Holder : Integer {
+    SquareButtons = 0,
+    LongButtons = 1,
+    MiniButtons = 2,
+    NarratorStrip = 3,
+    FaceStrip1 = 4,  // player p uses holder p + 3
+    DiceStrip = 8,
+    CornerStrip = 9,
+    SideStrip = 10,
+    IllustrationStrip = 11,
+    HorizontalBlocks = 12,
+    VerticalBlocks = 13,
+    BuildingLevels = 14,
+};
+
+struct Rect {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+// A picture shows one cell of a holder, or a whole file when Strip is -1.
+struct Image {
+    Rect Geometry;
+    Integer Strip = -1;
+    Integer Cell = 0;
+    QString File;  // for a whole picture (Strip -1); empty shows nothing
+    bool Visible = true;
+    bool Enabled = true;
+    bool HandPointer = false;
+};
+
+struct Label {
+    Rect Geometry;
+    QString Caption;
+    Long ForeColor = 0x000000;
+    Long BackColor = 0xFFFFFF;
+    bool Visible = true;
+};
+
+struct TextBox {
+    Rect Geometry;
+    QString Text;
+    int SelStart = 0;  // the caret
+    Long ForeColor = 0x000000;
+    Long BackColor = 0xFFFFFF;
+    bool Visible = true;
+};
+
+struct Shape {
+    Rect Geometry;
+    Long FillColor = 0;
+    bool Visible = true;
+};
+
+// The card window: modal while visible; a key or a mouse press on the text closes it.
+struct CardWindow {
+    bool Visible = false;
+    Rect Geometry;
+    TextBox TxtCrd;
+};
+
+struct GameWindow {
+    QString Caption;
+    QString Picture;  // the background file
+    bool KeyPreview = false;
+
+    TextBox TxtDialog;
+    Image ImgDescripter;
+    std::array<Image, 3> ImgTao;
+    std::array<Label, 3> LblKeyT;
+    Shape ShpTaoPad;
+
+    std::array<Image, 4> ImgPlayer;
+    std::array<Label, 4> LblPName;
+    std::array<Label, 4> LblPMoney;
+    std::array<Shape, 4> ShpMark;
+
+    std::array<Image, 40> ImgTable;
+    std::array<Image, 36> ImgHead;
+    std::array<Image, 36> ImgBottom;
+    Image ImgCenter;
+    std::array<Shape, 2> ShpCard;
+
+    TextBox TxtLocation;
+    Image ImgLocation;
+    Label LblAct;
+    Label LblPrice;
+    Label LblOwner;
+    Image ImgBuilding;
+
+    std::array<Image, 6> ImgIconT;  // 1 music, 4 manual, 5 quit; the others are unused
+    Label LblBDescript;
+
+    CardWindow FrmCard;
+};
+
+}  // namespace kroda

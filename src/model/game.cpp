@@ -1,0 +1,34 @@
+#include "model/game.h"
+
+namespace kroda {
+
+Game::Game(PlatformPort& platform, const QString& appFolder)
+    : port(platform), appFolder_(appFolder) {
+    setFolders(false);
+}
+
+void Game::setFolders(bool depth256) {
+    state.CommonFolder = appFolder_ + QStringLiteral("/RsCommon/");
+    state.DepthFolder =
+        appFolder_ + (depth256 ? QStringLiteral("/Rs256/") : QStringLiteral("/Rs64K/"));
+    state.ImageFolder = appFolder_ + QStringLiteral("/Image/");
+}
+
+void Game::fire(TimerId id) {
+    switch (id) {
+        case TimerId::TimerTalk:
+            TimerTalk_Timer();
+            break;
+        case TimerId::TimeDelay:
+            TimeDelay_Timer();
+            break;
+        case TimerId::AnimateTimer:
+            AnimateTimer_Timer();
+            break;
+        case TimerId::TimerMM:
+            TimerMM_Timer();
+            break;
+    }
+}
+
+}  // namespace kroda

@@ -1,0 +1,45 @@
+#pragma once
+// What the engine cannot do itself: sound, music, dialogs, the manual, quitting and the
+// time of day. The Qt windows implement it for real; the headless driver records it.
+
+#include <QString>
+
+#include <cstdint>
+
+namespace kroda {
+
+enum class SoundMode {
+    // Returns at once; dropped when a sound is already playing.
+    AsyncNoInterrupt,
+    // Returns when the sound has finished.
+    Sync,
+};
+
+class PlatformPort {
+  public:
+    virtual ~PlatformPort() = default;
+
+    virtual void beep() = 0;
+    virtual void playSound(const QString& wavPath, SoundMode mode) = 0;
+
+    // The music device: one MIDI piece, length and position in the same unit.
+    virtual void musicClose() = 0;
+    virtual void musicOpen(const QString& midiPath) = 0;
+    virtual void musicPlay() = 0;
+    virtual std::int64_t musicLength() = 0;
+    virtual std::int64_t musicPosition() = 0;
+
+    // A modal file-open dialog; an empty answer means it was cancelled.
+    virtual QString askOpenFile(const QString& title, const QString& filter,
+                                const QString& initialFolder) = 0;
+    // Opens a document with its default handler, without waiting and ignoring the result.
+    virtual void openDocument(const QString& path) = 0;
+    virtual void quit() = 0;
+    // Shows (or brings to the front) the deed card of ViewedSquare, modeless.
+    virtual void showDeedCard() = 0;
+
+    // Seconds since midnight, with their fraction; mixed into the random generator.
+    virtual double timeOfDay() = 0;
+};
+
+}  // namespace kroda

@@ -1,0 +1,132 @@
+#pragma once
+// The value types of the game state: 16-bit Integer, 32-bit Long, exact Currency,
+// fixed-length Text and arrays with the record's own index bounds.
+
+#include <QString>
+
+#include <array>
+#include <compare>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace kroda {
+
+using Integer = std::int16_t;
+using Long = std::int32_t;
+
+// Money: a count of ten-thousandths held in 64 bits, never floating point.
+class Currency {
+  public:
+    static constexpr std::int64_t kScale = 10000;
+
+    constexpr Currency() = default;
+    static constexpr Currency fromUnits(std::int64_t units) { return fromRaw(units * kScale); }
+    static constexpr Currency fromRaw(std::int64_t raw) {
+        Currency c;
+        c.raw_ = raw;
+        return c;
+    }
+    // Exact parsing of plain decimal text ("1500", "-2.5", "0.0001", "+3."); at most four
+    // decimals. Returns nothing for anything else or for a value out of range.
+    static std::optional<Currency> parse(const QString& text);
+
+    constexpr std::int64_t raw() const { return raw_; }
+    // Whole units, rounded toward zero.
+    constexpr std::int64_t units() const { return raw_ / kScale; }
+    constexpr bool isWhole() const { return raw_ % kScale == 0; }
+
+    // Plain decimal text with no grouping or sign of currency: "1500", "-2.5", "0.0001".
+    QString toPlainText() const;
+
+    constexpr Currency operator+(Currency o) const { return fromRaw(raw_ + o.raw_); }
+    constexpr Currency operator-(Currency o) const { return fromRaw(raw_ - o.raw_); }
+    constexpr Currency operator-() const { return fromRaw(-raw_); }
+    constexpr Currency& operator+=(Currency o) {
+        raw_ += o.raw_;
+        return *this;
+    }
+    constexpr Currency& operator-=(Currency o) {
+        raw_ -= o.raw_;
+        return *this;
+    }
+    constexpr auto operator<=>(const Currency&) const = default;
+
+  private:
+    std::int64_t raw_ = 0;
+};
+
+// Text(N): exactly N UTF-16 code units; shorter text is padded with blanks, longer text is cut.
+template <int N>
+class Text {
+  public:
+    static constexpr int kLength = N;
+
+    Text() : value_(N, QLatin1Char(' ')) {}
+    Text(const QString& s) { assign(s); }  // NOLINT: stores like an assignment does
+    Text& operator=(const QString& s) {
+        assign(s);
+        return *this;
+    }
+
+    // The stored text with its blanks, always N code units long.
+    const QString& raw() const { return value_; }
+    // What readers see: the text trimmed of blanks at both ends.
+    QString trimmed() const { return trimBlanks(value_); }
+    // Trimmed on the right only.
+    QString rightTrimmed() const {
+        int end = value_.size();
+        while (end > 0 && value_[end - 1] == QLatin1Char(' ')) --end;
+        return value_.left(end);
+    }
+
+    bool operator==(const Text&) const = default;
+
+    // Blanks are spaces only, as the fixed-length fields pad with spaces.
+    static QString trimBlanks(const QString& s) {
+        int b = 0, e = s.size();
+        while (b < e && s[b] == QLatin1Char(' ')) ++b;
+        while (e > b && s[e - 1] == QLatin1Char(' ')) --e;
+        return s.mid(b, e - b);
+    }
+
+  private:
+    void assign(const QString& s) {
+        value_ = s.left(N);
+        if (value_.size() < N)
+            value_.append(QString(N - value_.size(), QLatin1Char(' ')));
+    }
+    QString value_;
+};
+
+// An array indexed from Lo to Hi inclusive, as the records declare them (Players(1..4),
+// Rent(0..6), Owned(0..29)). Indexing outside the bounds throws instead of corrupting memory.
+template <typename T, int Lo, int Hi>
+class Bounded {
+  public:
+    static constexpr int kLow = Lo;
+    static constexpr int kHigh = Hi;
+
+    T& operator()(int i) { return items_[check(i)]; }
+    const T& operator()(int i) const { return items_[check(i)]; }
+    static constexpr bool inBounds(int i) { return i >= Lo && i <= Hi; }
+
+    auto begin() { return items_.begin(); }
+    auto end() { return items_.end(); }
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
+    bool operator==(const Bounded&) const = default;
+
+  private:
+    static std::size_t check(int i) {
+        if (!inBounds(i)) {
+            throw std::out_of_range("index " + std::to_string(i) + " outside " +
+                                    std::to_string(Lo) + ".." + std::to_string(Hi));
+        }
+        return static_cast<std::size_t>(i - Lo);
+    }
+    std::array<T, Hi - Lo + 1> items_{};
+};
+
+}  // namespace kroda

@@ -1,0 +1,44 @@
+#pragma once
+// Plays the logical timers on a virtual clock: every timer that falls due fires at its exact
+// virtual instant, ties in TimerId order, so that a game repeats exactly.
+
+#include "sequencer/timers.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace kroda {
+
+class VirtualClock final : public TimerObserver {
+  public:
+    using Fire = std::function<void(TimerId)>;
+
+    VirtualClock(Timers& timers, Fire fire);
+    ~VirtualClock() override;
+    VirtualClock(const VirtualClock&) = delete;
+    VirtualClock& operator=(const VirtualClock&) = delete;
+
+    std::int64_t now() const { return now_; }
+
+    // Fires every tick due up to now + ms, then leaves the clock at now + ms.
+    void advance(std::int64_t ms);
+    // Fires ticks one at a time until done() holds after a tick (checked first, too) or the
+    // clock would pass now + limit. Returns whether done() held.
+    bool advanceUntil(const std::function<bool()>& done, std::int64_t limit);
+    // Fires the next due tick if it falls at or before `until`; returns whether one fired.
+    bool fireNext(std::int64_t until);
+
+    std::uint64_t ticksFired() const { return ticks_; }
+
+    void timerRestarted(TimerId id) override;
+    void timerStopped(TimerId id) override;
+
+  private:
+    Timers& timers_;
+    Fire fire_;
+    std::int64_t now_ = 0;
+    std::int64_t due_[kTimerCount] = {};
+    std::uint64_t ticks_ = 0;
+};
+
+}  // namespace kroda
