@@ -36,8 +36,9 @@ class Game {
     Random random;
     PlatformPort& port;
     ScriptedChoices scripted;
-    // Called with each narrator message when it has been typed out completely.
-    std::function<void(const QString& message)> narrationComplete;
+    // Called when a narrator message has been typed out completely, before the step's
+    // completion work runs: the step (TalkStep) and the whole message.
+    std::function<void(Integer step, const QString& message)> narrationComplete;
 
     const QString& appFolder() const { return appFolder_; }
     // The resource folders the title screen sets, from the application folder.
