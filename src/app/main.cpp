@@ -1,0 +1,66 @@
+// Kroda. Until the game has its windows, it plays a game of four computer players in the
+// terminal: the narrator's every message, as he finishes it, with the game clock beside it.
+
+#include "model/board_reader.h"
+#include "model/game.h"
+#include "model/player_defaults.h"
+#include "model/recording_port.h"
+#include "sequencer/virtual_clock.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+QString clockText(std::int64_t ms) {
+    const std::int64_t s = ms / 1000;
+    return QStringLiteral("%1:%2:%3")
+        .arg(s / 3600, 2, 10, QLatin1Char('0'))
+        .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    kroda::RecordingPort port;
+    kroda::Game game(port, QCoreApplication::applicationDirPath());
+    const double startOfDay = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    kroda::VirtualClock clock(game.timers, [&](kroda::TimerId id) { game.fire(id); });
+    port.clock = [&] { return startOfDay + clock.now() / 1000.0; };
+    game.random.seed(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
+
+    kroda::GameState& s = game.state;
+    s.PlayerCount = 4;
+    s.BankruptCardOn = true;
+    s.NewBoard = true;
+    s.Config.ConfigPath = game.appFolder() + QStringLiteral("/KovarT.dat");
+    for (int p = 1; p <= 4; ++p) {
+        s.Players(p).Name = QStringLiteral("ผู้เล่น:%1").arg(p);
+        s.Players(p).IsHuman = false;
+        s.Players(p).Color = kroda::seatDefaults()[p - 1].Color;
+    }
+
+    game.narrationComplete = [&](kroda::Integer, const QString& message) {
+        out << clockText(clock.now()) << "  " << message << Qt::endl;
+    };
+    try {
+        game.Form_Load();
+    } catch (const kroda::BoardLoadError& e) {
+        err << e.text() << Qt::endl;
+        return 1;
+    }
+
+    // A game ends with the winner's narration; the clock stops there.
+    const bool won =
+        clock.advanceUntil([&] { return s.TalkStep == 17 && !game.timers.TimerTalk.Enabled(); },
+                           std::int64_t{24} * 3600 * 1000);
+    return won ? 0 : 2;
+}
