@@ -33,6 +33,7 @@ struct BoardPicture {
 
 struct LoadedBoard {
     bool markOk = true;  // the first item was exactly "KOVART"
+    QString mark;        // the first item as read
     GameConfig Config;   // the items as written in the file (trimmed fields)
     Deck Deck1;
     Deck Deck2;  // 21 cards with the built-in bankrupt card
@@ -59,6 +60,9 @@ struct BoardLocation {
     QString imageFolder;  // where the square-picture files are found
 };
 
+// Reads the configuration file, both card files and the headers of every board picture,
+// collecting every problem. Relative card-file names are found in appFolder and picture
+// names in imageFolder, matching letter case loosely (model/board_paths.h).
 BoardReadResult readBoard(const BoardLocation& where, bool bankruptCardOn);
 
 // A board that cannot be played: the game reports the text and ends with a failure status.

@@ -1,0 +1,17 @@
+#pragma once
+// The size of a BMP picture, read from its header alone (no pixels are decoded).
+
+#include <QString>
+
+namespace kroda {
+
+struct BmpHeader {
+    bool ok = false;
+    int width = 0;
+    int height = 0;  // positive also for pictures stored top-down
+    QString error;   // "not a BMP picture", "cannot be read: ..."
+};
+
+BmpHeader readBmpHeader(const QString& path);
+
+}  // namespace kroda

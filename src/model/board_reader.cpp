@@ -1,0 +1,405 @@
+#include "model/board_reader.h"
+
+#include "model/bmp_header.h"
+#include "model/board_paths.h"
+#include "model/board_pictures.h"
+#include "model/card_file.h"
+#include "model/item_reader.h"
+#include "model/windows874.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace kroda {
+
+QString BoardProblem::text() const {
+    QString out = file;
+    if (line > 0)
+        out += QLatin1Char(':') + QString::number(line);
+    out += QStringLiteral(": ");
+    if (warning)
+        out += QStringLiteral("warning: ");
+    if (!where.isEmpty())
+        out += where + QStringLiteral(": ");
+    return out + message;
+}
+
+bool BoardReadResult::hasErrors() const {
+    return !board || std::any_of(problems.begin(), problems.end(),
+                                 [](const BoardProblem& p) { return !p.warning; });
+}
+
+QString BoardReadResult::errorText() const {
+    QStringList lines;
+    for (const BoardProblem& p : problems) {
+        if (!p.warning)
+            lines << p.text();
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+namespace {
+
+constexpr int kConfigItems = 7;
+constexpr int kSquareItems = 13;
+constexpr int kSquareCount = 40;
+
+const char* const kConfigItemNames[kConfigItems] = {
+    "file mark",
+    "picture file of the corner squares",
+    "picture file of the side squares",
+    "picture file of the square illustrations",
+    "card file 1",
+    "card file 2",
+    "spare item",
+};
+
+const char* const kSquareItemNames[kSquareItems] = {
+    "name",   "kind",   "price",  "house cost", "hotel cost",     "rent 1",       "rent 2",
+    "rent 3", "rent 4", "rent 5", "rent 6",     "picture holder", "picture cell",
+};
+
+QString quoted(const QString& s) {
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+class Reading {
+  public:
+    explicit Reading(const BoardLocation& where) : where_(where) {}
+
+    BoardReadResult run(bool bankruptCardOn);
+
+  private:
+    void error(QString file, int line, QString at, QString message) {
+        push({false, std::move(file), line, std::move(at), std::move(message)});
+    }
+    void warn(QString file, int line, QString at, QString message) {
+        push({true, std::move(file), line, std::move(at), std::move(message)});
+    }
+    void push(BoardProblem p) {
+        (p.file == where_.configPath ? configProblems_ : fileProblems_).push_back(std::move(p));
+    }
+
+    bool readConfigItems();
+    bool readSquares();
+    std::optional<Integer> readInteger(const QString& at, int& line);
+    std::optional<Currency> readMoney(const QString& at, int& line);
+    std::optional<ConfigItem> nextNumber(const QString& at);
+    void ended(const QString& at) {
+        ended_ = true;
+        error(where_.configPath, reader_->line(), {},
+              QStringLiteral("the file ends before %1").arg(at));
+    }
+    QString squareItemName(int square, int k) const;
+
+    void readDeck(int item, Deck& deck, int size);
+    // The path of a board picture, or empty when it is missing.
+    QString checkPicture(const QString& name, const PictureGrid& grid, int item);
+
+    const BoardLocation& where_;
+    LoadedBoard board_;
+    std::optional<ItemReader> reader_;
+    ConfigItem config_[kConfigItems];
+    int configRead_ = 0;
+    bool ended_ = false;
+    std::vector<BoardProblem> configProblems_;
+    std::vector<BoardProblem> fileProblems_;
+};
+
+BoardReadResult Reading::run(bool bankruptCardOn) {
+    BoardReadResult result;
+    const QString& path = where_.configPath;
+    QFile file(path);
+    if (!QFileInfo::exists(path)) {
+        error(path, 0, {}, QStringLiteral("the configuration file is missing"));
+    } else if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        error(path, 0, {},
+              QStringLiteral("the configuration file cannot be read: %1").arg(file.errorString()));
+    } else {
+        const QString text = decodeWindows874(file.readAll());
+        int line = 1;
+        bool noted = false;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text[i].unicode();
+            if (c == u'\n' || (c == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))) {
+                ++line;
+                noted = false;
+            } else if (c == kUnassigned874 && !noted) {
+                warn(path, line, {},
+                     QStringLiteral("a byte that windows-874 leaves unassigned is read as U+FFFD"));
+                noted = true;
+            }
+        }
+        reader_.emplace(text);
+        board_.Config.ConfigPath = path;
+        if (readConfigItems() && readSquares() && !reader_->atEnd()) {
+            const auto extra = reader_->readText();
+            warn(path, extra->line, {}, QStringLiteral("items after the last square are ignored"));
+        }
+        for (const ItemReaderNote& note : reader_->notes()) warn(path, note.line, {}, note.message);
+    }
+
+    if (configRead_ > 4)
+        readDeck(5, board_.Deck1, kCardsPerDeck);
+    if (configRead_ > 5) {
+        readDeck(6, board_.Deck2, bankruptCardOn ? kCardsPerDeck + 1 : kCardsPerDeck);
+        if (bankruptCardOn)
+            board_.Deck2(kCardsPerDeck + 1) = builtInBankruptCard();
+    }
+    const PictureGrid* grids[3] = {&kCornerGrid, &kSideGrid, &kIllustrationGrid};
+    QString* found[3] = {&board_.CornerPicturePath, &board_.SidePicturePath,
+                         &board_.IllustrationPicturePath};
+    for (int k = 0; k < 3 && k + 1 < configRead_; ++k)
+        *found[k] = checkPicture(Text<255>::trimBlanks(config_[k + 1].text), *grids[k], k + 2);
+    for (const EdgePicture& edge : kEdgePictures)
+        checkPicture(QString::fromLatin1(edge.fileName), edge.grid, 0);
+
+    std::stable_sort(configProblems_.begin(), configProblems_.end(),
+                     [](const BoardProblem& a, const BoardProblem& b) { return a.line < b.line; });
+    result.problems = std::move(configProblems_);
+    result.problems.insert(result.problems.end(), fileProblems_.begin(), fileProblems_.end());
+    if (!std::any_of(result.problems.begin(), result.problems.end(),
+                     [](const BoardProblem& p) { return !p.warning; }))
+        result.board = std::move(board_);
+    return result;
+}
+
+bool Reading::readConfigItems() {
+    for (int k = 0; k < kConfigItems; ++k) {
+        const QString at =
+            QStringLiteral("item %1 (%2)").arg(k + 1).arg(QLatin1String(kConfigItemNames[k]));
+        const auto item = reader_->readText();
+        if (!item) {
+            ended(at);
+            return false;
+        }
+        config_[k] = *item;
+        configRead_ = k + 1;
+    }
+    board_.mark = config_[0].text;
+    board_.markOk = config_[0].text == QLatin1String("KOVART");
+    if (!board_.markOk)
+        warn(where_.configPath, config_[0].line, QStringLiteral("item 1 (file mark)"),
+             QStringLiteral("expected \"KOVART\", found %1").arg(quoted(config_[0].text)));
+    board_.Config.StripFile1 = config_[1].text;
+    board_.Config.StripFile2 = config_[2].text;
+    board_.Config.StripFile3 = config_[3].text;
+    board_.Config.Deck1File = config_[4].text;
+    board_.Config.Deck2File = config_[5].text;
+    board_.Config.SpareItem = config_[6].text;
+    return true;
+}
+
+QString Reading::squareItemName(int square, int k) const {
+    const int number = kConfigItems + square * kSquareItems + k + 1;
+    QString of = QStringLiteral("square index %1").arg(square);
+    if (k > 0)
+        of += QLatin1Char(' ') + quoted(board_.Squares(square + 1).Name.rightTrimmed());
+    return QStringLiteral("item %1 (%2 of %3)")
+        .arg(number)
+        .arg(QLatin1String(kSquareItemNames[k]), of);
+}
+
+std::optional<ConfigItem> Reading::nextNumber(const QString& at) {
+    auto item = reader_->readNumber();
+    if (!item)
+        ended(at);
+    return item;
+}
+
+std::optional<Integer> Reading::readInteger(const QString& at, int& line) {
+    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
+    const auto item = nextNumber(at);
+    if (!item)
+        return std::nullopt;
+    line = item->line;
+    const QString& t = item->text;
+    if (t.isEmpty()) {
+        error(where_.configPath, line, at,
+              QStringLiteral("expected a whole number, found nothing"));
+        return std::nullopt;
+    }
+    if (!whole.match(t).hasMatch()) {
+        error(where_.configPath, line, at,
+              QStringLiteral("expected a whole number, found %1").arg(quoted(t)));
+        return std::nullopt;
+    }
+    bool ok = false;
+    const qlonglong v = t.toLongLong(&ok);
+    if (!ok || v < -32768 || v > 32767) {
+        error(where_.configPath, line, at,
+              QStringLiteral("expected a 16-bit whole number (-32768 to 32767), found %1").arg(t));
+        return std::nullopt;
+    }
+    return static_cast<Integer>(v);
+}
+
+std::optional<Currency> Reading::readMoney(const QString& at, int& line) {
+    static const QRegularExpression decimal(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
+    const auto item = nextNumber(at);
+    if (!item)
+        return std::nullopt;
+    line = item->line;
+    const QString& t = item->text;
+    if (!decimal.match(t).hasMatch()) {
+        error(where_.configPath, line, at,
+              t.isEmpty() ? QStringLiteral("expected an amount of money, found nothing")
+                          : QStringLiteral("expected an amount of money, found %1").arg(quoted(t)));
+        return std::nullopt;
+    }
+    const auto money = Currency::parse(t);
+    if (!money) {
+        const qsizetype point = t.indexOf(QLatin1Char('.'));
+        error(where_.configPath, line, at,
+              point >= 0 && t.size() - point - 1 > 4
+                  ? QStringLiteral("money has at most four decimals, found %1").arg(t)
+                  : QStringLiteral("the amount %1 is out of the range of money").arg(t));
+    }
+    return money;
+}
+
+bool Reading::readSquares() {
+    for (int i = 0; i < kSquareCount; ++i) {
+        Square& sq = board_.Squares(i + 1);
+        const auto name = reader_->readText();
+        if (!name) {
+            ended(squareItemName(i, 0));
+            return false;
+        }
+        sq.Name = name->text;
+        if (name->text.size() > Text<30>::kLength)
+            warn(where_.configPath, name->line, squareItemName(i, 0),
+                 QStringLiteral("the name is longer than 30 characters; its first 30 are kept"));
+        int line = name->line;
+        for (int k = 1; k < kSquareItems; ++k) {
+            const QString at = squareItemName(i, k);
+            if (k == 1 || k == 11 || k == 12) {
+                const auto v = readInteger(at, line);
+                if (ended_)
+                    return false;
+                if (!v)
+                    continue;
+                if (k == 1) {
+                    sq.Kind = *v;
+                    if (*v < 0 || *v > 9)
+                        error(where_.configPath, line, at,
+                              QStringLiteral("expected a kind of square 0 to 9, found %1").arg(*v));
+                } else if (k == 11) {
+                    board_.Pictures[static_cast<std::size_t>(i)].Holder = *v;
+                    if (!squareHolderGrid(*v))
+                        error(where_.configPath, line, at,
+                              QStringLiteral("expected picture holder 9 (the corner squares) or "
+                                             "10 (the side squares), found %1")
+                                  .arg(*v));
+                } else {
+                    BoardPicture& pic = board_.Pictures[static_cast<std::size_t>(i)];
+                    pic.Cell = *v;
+                    const PictureGrid* grid = squareHolderGrid(pic.Holder);
+                    if (grid && (*v < 0 || *v >= grid->cells()))
+                        error(where_.configPath, line, at,
+                              QStringLiteral("expected a cell 0 to %1 of holder %2 (%3 x %4 "
+                                             "cells), found %5")
+                                  .arg(grid->cells() - 1)
+                                  .arg(pic.Holder)
+                                  .arg(grid->rows)
+                                  .arg(grid->columns)
+                                  .arg(*v));
+                }
+            } else {
+                const auto v = readMoney(at, line);
+                if (ended_)
+                    return false;
+                if (!v)
+                    continue;
+                if (k == 2)
+                    sq.Price = *v;
+                else if (k == 3)
+                    sq.HouseCost = *v;
+                else if (k == 4)
+                    sq.HotelCost = *v;
+                else
+                    sq.Rent(k - 4) = *v;
+            }
+        }
+    }
+    return true;
+}
+
+void Reading::readDeck(int item, Deck& deck, int size) {
+    const ConfigItem& written = config_[item - 1];
+    const QString name = Text<255>::trimBlanks(written.text);
+    const QString at =
+        QStringLiteral("item %1 (%2)").arg(item).arg(QLatin1String(kConfigItemNames[item - 1]));
+    const ResolvedPath found = resolveBoardPath(where_.appFolder, name);
+    if (!found.ok()) {
+        error(where_.configPath, written.line, at,
+              QStringLiteral("card file %1 %2").arg(quoted(name), found.error));
+        return;
+    }
+    const CardFileResult cards = readCardFile(found.path);
+    if (!cards.ok) {
+        error(found.path, 0, {}, cards.error);
+        return;
+    }
+    for (int record : cards.unassignedRecords)
+        warn(found.path, 0, QStringLiteral("record %1").arg(record),
+             QStringLiteral("the text holds a byte that windows-874 leaves unassigned, read as "
+                            "U+FFFD"));
+    deck.reset(size);
+    for (int k = 1; k <= kCardsPerDeck; ++k) deck(k) = cards.cards[static_cast<std::size_t>(k - 1)];
+}
+
+QString Reading::checkPicture(const QString& name, const PictureGrid& grid, int item) {
+    const ResolvedPath found = resolveBoardPath(where_.imageFolder, name);
+    const QString expected = QStringLiteral("%1 x %2 pixels (%3 x %4 cells of %5 x %6)")
+                                 .arg(grid.width())
+                                 .arg(grid.height())
+                                 .arg(grid.columns)
+                                 .arg(grid.rows)
+                                 .arg(grid.cellWidth)
+                                 .arg(grid.cellHeight);
+    if (!found.ok()) {
+        if (item > 0) {
+            const ConfigItem& written = config_[item - 1];
+            error(where_.configPath, written.line,
+                  QStringLiteral("item %1 (%2)")
+                      .arg(item)
+                      .arg(QLatin1String(kConfigItemNames[item - 1])),
+                  QStringLiteral("picture %1 %2; it must be a BMP picture of %3")
+                      .arg(quoted(name), found.error, expected));
+        } else {
+            error(where_.imageFolder + QLatin1Char('/') + name, 0, {},
+                  QStringLiteral(
+                      "the board's edge picture is missing; it must be a BMP picture of %1")
+                      .arg(expected));
+        }
+        return {};
+    }
+    const BmpHeader header = readBmpHeader(found.path);
+    if (!header.ok) {
+        error(found.path, 0, {},
+              QStringLiteral("expected a BMP picture of %1; the file is %2")
+                  .arg(expected, header.error));
+        return {};
+    }
+    if (header.width != grid.width() || header.height != grid.height()) {
+        error(found.path, 0, {},
+              QStringLiteral("expected a BMP picture of %1, found %2 x %3 pixels")
+                  .arg(expected)
+                  .arg(header.width)
+                  .arg(header.height));
+        return {};
+    }
+    return found.path;
+}
+
+}  // namespace
+
+BoardReadResult readBoard(const BoardLocation& where, bool bankruptCardOn) {
+    return Reading(where).run(bankruptCardOn);
+}
+
+}  // namespace kroda
