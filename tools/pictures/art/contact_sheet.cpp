@@ -1,0 +1,126 @@
+// The review sheet: every picture of the game folder with its file name, size and numbered
+// cells, and the window pictures on a checked ground that shows their transparency.
+
+#include "art/canvas.h"
+#include "art/pictures.h"
+#include "art/style.h"
+
+#include <algorithm>
+
+namespace kroda::art {
+
+namespace {
+
+struct Item {
+    QString title;
+    QImage image;  // as the game shows it
+    int rows, columns, scale;
+    bool checked;  // has transparency
+};
+
+constexpr int kWidth = 1560;
+constexpr int kGap = 14;
+constexpr int kLabel = 20;
+
+int scaleFor(const QImage& image) {
+    const int largest = std::max(image.width(), image.height());
+    return largest <= 100 ? 3 : largest <= 300 ? 2 : 1;
+}
+
+void drawItem(QPainter& p, const Item& item, QPoint at) {
+    const QSize size = item.image.size() * item.scale;
+    p.setPen(colours::ink);
+    p.setFont(thaiFont("Loma", 13, true));
+    p.drawText(QRect(at.x(), at.y(), std::max(size.width(), 400), kLabel),
+               Qt::AlignLeft | Qt::AlignVCenter, item.title);
+    const QRect target(at + QPoint(0, kLabel), size);
+    if (item.checked) {
+        for (int y = 0; y < size.height(); y += 8) {
+            for (int x = 0; x < size.width(); x += 8) {
+                p.fillRect(QRect(target.x() + x, target.y() + y, 8, 8).intersected(target),
+                           ((x + y) / 8) % 2 ? QColor(200, 200, 200) : QColor(245, 245, 245));
+            }
+        }
+    }
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(target, item.image);
+    p.restore();
+    p.setPen(QPen(QColor(0, 0, 0, 90), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(target.adjusted(-1, -1, 0, 0));
+    if (item.rows * item.columns <= 1) {
+        return;
+    }
+    const qreal cw = qreal(size.width()) / item.columns, ch = qreal(size.height()) / item.rows;
+    p.setPen(QPen(QColor(0, 90, 255, 150), 1, Qt::DashLine));
+    for (int c = 1; c < item.columns; ++c) {
+        p.drawLine(QPointF(target.x() + c * cw, target.y()),
+                   QPointF(target.x() + c * cw, target.bottom()));
+    }
+    for (int r = 1; r < item.rows; ++r) {
+        p.drawLine(QPointF(target.x(), target.y() + r * ch),
+                   QPointF(target.right(), target.y() + r * ch));
+    }
+    const QFont numberFont = thaiFont("Loma", 10, true);
+    p.setFont(numberFont);
+    for (int cell = 0; cell < item.rows * item.columns; ++cell) {
+        const QRectF tag(target.x() + (cell % item.columns) * cw,
+                         target.y() + (cell / item.columns) * ch, cell > 9 ? 17 : 11, 12);
+        p.fillRect(tag, QColor(0, 60, 200, 190));
+        p.setPen(Qt::white);
+        p.drawText(tag, Qt::AlignCenter, QString::number(cell));
+    }
+}
+
+}  // namespace
+
+QImage contactSheet(const std::vector<GamePicture>& pictures,
+                    const std::vector<WindowPicture>& windowPictures) {
+    std::vector<Item> items;
+    for (const GamePicture& picture : pictures) {
+        const QImage shown = picture.paletted ? toPaletted(picture.image) : picture.image;
+        const int scale = scaleFor(shown);
+        QString title =
+            QString("%1  %2x%3").arg(picture.path).arg(shown.width()).arg(shown.height());
+        if (picture.rows * picture.columns > 1) {
+            title += QString("  cells %1x%2").arg(picture.rows).arg(picture.columns);
+        }
+        if (picture.paletted) {
+            title += "  (256 colours)";
+        }
+        if (scale > 1) {
+            title += QString("  shown x%1").arg(scale);
+        }
+        items.push_back({title, shown.convertToFormat(QImage::Format_RGB32), picture.rows,
+                         picture.columns, scale, false});
+    }
+    for (const WindowPicture& picture : windowPictures) {
+        items.push_back({":/pictures/" + picture.name, picture.image, 1, 1, 3, true});
+    }
+
+    // Shelves: left to right, a new row when the next picture does not fit.
+    std::vector<QPoint> places;
+    int x = kGap, y = kGap, rowHeight = 0;
+    for (const Item& item : items) {
+        const int w = std::max(item.image.width() * item.scale, item.checked ? 150 : 250);
+        const int h = item.image.height() * item.scale + kLabel;
+        if (x + w > kWidth - kGap) {
+            x = kGap;
+            y += rowHeight + kGap;
+            rowHeight = 0;
+        }
+        places.push_back({x, y});
+        x += w + kGap;
+        rowHeight = std::max(rowHeight, h);
+    }
+    QImage sheet = blankImage(kWidth, y + rowHeight + kGap, QColor(236, 232, 224));
+    QPainter p(&sheet);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    for (size_t i = 0; i < items.size(); ++i) {
+        drawItem(p, items[i], places[i]);
+    }
+    return sheet;
+}
+
+}  // namespace kroda::art

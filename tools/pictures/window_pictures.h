@@ -1,0 +1,56 @@
+#pragma once
+// The small pictures of the windows' own design, compiled into kroda_window_pictures as Qt
+// resources. Call kroda::windowpictures::load() once (after the application object exists)
+// before using the paths; a static library cannot register its resources by itself.
+//
+//   Title screen icons, 32x32, centred on the 48x48 buttons:
+//     ":/pictures/title/new-game.png"   new game
+//     ":/pictures/title/continue.png"   continue a saved game (the hidden button)
+//     ":/pictures/title/about.png"      about the game
+//     ":/pictures/title/manual.png"     the manual
+//     ":/pictures/title/exit.png"       leave the game
+//   Wizard icons, 16x16, on the 32x32 buttons:
+//     ":/pictures/wizard/description.png", ":/pictures/wizard/close.png",
+//     ":/pictures/wizard/back.png", ":/pictures/wizard/next.png"
+//   Game window toolbar, 16x16:
+//     ":/pictures/toolbar/music.png", ":/pictures/toolbar/manual.png",
+//     ":/pictures/toolbar/quit.png"
+//   The throw-both button between the dice, 32x32: ":/pictures/dice/throw-both.png"
+//   Mouse pointers, 32x32 (hot spots below):
+//     ":/pictures/cursors/hand.png"        the hand over clickable pictures (board squares,
+//                                          the narrator)
+//     ":/pictures/cursors/deed-title.png"  the deed card's title and close label (drag hand)
+//
+// Every picture has an alpha channel; pictures show through it onto the window's background.
+// The game-folder pictures (BMP) keep calm areas for what the windows draw over them:
+//   Title.bmp keeps 380..620 x 16..120 free for the "2.0" text and 48..592 x 380..420 plain
+//   for the description label, below the four buttons.
+
+#include <QPoint>
+
+namespace kroda::windowpictures {
+
+inline constexpr const char* kTitleNewGame = ":/pictures/title/new-game.png";
+inline constexpr const char* kTitleContinue = ":/pictures/title/continue.png";
+inline constexpr const char* kTitleAbout = ":/pictures/title/about.png";
+inline constexpr const char* kTitleManual = ":/pictures/title/manual.png";
+inline constexpr const char* kTitleExit = ":/pictures/title/exit.png";
+inline constexpr const char* kWizardDescription = ":/pictures/wizard/description.png";
+inline constexpr const char* kWizardClose = ":/pictures/wizard/close.png";
+inline constexpr const char* kWizardBack = ":/pictures/wizard/back.png";
+inline constexpr const char* kWizardNext = ":/pictures/wizard/next.png";
+inline constexpr const char* kToolbarMusic = ":/pictures/toolbar/music.png";
+inline constexpr const char* kToolbarManual = ":/pictures/toolbar/manual.png";
+inline constexpr const char* kToolbarQuit = ":/pictures/toolbar/quit.png";
+inline constexpr const char* kThrowBoth = ":/pictures/dice/throw-both.png";
+inline constexpr const char* kHandCursor = ":/pictures/cursors/hand.png";
+inline constexpr const char* kDeedTitleCursor = ":/pictures/cursors/deed-title.png";
+
+// Hot spots of the pointers: the tip of the pointing finger, the palm of the open hand.
+inline constexpr QPoint kHandCursorHotSpot{11, 2};
+inline constexpr QPoint kDeedTitleCursorHotSpot{15, 15};
+
+// Registers the compiled-in pictures; safe to call more than once.
+void load();
+
+}  // namespace kroda::windowpictures
