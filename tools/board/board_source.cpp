@@ -39,7 +39,8 @@ class Parser {
     void card(const std::vector<Field>& fields, std::vector<SourceCard>& deck, const char* what);
 
     // Checks for a text that goes into KovarT.dat; true when it may.
-    bool configText(const QString& text, const QString& what, int maxLength);
+    bool configText(const QString& text, const QString& what, int maxLength,
+                    bool fixedLength = true);
     bool encodable(const QString& text, const QString& what);
     std::optional<Integer> integer(const Field& f, const QString& what, int lo, int hi);
     std::optional<Currency> money(const Field& f, const QString& what);
@@ -196,11 +197,16 @@ bool Parser::encodable(const QString& text, const QString& what) {
     return false;
 }
 
-bool Parser::configText(const QString& text, const QString& what, int maxLength) {
+bool Parser::configText(const QString& text, const QString& what, int maxLength, bool fixedLength) {
     bool ok = encodable(text, what);
     if (text.contains(QLatin1Char('"'))) {
         fail(line_,
              QStringLiteral("%1: KovarT.dat cannot hold a double quote inside a text").arg(what));
+        ok = false;
+    }
+    if (fixedLength && text.endsWith(QLatin1Char(' '))) {
+        fail(line_, QStringLiteral("%1 ends in a blank, which its fixed-length field does not keep")
+                        .arg(what));
         ok = false;
     }
     if (text.size() > maxLength) {
@@ -226,7 +232,7 @@ void Parser::header(const std::vector<Field>& fields, QString& into, int& seenAt
         return;
     }
     into = fields[1].text;
-    if (!configText(into, keyword, 255) || !fileName)
+    if (!configText(into, keyword, 255, keyword != QLatin1String("mark")) || !fileName)
         return;
     const QString problem = boardNameProblem(into);
     if (!problem.isEmpty())
@@ -313,7 +319,14 @@ void Parser::square(const std::vector<Field>& fields) {
         if (!fields[3].quoted && kind == QLatin1String(kKindNames[k]))
             sq.kind = static_cast<Integer>(k);
     }
-    if (sq.kind < 0) {
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+$"));
+    if (sq.kind < 0 && !number.match(kind).hasMatch()) {
+        fail(line_, QStringLiteral("%1 kind: expected Start, Land, HotelSite, PairSite, "
+                                   "TreasureCard, FortuneCard, Jail, Rest, GoToJail, Tax or 0 "
+                                   "to 9, found \"%2\"")
+                        .arg(at, kind));
+        sq.kind = 0;
+    } else if (sq.kind < 0) {
         sq.kind = integer(fields[3], at + QStringLiteral(" kind"), 0, 9).value_or(0);
     }
     Currency* amounts[9] = {&sq.price,    &sq.houseCost, &sq.hotelCost, &sq.rents[0], &sq.rents[1],
@@ -366,6 +379,9 @@ void Parser::card(const std::vector<Field>& fields, std::vector<SourceCard>& dec
         c.action = integer(fields[1], at + QStringLiteral(" action"), -32768, 32767).value_or(0);
     c.amount = integer(fields[2], at + QStringLiteral(" amount"), -32768, 32767).value_or(0);
     c.text = fields[3].text;
+    if (c.text.endsWith(QLatin1Char(' ')))
+        fail(line_, QStringLiteral("%1 ends in a blank, which its fixed-length field does not keep")
+                        .arg(at));
     if (encodable(c.text, at) && c.text.size() > kCardTextSize)
         fail(line_, QStringLiteral("%1: the text takes %2 bytes in windows-874; a card holds %3")
                         .arg(at)

@@ -4,7 +4,6 @@
 #include "model/card_file.h"
 #include "model/windows874.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,7 +61,14 @@ QStringList writeBoardFiles(const BoardSource& source, const QString& outDir) {
     };
     QStringList errors;
     const QString suffix = QStringLiteral(".tmp-%1").arg(::getpid());
+    // Refuse before anything is written what a rename could not replace.
+    for (const Output& out : outputs) {
+        if (QFileInfo(out.path).isDir())
+            errors << QStringLiteral("%1: a folder stands where the file goes").arg(out.path);
+    }
     for (Output& out : outputs) {
+        if (!errors.isEmpty())
+            break;
         const QString folder = QFileInfo(out.path).absolutePath();
         if (!QDir().mkpath(folder)) {
             errors << QStringLiteral("%1: the folder cannot be made").arg(folder);
