@@ -86,27 +86,28 @@ void drawAnswer(QPainter& p, bool yes, bool lit) {
                       lit ? QColor(255, 250, 200) : shade(base, 0.5), lit ? 2 : 1);
 
     // The sign: a tick or a cross, white with a dark edge, in the upper part.
+    // The sign, a tick or a cross, white with a dark edge, above the word.
     QPainterPath sign;
     if (yes) {
-        sign.moveTo(10.5, 13);
-        sign.lineTo(17, 19.5);
-        sign.lineTo(29.5, 6.5);
+        sign.moveTo(13, 9.5);
+        sign.lineTo(18, 14.5);
+        sign.lineTo(27.5, 4.5);
     } else {
-        sign.moveTo(13, 5.5);
-        sign.lineTo(27, 19.5);
-        sign.moveTo(27, 5.5);
-        sign.lineTo(13, 19.5);
+        sign.moveTo(15, 4.5);
+        sign.lineTo(25, 14.5);
+        sign.moveTo(25, 4.5);
+        sign.lineTo(15, 14.5);
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(shade(base, 0.45), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(shade(base, 0.45), 5.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(sign);
-    p.setPen(QPen(Qt::white, 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(Qt::white, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(sign);
 
     const QString word = yes ? QStringLiteral("ซื้อ") : QStringLiteral("ไม่ซื้อ");
-    const QRectF textBox(2, 23, 36, 15);
-    const QFont font = fittedFont("Loma", true, word, textBox.size(), 13);
-    drawCentredText(p, textBox, word, font, Qt::white, shade(base, 0.4), 1.2);
+    const QRectF textBox(2, 17.5, 36, 20);
+    const QFont font = fittedFont("Loma", true, word, textBox.size(), 18);
+    drawCentredText(p, textBox, word, font, Qt::white, shade(base, 0.35), 1.0);
 }
 
 }  // namespace
