@@ -73,6 +73,98 @@ void drawItem(QPainter& p, const Item& item, QPoint at) {
     }
 }
 
+const QImage* find(const std::vector<GamePicture>& pictures, const QString& path) {
+    for (const GamePicture& picture : pictures) {
+        if (picture.path == path) {
+            return &picture.image;
+        }
+    }
+    return nullptr;
+}
+
+QImage cell(const QImage& strip, int rows, int columns, int index) {
+    const int w = strip.width() / columns, h = strip.height() / rows;
+    return strip.copy((index % columns) * w, (index / columns) * h, w, h);
+}
+
+// The game window put together the way the window lays its pictures out, with a few owned
+// squares and buildings, so the pieces can be judged side by side.
+QImage gameWindowPreview(const std::vector<GamePicture>& pictures) {
+    const QImage* game = find(pictures, "RsCommon/Game.bmp");
+    const QImage* centre = find(pictures, "Image/CBlock.bmp");
+    const QImage* corners = find(pictures, "Image/Corners.bmp");
+    const QImage* sides = find(pictures, "Image/Sides.bmp");
+    const QImage* hblocks = find(pictures, "Image/Hblocks.bmp");
+    const QImage* vblocks = find(pictures, "Image/Vblocks.bmp");
+    const QImage* dice = find(pictures, "RsCommon/Tao.bmp");
+    const QImage* narrator = find(pictures, "Image/Yelface.bmp");
+    const QImage* places = find(pictures, "Image/Places.bmp");
+    const QImage* levels = find(pictures, "Image/Stblocks.bmp");
+    if (!game || !centre || !corners || !sides || !hblocks || !vblocks || !dice || !narrator ||
+        !places || !levels) {
+        return {};
+    }
+    QImage window = game->convertToFormat(QImage::Format_RGB32);
+    QPainter p(&window);
+    p.drawImage(56, 56, *centre);
+    const QPoint cornerAt[4] = {{344, 344}, {8, 344}, {8, 8}, {344, 8}};
+    for (int c = 0; c < 4; ++c) {
+        p.drawImage(cornerAt[c], cell(*corners, 2, 2, c));
+    }
+    for (int k = 0; k < 36; ++k) {
+        const int side = k / 9, j = k % 9;
+        QPoint square, head, bottom;
+        if (side == 0) {
+            square = {312 - 32 * j, 352};
+            head = {312 - 32 * j, 344};
+            bottom = {312 - 32 * j, 384};
+        } else if (side == 1) {
+            square = {16, 312 - 32 * j};
+            head = {48, 312 - 32 * j};
+            bottom = {8, 312 - 32 * j};
+        } else if (side == 2) {
+            square = {56 + 32 * j, 16};
+            head = {56 + 32 * j, 48};
+            bottom = {56 + 32 * j, 8};
+        } else {
+            square = {352, 56 + 32 * j};
+            head = {344, 56 + 32 * j};
+            bottom = {384, 56 + 32 * j};
+        }
+        const bool rows = side == 0 || side == 2;
+        const QImage& strip = rows ? *hblocks : *vblocks;
+        auto block = [&](int index) {
+            return rows ? cell(strip, 10, 1, index) : cell(strip, 1, 10, index);
+        };
+        p.drawImage(square, cell(*sides, 6, 6, k));
+        const int owner = (k % 7 == 2) ? 1 + (k / 7) % 4 : 0;
+        p.drawImage(bottom, block(owner));
+        p.drawImage(head, block(owner ? 4 + 1 + (k % 5) : 0));
+    }
+    p.fillRect(QRect(64, 64, 121, 73), QColor(0, 255, 255));
+    p.fillRect(QRect(216, 264, 121, 73), QColor(255, 0, 255));
+    p.fillRect(QRect(112, 160, 177, 81), QColor(255, 0, 0));
+    p.drawImage(128, 172, cell(*dice, 1, 10, 0));
+    p.drawImage(232, 172, cell(*dice, 1, 10, 4));
+    p.drawImage(8, 400, cell(*narrator, 1, 5, 1));
+    p.drawImage(408, 24, cell(*places, 5, 8, 1));
+    p.drawImage(408, 136, cell(*levels, 6, 1, 2));
+    const char* faces[4] = {"Image/Redface.bmp", "Image/Grnface.bmp", "Image/Whiface.bmp",
+                            "Image/Bluface.bmp"};
+    for (int seat = 0; seat < 4; ++seat) {
+        if (const QImage* strip = find(pictures, faces[seat])) {
+            p.drawImage(408, 192 + 72 * seat, cell(*strip, 1, 5, seat));
+        }
+    }
+    for (int seat = 0; seat < 4; ++seat) {
+        const QPoint token = QPoint(352 + (seat % 2) * 16, 352 + (seat / 2) * 16);
+        p.setPen(Qt::black);
+        p.setBrush(playerColours[size_t(seat)]);
+        p.drawEllipse(QRect(token, QSize(15, 15)));
+    }
+    return window;
+}
+
 }  // namespace
 
 QImage contactSheet(const std::vector<GamePicture>& pictures,
@@ -94,6 +186,10 @@ QImage contactSheet(const std::vector<GamePicture>& pictures,
         }
         items.push_back({title, shown.convertToFormat(QImage::Format_RGB32), picture.rows,
                          picture.columns, scale, false});
+    }
+    const QImage preview = gameWindowPreview(pictures);
+    if (!preview.isNull()) {
+        items.push_back({"The game window put together (preview)", preview, 1, 1, 1, false});
     }
     for (const WindowPicture& picture : windowPictures) {
         items.push_back({":/pictures/" + picture.name, picture.image, 1, 1, 3, true});

@@ -321,8 +321,10 @@ void rayong(QPainter& p) {
     shape(p, spikes, QColor(130, 160, 40));
     p.setPen(QPen(QColor(90, 120, 20), 1));
     for (int i = 0; i < 5; ++i) {
-        p.drawLine(c + QPointF(-18 + i * 9, -14 + (i % 2) * 6), c + QPointF(-16 + i * 9, -9 + (i % 2) * 6));
-        p.drawLine(c + QPointF(-18 + i * 9, 6 - (i % 2) * 4), c + QPointF(-16 + i * 9, 11 - (i % 2) * 4));
+        p.drawLine(c + QPointF(-18 + i * 9, -14 + (i % 2) * 6),
+                   c + QPointF(-16 + i * 9, -9 + (i % 2) * 6));
+        p.drawLine(c + QPointF(-18 + i * 9, 6 - (i % 2) * 4),
+                   c + QPointF(-16 + i * 9, 11 - (i % 2) * 4));
     }
     box(p, QRectF(38, 16, 5, 8), QColor(120, 90, 40), 1.2);
     // Rambutans: red hairy fruit.
@@ -675,28 +677,71 @@ void ratchadamnoen(QPainter& p) {
 
 bool drawLandPlace(QPainter& p, int index) {
     switch (index) {
-        case 1: buriram(p); return true;
-        case 3: surin(p); return true;
-        case 6: nan(p); return true;
-        case 8: lampang(p); return true;
-        case 9: chiangRai(p); return true;
-        case 11: sukhothai(p); return true;
-        case 13: ayutthaya(p); return true;
-        case 14: kanchanaburi(p); return true;
-        case 16: rayong(p); return true;
-        case 18: chanthaburi(p); return true;
-        case 19: pattaya(p); return true;
-        case 21: hatYai(p); return true;
-        case 23: krabi(p); return true;
-        case 26: huaHin(p); return true;
-        case 27: kohSamui(p); return true;
-        case 29: phuket(p); return true;
-        case 31: chiangMai(p); return true;
-        case 32: yaowarat(p); return true;
-        case 34: silom(p); return true;
-        case 37: sukhumvit(p); return true;
-        case 39: ratchadamnoen(p); return true;
-        default: return false;
+        case 1:
+            buriram(p);
+            return true;
+        case 3:
+            surin(p);
+            return true;
+        case 6:
+            nan(p);
+            return true;
+        case 8:
+            lampang(p);
+            return true;
+        case 9:
+            chiangRai(p);
+            return true;
+        case 11:
+            sukhothai(p);
+            return true;
+        case 13:
+            ayutthaya(p);
+            return true;
+        case 14:
+            kanchanaburi(p);
+            return true;
+        case 16:
+            rayong(p);
+            return true;
+        case 18:
+            chanthaburi(p);
+            return true;
+        case 19:
+            pattaya(p);
+            return true;
+        case 21:
+            hatYai(p);
+            return true;
+        case 23:
+            krabi(p);
+            return true;
+        case 26:
+            huaHin(p);
+            return true;
+        case 27:
+            kohSamui(p);
+            return true;
+        case 29:
+            phuket(p);
+            return true;
+        case 31:
+            chiangMai(p);
+            return true;
+        case 32:
+            yaowarat(p);
+            return true;
+        case 34:
+            silom(p);
+            return true;
+        case 37:
+            sukhumvit(p);
+            return true;
+        case 39:
+            ratchadamnoen(p);
+            return true;
+        default:
+            return false;
     }
 }
 

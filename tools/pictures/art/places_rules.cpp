@@ -421,22 +421,57 @@ void taxForm(QPainter& p, const QString& title, bool income) {
 
 bool drawRulePlace(QPainter& p, int index) {
     switch (index) {
-        case 0: start(p); return true;
-        case 2: case 17: case 33: treasure(p); return true;
-        case 7: case 22: case 36: fortune(p); return true;
-        case 4: hotelChaoPhraya(p); return true;
-        case 5: hotelLanna(p); return true;
-        case 15: hotelAndaman(p); return true;
-        case 25: hotelAoThai(p); return true;
-        case 35: hotelRatchaphruek(p); return true;
-        case 10: jail(p); return true;
-        case 12: waterworks(p); return true;
-        case 20: rest(p); return true;
-        case 24: taxForm(p, QStringLiteral("ภาษีที่ดิน"), false); return true;
-        case 28: electricity(p); return true;
-        case 30: goToJail(p); return true;
-        case 38: taxForm(p, QStringLiteral("ภาษีเงินได้"), true); return true;
-        default: return false;
+        case 0:
+            start(p);
+            return true;
+        case 2:
+        case 17:
+        case 33:
+            treasure(p);
+            return true;
+        case 7:
+        case 22:
+        case 36:
+            fortune(p);
+            return true;
+        case 4:
+            hotelChaoPhraya(p);
+            return true;
+        case 5:
+            hotelLanna(p);
+            return true;
+        case 15:
+            hotelAndaman(p);
+            return true;
+        case 25:
+            hotelAoThai(p);
+            return true;
+        case 35:
+            hotelRatchaphruek(p);
+            return true;
+        case 10:
+            jail(p);
+            return true;
+        case 12:
+            waterworks(p);
+            return true;
+        case 20:
+            rest(p);
+            return true;
+        case 24:
+            taxForm(p, QStringLiteral("ภาษีที่ดิน"), false);
+            return true;
+        case 28:
+            electricity(p);
+            return true;
+        case 30:
+            goToJail(p);
+            return true;
+        case 38:
+            taxForm(p, QStringLiteral("ภาษีเงินได้"), true);
+            return true;
+        default:
+            return false;
     }
 }
 

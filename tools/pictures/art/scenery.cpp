@@ -73,8 +73,8 @@ void palm(QPainter& p, QPointF base, qreal height, qreal lean) {
     for (int i = 0; i < 6; ++i) {
         const qreal angle = -160 + i * 28;
         const qreal rad = angle * 3.14159265 / 180;
-        const QPointF tip = top + QPointF(std::cos(rad) * height * 0.45, std::sin(rad) * height * 0.3 +
-                                                                            height * 0.12);
+        const QPointF tip = top + QPointF(std::cos(rad) * height * 0.45,
+                                          std::sin(rad) * height * 0.3 + height * 0.12);
         const QPointF mid = top + (tip - top) * 0.5 + QPointF(0, -height * 0.12);
         QPainterPath frond;
         frond.moveTo(top);
@@ -94,7 +94,8 @@ void hills(QPainter& p, qreal baseline, QColor colour, int count, qreal height) 
     const qreal step = kPlace / count;
     for (int i = 0; i < count; ++i) {
         const qreal h = height * (0.75 + 0.25 * ((i * 7) % 3) / 2.0);
-        path.quadTo(QPointF(i * step + step / 2, baseline - h * 2), QPointF((i + 1) * step, baseline));
+        path.quadTo(QPointF(i * step + step / 2, baseline - h * 2),
+                    QPointF((i + 1) * step, baseline));
     }
     path.lineTo(kPlace, kPlace);
     path.lineTo(0, kPlace);
