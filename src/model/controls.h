@@ -26,6 +26,19 @@ enum Holder : Integer {
     BuildingLevels = 14,
 };
 
+// A holder of the source window: the file it was given and its grid of equal cells, numbered
+// from 0 row by row. An empty File means nothing is loaded yet.
+struct PictureHolder {
+    QString File;
+    int Rows = 1;
+    int Cols = 1;
+};
+
+// The hidden source window FrmSource, which holds every picture that is cut into cells.
+struct SourceWindow {
+    std::array<PictureHolder, 15> PicCSource;
+};
+
 struct Rect {
     int Left = 0;
     int Top = 0;
@@ -65,7 +78,13 @@ struct TextBox {
 struct Shape {
     Rect Geometry;
     Long FillColor = 0;
+    bool Filled = true;  // false: only the outline is drawn (the frames)
     bool Visible = true;
+};
+
+// The music device: the MIDI file it opens on "open".
+struct MusicControl {
+    QString FileName;
 };
 
 // The card window: modal while visible; a key or a mouse press on the text closes it.
@@ -106,6 +125,11 @@ struct GameWindow {
 
     std::array<Image, 6> ImgIconT;  // 1 music, 4 manual, 5 quit; the others are unused
     Label LblBDescript;
+
+    Shape ShpTable;                  // frame of the board
+    Shape ShpLocation;               // frame of the information panel
+    std::array<Shape, 4> ShpPlayer;  // frames of the player panels
+    MusicControl MM;
 
     CardWindow FrmCard;
 };

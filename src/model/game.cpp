@@ -5,6 +5,7 @@ namespace kroda {
 Game::Game(PlatformPort& platform, const QString& appFolder)
     : port(platform), appFolder_(appFolder) {
     setFolders(false);
+    layOutWindow();
 }
 
 void Game::setFolders(bool depth256) {

@@ -4,11 +4,13 @@
 // are defined in the subsystem's own folder; they never touch a widget or a clock.
 
 #include "dice/random.h"
+#include "model/board_reader.h"
 #include "model/controls.h"
 #include "model/game_state.h"
 #include "model/platform_port.h"
 #include "sequencer/timers.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <deque>
@@ -32,6 +34,7 @@ class Game {
 
     GameState state;
     GameWindow window;
+    SourceWindow FrmSource;
     Timers timers;
     Random random;
     PlatformPort& port;
@@ -39,6 +42,11 @@ class Game {
     // Called when a narrator message has been typed out completely, before the step's
     // completion work runs: the step (TalkStep) and the whole message.
     std::function<void(Integer step, const QString& message)> narrationComplete;
+    // Where MShow takes its currency format from; tests pin it.
+    QLocale locale = QLocale::system();
+    // How Form_Load reads the board; tests may put a board of their own in its place.
+    std::function<BoardReadResult(const BoardLocation&, bool bankruptCardOn)> boardReader =
+        readBoard;
 
     const QString& appFolder() const { return appFolder_; }
     // The resource folders the title screen sets, from the application folder.
@@ -47,8 +55,9 @@ class Game {
     // Runs the tick of one timer.
     void fire(TimerId id);
 
-    // The game window's loading: lays out the controls, reads the board, fills the player
-    // panels and starts the sequencer at step 1. Throws BoardLoadError for a bad board.
+    // The game window's loading: reads the board, loads the pictures, fills the player
+    // panels and starts the sequencer at step 1. Throws BoardLoadError for a bad board. The
+    // controls have their designed places from construction on.
     void Form_Load();
     void SaveGame() {}
 
@@ -106,7 +115,52 @@ class Game {
     void ImgIconT_MouseUp(int index, int button, int shift, int x, int y);
 
   private:
+    // Sequencer helpers.
+    static QString greetingText();
+    void completeStep();
+    QString stepMessage() const;
+    void ArmRoll();
+    void Pause();
+    void narratorAtRest();
+    void hurryNarrator();
+    void faceAfterRoll();
+
+    // Dice helpers.
+    void throwInputsOff();
+    void walkStep();
+    void yesNoBlink();
+    void diceFlicker();
+    void insertIntoTurnQueue(Integer player, Integer total);
+
+    // Landing helpers.
+    void announceLanding(Integer player);
+    void resolveLanding(Integer& player);
+    void payToBank(Integer& player, Currency amount);
+    Currency amountOf(Integer position) const;
+    void refreshMoney(Integer player);
+    void returnSquareToBank(Integer squareNumber);
+    Integer winner() const;
+
+    // Window helpers.
+    void layOutWindow();
+    void installBoard(const LoadedBoard& board);
+    void fillPlayerPanels();
+    QString soundFile(const QString& name) const;
+    bool modalCardOpen() const { return window.FrmCard.Visible; }
+
     QString appFolder_;
+
+    // The currency format MShow derived from `locale`, kept until the locale changes.
+    struct CurrencyFormat {
+        QLocale numbers;
+        int decimals = 2;
+        QString decimalPoint;
+        QString positivePrefix, positiveSuffix, negativePrefix, negativeSuffix;
+    };
+    const CurrencyFormat& currencyFormat() const;
+    mutable QLocale formatLocale_;
+    mutable CurrencyFormat format_;
+    mutable bool formatReady_ = false;
 };
 
 }  // namespace kroda

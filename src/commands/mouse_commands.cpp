@@ -1,0 +1,41 @@
+// Clicks on the game window: the dice, the narrator and the board squares. While the card
+// window is shown it is modal and the game window takes no clicks.
+#include "model/game.h"
+
+namespace kroda {
+
+void Game::ImgTao_Click(int index) {
+    if (modalCardOpen() || index < 0 || index > 2 || !window.ImgTao[index].Enabled)
+        return;
+    switch (state.InputMode) {
+        case RankingThrow:
+        case MoveThrow:
+            TaoProc(static_cast<Integer>(index), 2);
+            ResolveThrow();
+            break;
+        case YesNoAnswer:
+            if (index == 0) {
+                AcceptPurchase(state.CurPlayer);
+                CloseOffer(state.CurPlayer, OfferAnswer::Yes);
+            } else if (index == 1) {
+                CloseOffer(state.CurPlayer, OfferAnswer::No);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void Game::ImgDescripter_Click() {
+    if (!modalCardOpen())
+        hurryNarrator();
+}
+
+void Game::ImgTable_Click(int index) {
+    if (modalCardOpen() || index < 0 || index > 39)
+        return;
+    state.ViewedSquare = static_cast<Integer>(index + 1);
+    port.showDeedCard();
+}
+
+}  // namespace kroda

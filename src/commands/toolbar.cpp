@@ -1,0 +1,92 @@
+// The toolbar: background music, the manual and quitting. A button sinks one pixel while it
+// is pressed.
+#include "model/game.h"
+
+namespace kroda {
+
+namespace {
+constexpr int kRestTop = 312;
+constexpr int kPressedTop = 313;
+
+bool isToolbarButton(int index) {
+    return index == 1 || index == 4 || index == 5;
+}
+
+void press(Image& button) {
+    ++button.Geometry.Left;
+    ++button.Geometry.Top;
+}
+
+void release(Image& button) {
+    --button.Geometry.Left;
+    --button.Geometry.Top;
+}
+}  // namespace
+
+void Game::ImgIconT_MouseDown(int index, int, int, int, int) {
+    if (modalCardOpen() || !isToolbarButton(index))
+        return;
+    Image& button = window.ImgIconT[index];
+    if (button.Geometry.Top == kPressedTop)
+        return;
+    press(button);
+    port.playSound(soundFile(QStringLiteral("505.wav")), SoundMode::Sync);
+    switch (index) {
+        case 1: {
+            port.musicClose();
+            const QString file =
+                port.askOpenFile(QStringLiteral("เปิดไฟล์เพลง"),
+                                 QStringLiteral("MidiFile(*.mid, *.rmi)|*.mid;*.rmi"), appFolder_);
+            release(button);
+            if (!file.isEmpty()) {
+                window.MM.FileName = file;
+                port.musicOpen(file);
+                port.musicPlay();
+                timers.TimerMM.setEnabled(true);
+            }
+            break;
+        }
+        case 4:
+            port.openDocument(appFolder_ + QStringLiteral("/help/help.htm"));
+            break;
+        case 5:
+            port.quit();
+            break;
+        default:
+            break;
+    }
+}
+
+void Game::ImgIconT_MouseMove(int index, int button, int, int, int) {
+    if (modalCardOpen() || !isToolbarButton(index))
+        return;
+    Image& icon = window.ImgIconT[index];
+    if (button != 0) {
+        if (icon.Geometry.Top == kPressedTop)
+            return;
+        press(icon);
+    }
+    switch (index) {
+        case 1:
+            window.LblBDescript.Caption = QStringLiteral("ดนตรีประกอบ");
+            break;
+        case 4:
+            window.LblBDescript.Caption = QStringLiteral("คู่มือ");
+            break;
+        case 5:
+            window.LblBDescript.Caption = QStringLiteral("ปิดเกมKroda");
+            break;
+        default:
+            break;
+    }
+}
+
+void Game::ImgIconT_MouseUp(int index, int, int, int, int) {
+    if (!isToolbarButton(index))
+        return;
+    Image& icon = window.ImgIconT[index];
+    if (icon.Geometry.Top != kRestTop)
+        release(icon);
+}
+
+}  // namespace kroda

@@ -1,0 +1,36 @@
+// The computer player: it always throws both dice at once and takes an offer one time in
+// three, whatever the price.
+#include "model/game.h"
+
+namespace kroda {
+
+void Game::CPControl() {
+    random.mixTime(port.timeOfDay());
+    switch (state.InputMode) {
+        case RankingThrow:
+        case MoveThrow:
+            TaoProc(2, 2);
+            ResolveThrow();
+            break;
+        case YesNoAnswer: {
+            OfferAnswer answer;
+            if (!scripted.answers.empty()) {
+                answer = scripted.answers.front();
+                scripted.answers.pop_front();
+            } else {
+                const int r = random.below(3);
+                answer = r == 0   ? OfferAnswer::Yes
+                         : r == 1 ? OfferAnswer::No
+                                  : OfferAnswer::WrongKey;
+            }
+            if (answer == OfferAnswer::Yes)
+                AcceptPurchase(state.CurPlayer);
+            CloseOffer(state.CurPlayer, answer);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+}  // namespace kroda

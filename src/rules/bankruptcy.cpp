@@ -1,0 +1,59 @@
+// A player whose money is gone leaves the game: his squares go back to the bank, and either
+// the game goes on or the one player left has won.
+#include "model/game.h"
+
+namespace kroda {
+
+void Game::returnSquareToBank(Integer squareNumber) {
+    Square& sq = state.Squares(squareNumber);
+    sq.Owner = 0;
+    sq.Buildings = 0;
+    HouseCreate(static_cast<Integer>(squareNumber - 1), 3);
+    HouseCreate(static_cast<Integer>(squareNumber - 1), 1);
+}
+
+Integer Game::winner() const {
+    for (int p = 1; p <= 4 && state.takesPart(p); ++p) {
+        if (!state.Players(p).Bankrupt)
+            return static_cast<Integer>(p);
+    }
+    return 0;
+}
+
+void Game::GameOver(Integer& player) {
+    if (player < 1 || player > 4)
+        return;
+    const Integer out = player;
+    Player& P = state.Players(out);
+    timers.TimerTalk.setEnabled(false);
+    timers.TimeDelay.setEnabled(false);
+
+    for (int j = 1; j <= 29; ++j) {
+        const Integer s = P.Owned(j);
+        if (s >= 1 && s <= 40)
+            returnSquareToBank(s);
+    }
+    // A square bought when every slot of the list was taken is found by its owner.
+    for (int n = 1; n <= 40; ++n) {
+        if (state.Squares(n).Owner == out)
+            returnSquareToBank(static_cast<Integer>(n));
+    }
+
+    window.LblPMoney[out - 1].Caption = QStringLiteral("ล้มละลาย");
+    CFace(out, 5);
+    window.ShpMark[out - 1].Visible = false;
+    P.Bankrupt = true;
+    ++state.BankruptCount;
+
+    if (state.PlayerCount == state.BankruptCount + 1) {
+        const Integer w = winner();
+        if (w != 0)
+            player = w;
+        state.TalkStep = 17;
+    } else {
+        state.TalkStep = 16;
+    }
+    timers.TimerTalk.setEnabled(true);
+}
+
+}  // namespace kroda

@@ -1,0 +1,83 @@
+// Purchase offers: a plot, a hotel site, one of the pair, or the next building on one's own
+// plot. The offer stays open until it is answered.
+#include "model/game.h"
+
+namespace kroda {
+
+void Game::OpenOffer(Integer player) {
+    if (player < 1 || player > 4)
+        return;
+    const Player& P = state.Players(player);
+    state.AnimMode = YesNoBlink;
+    timers.AnimateTimer.setEnabled(true);
+    state.InputMode = YesNoAnswer;
+    window.ShpTaoPad.FillColor = P.Color;
+    LocateCheck(static_cast<Integer>(P.Position + 1));
+    if (!P.IsHuman) {
+        CPControl();
+        return;
+    }
+    window.LblKeyT[0].Caption = P.KeyLabel(1).trimmed();
+    window.LblKeyT[1].Caption = P.KeyLabel(3).trimmed();
+    window.KeyPreview = true;
+    window.ImgTao[0].Enabled = true;
+    window.ImgTao[1].Enabled = true;
+}
+
+void Game::AcceptPurchase(Integer player) {
+    if (player < 1 || player > 4)
+        return;
+    Player& P = state.Players(player);
+    const Integer p = P.Position;
+    if (p < 0 || p > 39)
+        return;
+    Square& S = state.Squares(p + 1);
+    // No money is checked: a purchase may leave the buyer bankrupt.
+    if (S.Kind == Land && S.Owner == player) {
+        if (S.Buildings >= 0 && S.Buildings <= 3) {
+            P.Money -= S.HouseCost;
+            refreshMoney(player);
+            ++S.Buildings;
+            HouseCreate(p, 1);
+        } else if (S.Buildings == 4) {
+            P.Money -= S.HotelCost;
+            refreshMoney(player);
+            S.Buildings = 5;
+            HouseCreate(p, 1);
+        }
+    } else if (S.Kind == Land || S.Kind == HotelSite || S.Kind == PairSite) {
+        P.Money -= S.Price;
+        refreshMoney(player);
+        // With every slot taken the square is owned all the same; bankruptcy finds it by
+        // its owner.
+        for (int j = 1; j <= 29; ++j) {
+            if (P.Owned(j) == 0) {
+                P.Owned(j) = static_cast<Integer>(p + 1);
+                break;
+            }
+        }
+        S.Owner = player;
+        HouseCreate(p, 0);
+    }
+}
+
+void Game::CloseOffer(Integer player, OfferAnswer answer) {
+    if (answer == OfferAnswer::WrongKey) {
+        port.beep();
+    } else {
+        for (Label& label : window.LblKeyT) label.Caption = QStringLiteral("---");
+        port.playSound(soundFile(QStringLiteral("503.wav")), SoundMode::AsyncNoInterrupt);
+    }
+    throwInputsOff();
+    if (player < 1 || player > 4)
+        return;
+    if (state.Players(player).Money > Currency{}) {
+        NextQ();
+    } else if (player == state.CurPlayer) {
+        GameOver(state.CurPlayer);
+    } else {
+        GameOver(player);
+    }
+}
+
+}  // namespace kroda

@@ -1,0 +1,44 @@
+// The narrator's typewriter and the two ways to hurry him: the space key and a click on his
+// picture.
+#include "model/game.h"
+
+namespace kroda {
+
+void Game::Talk(const QString& text, Integer& pos) {
+    state.TalkLen = static_cast<Integer>(text.size());
+    QString& shown = window.TxtDialog.Text;
+    if (pos <= 0) {
+        shown.truncate(0);
+    } else if (pos >= text.size()) {
+        shown = text;
+    } else if (shown.size() == pos - 1 && QStringView(text).left(pos - 1) == shown) {
+        // One more character of the same message: grow the text in place.
+        shown.append(text[pos - 1]);
+    } else {
+        shown = text.left(pos);
+    }
+    window.TxtDialog.SelStart = std::max<int>(0, std::min<int>(pos, text.size()));
+    ++pos;
+}
+
+void Game::hurryNarrator() {
+    if (timers.TimerTalk.Enabled())
+        state.TalkPos = state.TalkLen;
+    if (timers.TimeDelay.Enabled()) {
+        timers.TimeDelay.setEnabled(false);
+        timers.TimeDelay.setInterval(50);
+        timers.TimerTalk.setEnabled(true);
+    }
+}
+
+void Game::TxtDialog_KeyDown(int keyCode, int) {
+    if (keyCode == 32)
+        hurryNarrator();
+}
+
+void Game::narratorAtRest() {
+    window.ImgDescripter.Strip = NarratorStrip;
+    window.ImgDescripter.Cell = 1;
+}
+
+}  // namespace kroda

@@ -1,0 +1,262 @@
+// The turn sequencer: every tick of TimerTalk types one more character of the current step's
+// message; when the message is complete the step does its work and chooses the next step.
+#include "model/game.h"
+
+namespace kroda {
+
+namespace {
+
+const QString& greeting() {
+    static const QString text =
+        QStringLiteral("ยินดีต้อนรับสู่เกมKroda ผม 'นายเหลือง' จะมาเป็นผู้บรรยายในเกมนี้");
+    return text;
+}
+
+bool isSeat(int player) {
+    return player >= 1 && player <= 4;
+}
+
+QString nameOf(const GameState& s, int player) {
+    return isSeat(player) ? s.Players(player).Name.trimmed() : QString();
+}
+
+// The player named by digit k (1..4) of the play order; 0 when there is none.
+int queued(const GameState& s, int k) {
+    const QString& q = s.TurnQueue.raw();
+    const char16_t c = q[k - 1].unicode();
+    return c >= u'1' && c <= u'4' ? c - u'0' : 0;
+}
+
+}  // namespace
+
+QString Game::greetingText() {
+    return greeting();
+}
+
+QString Game::stepMessage() const {
+    const GameState& s = state;
+    const QString apostrophe = QStringLiteral("'");
+    switch (s.TalkStep) {
+        case 1:
+            return greeting();
+        case 2:
+            return QStringLiteral("ขอให้ผู้เล่นทุกท่าน อ่านคู่มือก่อนการเล่น");
+        case 3:
+        case 4:
+        case 5:
+        case 6:
+            return QStringLiteral("ขอเชิญ") + apostrophe + nameOf(s, s.TalkStep - 2) + apostrophe +
+                   QStringLiteral("โยนลูกเต๋าเพื่อจัดอันดับครับ");
+        case 7: {
+            QString m = QStringLiteral("การจัดอันดับเสร็จสิ้นแล้ว ผลออกมาดังนี้ 1:") +
+                        nameOf(s, queued(s, 1)) + QStringLiteral(", 2:") + nameOf(s, queued(s, 2));
+            if (s.PlayerCount > 2)
+                m += QStringLiteral(", 3:") + nameOf(s, queued(s, 3));
+            if (s.PlayerCount == 4)
+                m += QStringLiteral(", 4:") + nameOf(s, queued(s, 4));
+            return m;
+        }
+        case 8:
+            return QStringLiteral("จะขอเริ่มเกม ณ บัดนี้");
+        case 9: {
+            const int steps = isSeat(s.CurPlayer) ? s.Players(s.CurPlayer).Steps : 0;
+            return QStringLiteral("ได้ ") + QString::number(steps) + QStringLiteral(" แต้ม");
+        }
+        case 10:
+            return QStringLiteral("ลูกเต๋าซ้ำกัน โปรดโยนใหม่");
+        case 11:
+            return QStringLiteral("จำนวนแต้มซ้ำกับผู้อื่น โปรดโยนใหม่");
+        case 12:
+            return QStringLiteral("ขอเชิญ ") + apostrophe + nameOf(s, s.CurPlayer) + apostrophe +
+                   QStringLiteral(" โยนลูกเต๋า");
+        case 13: {
+            QString square;
+            if (isSeat(s.CurPlayer)) {
+                const int position = s.Players(s.CurPlayer).Position;
+                if (position >= 0 && position <= 39)
+                    square = s.Squares(position + 1).Name.trimmed();
+            }
+            return QStringLiteral("ตกที่ ") + apostrophe + square + apostrophe;
+        }
+        case 14:
+            return s.PendingMessage;
+        case 15:
+            return QStringLiteral("ลูกเต๋าซ้ำกันครบ 3 ครั้ง หยุดเดิน 1 ครั้ง");
+        case 16:
+            return apostrophe + nameOf(s, s.CurPlayer) + QStringLiteral("' ล้มละลาย");
+        case 17:
+            return apostrophe + nameOf(s, s.CurPlayer) + QStringLiteral("' เป็นผู้ชนะ");
+        default:
+            return {};
+    }
+}
+
+void Game::TimerTalk_Timer() {
+    const Integer step = state.TalkStep;
+    if (step < 1 || step > 17)
+        return;
+    const QString message = stepMessage();
+    Talk(message, state.TalkPos);
+    if (step != 16 && step != 17)
+        Animate(1);
+    if (state.TalkPos > state.TalkLen) {
+        if (narrationComplete)
+            narrationComplete(step, message);
+        completeStep();
+    }
+}
+
+void Game::faceAfterRoll() {
+    const Integer p = state.CurPlayer;
+    if (!isSeat(p))
+        return;
+    const Integer t = state.Players(p).Steps;
+    if (t == 3)
+        CFace(p, 5);
+    else if (t == 4 || t == 5)
+        CFace(p, 4);
+    else if (t == 6)
+        CFace(p, 1);
+    else if (t >= 7 && t <= 10)
+        CFace(p, 2);
+    else if (t == 2 || t == 11 || t == 12)
+        CFace(p, 3);
+}
+
+void Game::completeStep() {
+    const Integer step = state.TalkStep;
+    state.TalkPos = 0;
+    state.TalkLen = 0;
+    narratorAtRest();
+    switch (step) {
+        case 1:
+            state.TalkStep = 2;
+            Pause();
+            break;
+        case 2:
+            state.TalkStep = 3;
+            Pause();
+            break;
+        case 3:
+            state.TalkStep = 9;
+            state.InputMode = RankingThrow;
+            state.CurPlayer = 1;
+            ArmRoll();
+            break;
+        case 4:
+        case 5:
+        case 6:
+            state.Die1 = 0;
+            state.Die2 = 0;
+            state.TalkStep = 9;
+            state.CurPlayer = static_cast<Integer>(step - 2);
+            ArmRoll();
+            break;
+        case 7: {
+            state.TalkStep = 8;
+            const int faces[4] = {3, 2, 4, 5};
+            const int shown = state.PlayerCount == 4 ? 4 : state.PlayerCount > 2 ? 3 : 2;
+            for (int k = 1; k <= shown; ++k) {
+                const int p = queued(state, k);
+                if (isSeat(p))
+                    CFace(static_cast<Integer>(p), static_cast<Integer>(faces[k - 1]));
+            }
+            Pause();
+            break;
+        }
+        case 8: {
+            state.TalkStep = 12;
+            const QString q = state.TurnQueue.trimmed();
+            if (!q.isEmpty() && q[0] >= QLatin1Char('1') && q[0] <= QLatin1Char('4'))
+                state.CurPlayer = static_cast<Integer>(q[0].unicode() - u'0');
+            Pause();
+            break;
+        }
+        case 9:
+            faceAfterRoll();
+            if (state.InputMode == RankingThrow) {
+                state.TalkStep = state.CurPlayer == state.PlayerCount
+                                     ? Integer{7}
+                                     : static_cast<Integer>(state.CurPlayer + 3);
+                Pause();
+            } else if (state.InputMode == MoveThrow) {
+                state.TalkStep = 13;
+                state.AnimMode = TokenWalk;
+                state.DoublesCount = 0;
+                timers.AnimateTimer.setEnabled(true);
+                timers.TimerTalk.setEnabled(false);
+            }
+            break;
+        case 10:
+        case 11:
+            state.Die1 = 0;
+            state.Die2 = 0;
+            ArmRoll();
+            break;
+        case 12:
+            state.Die1 = 0;
+            state.Die2 = 0;
+            state.InputMode = MoveThrow;
+            state.TalkStep = 9;
+            ArmRoll();
+            break;
+        case 13:
+            ActionCheck(state.CurPlayer, 1);
+            Pause();
+            break;
+        case 14:
+            timers.TimerTalk.setEnabled(false);
+            ActionCheck(state.CurPlayer, 2);
+            break;
+        case 15:
+            state.Die1 = 0;
+            state.Die2 = 0;
+            Pause();
+            NextQ();
+            break;
+        case 16:
+            Pause();
+            NextQ();
+            break;
+        case 17: {
+            const Integer w = state.CurPlayer;
+            if (isSeat(w)) {
+                const Player& p = state.Players(w);
+                window.LblKeyT[0].Caption = p.KeyLabel(1).trimmed();
+                window.LblKeyT[1].Caption = p.KeyLabel(3).trimmed();
+                window.LblKeyT[2].Caption = p.KeyLabel(2).trimmed();
+                window.ShpTaoPad.FillColor = p.Color;
+            }
+            timers.TimerTalk.setEnabled(false);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void Game::ArmRoll() {
+    const Integer cur = state.CurPlayer;
+    if (!isSeat(cur))
+        return;
+    const Player& p = state.Players(cur);
+    if (p.IsHuman) {
+        window.LblKeyT[0].Caption = p.KeyLabel(1).trimmed();
+        window.LblKeyT[1].Caption = p.KeyLabel(3).trimmed();
+        window.LblKeyT[2].Caption = p.KeyLabel(2).trimmed();
+        window.KeyPreview = true;
+        for (Image& die : window.ImgTao) die.Enabled = true;
+    }
+    narratorAtRest();
+    state.TalkPos = 0;
+    state.TalkLen = 0;
+    window.ShpTaoPad.FillColor = p.Color;
+    state.TalkStep = 9;
+    timers.TimerTalk.setEnabled(false);
+    state.AnimMode = DiceFlicker;
+    timers.AnimateTimer.setEnabled(true);
+    if (!p.IsHuman)
+        CPControl();
+}
+
+}  // namespace kroda
