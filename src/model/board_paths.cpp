@@ -44,6 +44,11 @@ QString boardNameToRelativePath(const QString& name) {
     return nameParts(name).join(QLatin1Char('/'));
 }
 
+QString ResolvedPath::describe(const QString& name) const {
+    return QLatin1Char('"') + name + (missing ? QStringLiteral("\" ") : QStringLiteral("\": ")) +
+           error;
+}
+
 ResolvedPath resolveBoardPath(const QString& folder, const QString& name) {
     ResolvedPath out;
     out.error = boardNameProblem(name);
@@ -67,6 +72,7 @@ ResolvedPath resolveBoardPath(const QString& folder, const QString& name) {
             }
         }
         if (match.isEmpty()) {
+            out.missing = true;
             out.error =
                 parts.size() == 1
                     ? QStringLiteral("not found in %1").arg(current)

@@ -17,10 +17,13 @@ QString boardNameProblem(const QString& name);
 QString boardNameToRelativePath(const QString& name);
 
 struct ResolvedPath {
-    QString path;   // the file found on disk
-    QString error;  // "not found in /folder" or the reason the name is refused
+    QString path;          // the file found on disk
+    QString error;         // "not found in /folder" or the reason the name is refused
+    bool missing = false;  // the name is fine but no such file exists
 
     bool ok() const { return error.isEmpty(); }
+    // "\"name\" not found in /folder" or "\"name\": the reason".
+    QString describe(const QString& name) const;
 };
 ResolvedPath resolveBoardPath(const QString& folder, const QString& name);
 

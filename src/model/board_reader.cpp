@@ -68,7 +68,15 @@ QString quoted(const QString& s) {
 
 class Reading {
   public:
-    explicit Reading(const BoardLocation& where) : where_(where) {}
+    explicit Reading(const BoardLocation& where) : where_(where), configFile_(where.configPath) {
+        // A board copied from a case-blind disk may spell its configuration file otherwise.
+        if (!QFileInfo::exists(configFile_)) {
+            const QFileInfo info(configFile_);
+            const ResolvedPath found = resolveBoardPath(info.path(), info.fileName());
+            if (found.ok())
+                configFile_ = found.path;
+        }
+    }
 
     BoardReadResult run(bool bankruptCardOn);
 
@@ -80,7 +88,7 @@ class Reading {
         push({true, std::move(file), line, std::move(at), std::move(message)});
     }
     void push(BoardProblem p) {
-        (p.file == where_.configPath ? configProblems_ : fileProblems_).push_back(std::move(p));
+        (p.file == configFile_ ? configProblems_ : fileProblems_).push_back(std::move(p));
     }
 
     bool readConfigItems();
@@ -90,8 +98,7 @@ class Reading {
     std::optional<ConfigItem> nextNumber(const QString& at);
     void ended(const QString& at) {
         ended_ = true;
-        error(where_.configPath, reader_->line(), {},
-              QStringLiteral("the file ends before %1").arg(at));
+        error(configFile_, reader_->line(), {}, QStringLiteral("the file ends before %1").arg(at));
     }
     QString squareItemName(int square, int k) const;
 
@@ -100,6 +107,7 @@ class Reading {
     QString checkPicture(const QString& name, const PictureGrid& grid, int item);
 
     const BoardLocation& where_;
+    QString configFile_;
     LoadedBoard board_;
     std::optional<ItemReader> reader_;
     ConfigItem config_[kConfigItems];
@@ -111,7 +119,7 @@ class Reading {
 
 BoardReadResult Reading::run(bool bankruptCardOn) {
     BoardReadResult result;
-    const QString& path = where_.configPath;
+    const QString path = configFile_;
     QFile file(path);
     if (!QFileInfo::exists(path)) {
         error(path, 0, {}, QStringLiteral("the configuration file is missing"));
@@ -182,7 +190,7 @@ bool Reading::readConfigItems() {
     board_.mark = config_[0].text;
     board_.markOk = config_[0].text == QLatin1String("KOVART");
     if (!board_.markOk)
-        warn(where_.configPath, config_[0].line, QStringLiteral("item 1 (file mark)"),
+        warn(configFile_, config_[0].line, QStringLiteral("item 1 (file mark)"),
              QStringLiteral("expected \"KOVART\", found %1").arg(quoted(config_[0].text)));
     board_.Config.StripFile1 = config_[1].text;
     board_.Config.StripFile2 = config_[2].text;
@@ -218,19 +226,18 @@ std::optional<Integer> Reading::readInteger(const QString& at, int& line) {
     line = item->line;
     const QString& t = item->text;
     if (t.isEmpty()) {
-        error(where_.configPath, line, at,
-              QStringLiteral("expected a whole number, found nothing"));
+        error(configFile_, line, at, QStringLiteral("expected a whole number, found nothing"));
         return std::nullopt;
     }
     if (!whole.match(t).hasMatch()) {
-        error(where_.configPath, line, at,
+        error(configFile_, line, at,
               QStringLiteral("expected a whole number, found %1").arg(quoted(t)));
         return std::nullopt;
     }
     bool ok = false;
     const qlonglong v = t.toLongLong(&ok);
     if (!ok || v < -32768 || v > 32767) {
-        error(where_.configPath, line, at,
+        error(configFile_, line, at,
               QStringLiteral("expected a 16-bit whole number (-32768 to 32767), found %1").arg(t));
         return std::nullopt;
     }
@@ -245,7 +252,7 @@ std::optional<Currency> Reading::readMoney(const QString& at, int& line) {
     line = item->line;
     const QString& t = item->text;
     if (!decimal.match(t).hasMatch()) {
-        error(where_.configPath, line, at,
+        error(configFile_, line, at,
               t.isEmpty() ? QStringLiteral("expected an amount of money, found nothing")
                           : QStringLiteral("expected an amount of money, found %1").arg(quoted(t)));
         return std::nullopt;
@@ -253,7 +260,7 @@ std::optional<Currency> Reading::readMoney(const QString& at, int& line) {
     const auto money = Currency::parse(t);
     if (!money) {
         const qsizetype point = t.indexOf(QLatin1Char('.'));
-        error(where_.configPath, line, at,
+        error(configFile_, line, at,
               point >= 0 && t.size() - point - 1 > 4
                   ? QStringLiteral("money has at most four decimals, found %1").arg(t)
                   : QStringLiteral("the amount %1 is out of the range of money").arg(t));
@@ -271,7 +278,7 @@ bool Reading::readSquares() {
         }
         sq.Name = name->text;
         if (name->text.size() > Text<30>::kLength)
-            warn(where_.configPath, name->line, squareItemName(i, 0),
+            warn(configFile_, name->line, squareItemName(i, 0),
                  QStringLiteral("the name is longer than 30 characters; its first 30 are kept"));
         int line = name->line;
         for (int k = 1; k < kSquareItems; ++k) {
@@ -285,12 +292,12 @@ bool Reading::readSquares() {
                 if (k == 1) {
                     sq.Kind = *v;
                     if (*v < 0 || *v > 9)
-                        error(where_.configPath, line, at,
+                        error(configFile_, line, at,
                               QStringLiteral("expected a kind of square 0 to 9, found %1").arg(*v));
                 } else if (k == 11) {
                     board_.Pictures[static_cast<std::size_t>(i)].Holder = *v;
                     if (!squareHolderGrid(*v))
-                        error(where_.configPath, line, at,
+                        error(configFile_, line, at,
                               QStringLiteral("expected picture holder 9 (the corner squares) or "
                                              "10 (the side squares), found %1")
                                   .arg(*v));
@@ -299,7 +306,7 @@ bool Reading::readSquares() {
                     pic.Cell = *v;
                     const PictureGrid* grid = squareHolderGrid(pic.Holder);
                     if (grid && (*v < 0 || *v >= grid->cells()))
-                        error(where_.configPath, line, at,
+                        error(configFile_, line, at,
                               QStringLiteral("expected a cell 0 to %1 of holder %2 (%3 x %4 "
                                              "cells), found %5")
                                   .arg(grid->cells() - 1)
@@ -335,8 +342,8 @@ void Reading::readDeck(int item, Deck& deck, int size) {
         QStringLiteral("item %1 (%2)").arg(item).arg(QLatin1String(kConfigItemNames[item - 1]));
     const ResolvedPath found = resolveBoardPath(where_.appFolder, name);
     if (!found.ok()) {
-        error(where_.configPath, written.line, at,
-              QStringLiteral("card file %1 %2").arg(quoted(name), found.error));
+        error(configFile_, written.line, at,
+              QStringLiteral("card file %1").arg(found.describe(name)));
         return;
     }
     const CardFileResult cards = readCardFile(found.path);
@@ -364,12 +371,12 @@ QString Reading::checkPicture(const QString& name, const PictureGrid& grid, int 
     if (!found.ok()) {
         if (item > 0) {
             const ConfigItem& written = config_[item - 1];
-            error(where_.configPath, written.line,
+            error(configFile_, written.line,
                   QStringLiteral("item %1 (%2)")
                       .arg(item)
                       .arg(QLatin1String(kConfigItemNames[item - 1])),
-                  QStringLiteral("picture %1 %2; it must be a BMP picture of %3")
-                      .arg(quoted(name), found.error, expected));
+                  QStringLiteral("picture %1; it must be a BMP picture of %2")
+                      .arg(found.describe(name), expected));
         } else {
             error(where_.imageFolder + QLatin1Char('/') + name, 0, {},
                   QStringLiteral(

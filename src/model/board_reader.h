@@ -1,6 +1,6 @@
 #pragma once
 // Reads a board: the configuration file "KovarT.dat" (windows-874 text, item by item), the
-// two card files of 260-byte records and the headers of the three square-picture files.
+// two card files of 260-byte records and the headers of the board's BMP pictures.
 // Nothing is written. A board with any error is not used at all.
 
 #include "model/game_state.h"
@@ -21,7 +21,8 @@ struct BoardProblem {
     QString where;    // the item, square or record: "item 9 (kind of square index 0 \"...\")"
     QString message;  // what was expected or found
 
-    // "KovarT.dat:12: square index 3 ("...") item 2 (kind): expected a number 0 to 9, found "x""
+    // FILE[:LINE]: [warning: ][WHERE: ]MESSAGE, for instance
+    // KovarT.dat:11: item 48 (kind of square index 3 "..."): expected a whole number, found "x"
     QString text() const;
 };
 

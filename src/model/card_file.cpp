@@ -29,7 +29,8 @@ int textLength(const QByteArray& record) {
 
 }  // namespace
 
-Card decodeCardRecord(const QByteArray& record) {
+Card decodeCardRecord(const QByteArray& bytes) {
+    const QByteArray record = bytes.leftJustified(kCardRecordSize, '\0', true);
     Card card;
     card.Text = decodeWindows874(record.left(textLength(record)));
     card.Action = readInt16(record, kCardTextSize);

@@ -185,6 +185,17 @@ TEST(BoardReader, BoardPaths) {
     EXPECT_TRUE(text.contains(QStringLiteral("drive-letter"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("absolute"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("leaves the board's folder"))) << text.toStdString();
+
+    // The configuration file itself may differ in letter case too.
+    l[1] = QStringLiteral("\"Corners.bmp\"");
+    l[2] = QStringLiteral("\"Sides.bmp\"");
+    l[4] = QStringLiteral("\"cards\\Deck\\TREASURE.crd\"");
+    l[5] = QStringLiteral("\"Fortune.crd\"");
+    folder.writeLines(l);
+    ASSERT_TRUE(QFile::rename(folder.path(QStringLiteral("KovarT.dat")),
+                              folder.path(QStringLiteral("KOVART.DAT"))));
+    r = folder.read();
+    EXPECT_FALSE(r.hasErrors()) << problemText(r).toStdString();
 }
 
 }  // namespace
