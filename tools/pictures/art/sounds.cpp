@@ -41,7 +41,8 @@ void addKnock(std::vector<float>& out, double at, double loudness, double pitch,
         const double t = double(i) / kRate;
         const double envelope = std::exp(-t * 140.0) * std::min(1.0, t * 4000.0);
         // A simple state-variable filter shapes the noise into a clack.
-        const double f = 2 * std::sin(kPi * pitch * 2.2 / kRate);
+        // Kept well below the filter's limit of stability.
+        const double f = 2 * std::sin(kPi * std::min(pitch * 1.4, 3200.0) / kRate);
         const double input = noise.next();
         low += f * band;
         const double high = input - low - 0.6 * band;
