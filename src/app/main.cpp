@@ -58,9 +58,21 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    // A game ends with the winner's narration; the clock stops there.
-    const bool won =
-        clock.advanceUntil([&] { return s.TalkStep == 17 && !game.timers.TimerTalk.Enabled(); },
-                           std::int64_t{24} * 3600 * 1000);
-    return won ? 0 : 2;
+    // A game ends with the winner's narration; the clock stops there. Nobody sits at the
+    // keyboard, so a drawn card is read out and put away after a moment.
+    const auto over = [&] { return s.TalkStep == 17 && !game.timers.TimerTalk.Enabled(); };
+    const std::int64_t day = std::int64_t{24} * 3600 * 1000;
+    while (clock.now() < day) {
+        clock.advanceUntil([&] { return over() || game.window.FrmCard.Visible; },
+                           day - clock.now());
+        if (over())
+            return 0;
+        if (!game.window.FrmCard.Visible)
+            break;
+        out << clockText(clock.now()) << "  [" << game.window.FrmCard.TxtCrd.Text << "]"
+            << Qt::endl;
+        clock.advance(1500);
+        game.keyPressed(32, 0);
+    }
+    return 2;
 }
