@@ -91,7 +91,7 @@ QImage aboutBackground() {
     p.setBrush(QColor(120, 30, 20));
     p.drawRect(QRectF(8, 8, 385, 25));
     framedWell(p, QRectF(24, 40, 369, 217), Qt::white);
-    // Dice and the name between the credits and the button.
+    // A row of flowers between the credits and the button, the name below it.
     for (int i = 0; i < 5; ++i) {
         petalFlower(p, QPointF(60 + i * 70, 284), 8, colours::gold, colours::temple);
     }
@@ -99,9 +99,12 @@ QImage aboutBackground() {
     p.setBrush(colours::buttonGround);
     p.drawRoundedRect(QRectF(146, 306, 112, 47), 6, 6);
     const QPainterPath name =
-        textPath("Kroda", thaiFont("Kinnari", 26, true), QRectF(100, 358, 200, 32));
-    p.setPen(QPen(colours::darkTeak, 3));
-    p.setBrush(colours::gold);
+        textPath("Kroda", thaiFont("Kinnari", 30, true), QRectF(100, 356, 200, 36));
+    p.setPen(QPen(QColor(60, 14, 10), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(name);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colours::lightGold);
     p.drawPath(name);
     return image;
 }

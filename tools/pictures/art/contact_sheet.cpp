@@ -5,6 +5,8 @@
 #include "art/pictures.h"
 #include "art/style.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 
 namespace kroda::art {
@@ -199,7 +201,8 @@ QImage contactSheet(const std::vector<GamePicture>& pictures,
     std::vector<QPoint> places;
     int x = kGap, y = kGap, rowHeight = 0;
     for (const Item& item : items) {
-        const int w = std::max(item.image.width() * item.scale, item.checked ? 150 : 250);
+        const int label = QFontMetrics(thaiFont("Loma", 13, true)).horizontalAdvance(item.title);
+        const int w = std::max(item.image.width() * item.scale, label + 6);
         const int h = item.image.height() * item.scale + kLabel;
         if (x + w > kWidth - kGap) {
             x = kGap;
