@@ -89,14 +89,14 @@ void drawAnswer(QPainter& p, bool yes, bool lit) {
     // The sign, a tick or a cross, white with a dark edge, above the word.
     QPainterPath sign;
     if (yes) {
-        sign.moveTo(13, 9.5);
-        sign.lineTo(18, 14.5);
-        sign.lineTo(27.5, 4.5);
+        sign.moveTo(14, 7.5);
+        sign.lineTo(18.5, 12);
+        sign.lineTo(26.5, 3.5);
     } else {
-        sign.moveTo(15, 4.5);
-        sign.lineTo(25, 14.5);
-        sign.moveTo(25, 4.5);
-        sign.lineTo(15, 14.5);
+        sign.moveTo(16, 3.5);
+        sign.lineTo(24, 11.5);
+        sign.moveTo(24, 3.5);
+        sign.lineTo(16, 11.5);
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(shade(base, 0.45), 5.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -105,7 +105,7 @@ void drawAnswer(QPainter& p, bool yes, bool lit) {
     p.drawPath(sign);
 
     const QString word = yes ? QStringLiteral("ซื้อ") : QStringLiteral("ไม่ซื้อ");
-    const QRectF textBox(2, 17.5, 36, 20);
+    const QRectF textBox(2, 16.5, 36, 21);
     const QFont font = fittedFont("Loma", true, word, textBox.size(), 18);
     drawCentredText(p, textBox, word, font, Qt::white, shade(base, 0.35), 1.0);
 }

@@ -477,7 +477,7 @@ bool drawRulePlace(QPainter& p, int index) {
 
 void drawPlace(QPainter& p, int index) {
     p.save();
-    p.setClipRect(QRectF(0, 0, kPlace, kPlace));
+    p.setClipRect(QRectF(0, 0, kPlace, kPlace), Qt::IntersectClip);
     if (!drawLandPlace(p, index)) {
         drawRulePlace(p, index);
     }

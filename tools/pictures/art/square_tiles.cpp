@@ -132,7 +132,8 @@ void sideTile(QPainter& p, int k) {
 void cornerTile(QPainter& p, int cell) {
     static const int indexes[4] = {0, 10, 20, 30};
     static const char16_t* names[4] = {u"จุดเริ่มต้น", u"คุก", u"พักผ่อน", u"ไปเข้าคุก"};
-    drawPictureInto(p, QRectF(0, 0, 48, 48), indexes[cell]);
+    // Raised a little so the ribbon hides sky rather than the picture's subject.
+    drawPictureInto(p, QRectF(0, -6, 48, 48), indexes[cell]);
     // The name on a ribbon along the bottom.
     const QRectF ribbon(1, 33, 46, 14);
     p.setPen(Qt::NoPen);
