@@ -108,7 +108,7 @@ GameHarness::GameHarness(int playerCount, std::vector<int> humans, bool bankrupt
         return r;
     };
     game.narrationComplete = [this](Integer step, const QString& message) {
-        narration.push_back({step, message});
+        narration.push_back({step, message, clock.now()});
     };
     GameState& st = game.state;
     st.PlayerCount = static_cast<Integer>(playerCount);
@@ -131,6 +131,15 @@ GameHarness::GameHarness(int playerCount, std::vector<int> humans, bool bankrupt
 
 void GameHarness::load() {
     game.Form_Load();
+}
+
+void GameHarness::standOn(int p, int position) {
+    GameState& st = game.state;
+    st.TurnQueue = QStringLiteral("1234").left(st.PlayerCount);
+    st.CurPlayer = static_cast<Integer>(p);
+    st.Players(p).Position = static_cast<Integer>(position);
+    game.timers.TimerTalk.setEnabled(false);
+    game.timers.TimeDelay.setEnabled(false);
 }
 
 void GameHarness::dice(std::initializer_list<int> values) {

@@ -22,6 +22,7 @@ LoadedBoard sampleBoard(bool bankruptCardOn);
 struct Narration {
     Integer step;
     QString message;
+    std::int64_t at;  // virtual time of the completing tick
 };
 
 class GameHarness {
@@ -44,6 +45,10 @@ class GameHarness {
     // Loads, then plays the greeting and the ranking with the given ranking totals (player
     // 1 first; each total is thrown as a non-double) until the first turn is asked for.
     void loadAndRank(const std::vector<int>& totals);
+
+    // Sets up the start of a landing: the player stands on the square and it is his turn,
+    // with the play order 1, 2, ... and the sequencer waiting.
+    void standOn(int p, int position);
 
     // Queues die values for the next throws.
     void dice(std::initializer_list<int> values);
