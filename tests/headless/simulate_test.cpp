@@ -1,0 +1,93 @@
+// simulate plays whole games of computers and sums them up in one JSON object.
+
+#include "driver_harness.h"
+
+#include "headless/simulator.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace kroda::headless::testing {
+namespace {
+
+QJsonObject parse(const std::string& json) {
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << json;
+    return doc.object();
+}
+
+// Every game is counted once as won, cut off or stalled; wins add up by seat and by place.
+TEST(Simulate, ReportsEveryGame) {
+    const ScriptOutcome r = runScript("players 3\nsimulate 4 7 40\n", boardFolder());
+    ASSERT_EQ(r.status, ExitOk) << r.err;
+    const QJsonObject o = parse(r.out);
+    EXPECT_EQ(o.value("games").toInt(), 4);
+    const int won = o.value("won").toInt();
+    EXPECT_EQ(won + o.value("cutOff").toInt() + o.value("stalled").toInt(), 4);
+    EXPECT_EQ(o.value("stalled").toInt(), 0);
+    const QJsonObject turns = o.value("turns").toObject();
+    for (const char* k : {"mean", "median", "p95", "max"}) EXPECT_TRUE(turns.value(k).isDouble());
+    EXPECT_LE(turns.value("max").toInt(), 40);
+    EXPECT_GT(turns.value("mean").toDouble(), 0);
+    int bySeat = 0, byPlace = 0;
+    ASSERT_EQ(o.value("winsBySeat").toArray().size(), 3);
+    ASSERT_EQ(o.value("winsByPlace").toArray().size(), 3);
+    for (const QJsonValue v : o.value("winsBySeat").toArray()) bySeat += v.toInt();
+    for (const QJsonValue v : o.value("winsByPlace").toArray()) byPlace += v.toInt();
+    EXPECT_EQ(bySeat, won);
+    EXPECT_EQ(byPlace, won);
+    EXPECT_GT(o.value("timerTicks").toDouble(), 0);
+    EXPECT_TRUE(o.value("seconds").isDouble());
+}
+
+// The same seeds give the same games; only the seconds taken differ.
+TEST(Simulate, RepeatsWithTheSameSeed) {
+    const auto once = [] {
+        const ScriptOutcome r = runScript("simulate 3 21 60\n", boardFolder());
+        EXPECT_EQ(r.status, ExitOk) << r.err;
+        static const QRegularExpression seconds(QStringLiteral("\"seconds\": [0-9.]+"));
+        return QString::fromStdString(r.out).remove(seconds);
+    };
+    EXPECT_EQ(once(), once());
+}
+
+// A game that asks for a turn past the limit is cut off with the limit as its turns.
+TEST(Simulate, CutsAGameOffAtTheTurnLimit) {
+    SimulationSettings s;
+    s.folder = boardFolder();
+    s.maxTurns = 5;
+    const GameOutcome g = playComputerGame(s, 3);
+    EXPECT_TRUE(g.cutOff);
+    EXPECT_EQ(g.turns, 5);
+    EXPECT_EQ(g.winner, 0);
+}
+
+// Median of an even count is the mean of the middle two; the 95th percentile is the nearest
+// rank.
+TEST(Simulate, TurnStatistics) {
+    SimulationResult r;
+    r.settings.players = 2;
+    for (int t = 20; t >= 1; --t) {
+        GameOutcome g;
+        g.turns = t;
+        g.winner = t % 2 + 1;
+        g.winnerPlace = 1;
+        r.games.push_back(g);
+    }
+    const QJsonObject o = parse(r.toJson().toStdString());
+    const QJsonObject turns = o.value("turns").toObject();
+    EXPECT_EQ(turns.value("mean").toDouble(), 10.5);
+    EXPECT_EQ(turns.value("median").toDouble(), 10.5);
+    EXPECT_EQ(turns.value("p95").toDouble(), 19);
+    EXPECT_EQ(turns.value("max").toDouble(), 20);
+    EXPECT_EQ(o.value("winsBySeat").toArray(), QJsonArray({10, 10}));
+    EXPECT_EQ(o.value("winsByPlace").toArray(), QJsonArray({20, 0}));
+}
+
+}  // namespace
+}  // namespace kroda::headless::testing

@@ -1,0 +1,431 @@
+#include "headless/script_runner.h"
+
+#include "headless/json_writer.h"
+#include "headless/session.h"
+#include "headless/simulator.h"
+#include "headless/state_paths.h"
+#include "model/board_reader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <istream>
+#include <limits>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+namespace kroda::headless {
+
+namespace {
+
+// A line that cannot be carried out; reported with its line number.
+struct ScriptError {
+    QString message;
+};
+
+[[noreturn]] void fail(const QString& message) {
+    throw ScriptError{message};
+}
+
+// The line without its comment: '#' outside double quotes starts one.
+QString withoutComment(const QString& line) {
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (line[i] == QLatin1Char('#') && !quoted)
+            return line.left(i);
+    }
+    return line;
+}
+
+// A value written in double quotes is taken as it stands between them.
+QString unquoted(const QString& text) {
+    if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"')))
+        return text.mid(1, text.size() - 2);
+    return text;
+}
+
+QStringList words(const QString& args) {
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    return args.split(blanks, Qt::SkipEmptyParts);
+}
+
+// Splits off the first word; `rest` is what follows it, trimmed.
+QString firstWord(const QString& text, QString& rest) {
+    const QString t = text.trimmed();
+    qsizetype i = 0;
+    while (i < t.size() && !t[i].isSpace()) ++i;
+    rest = t.mid(i).trimmed();
+    return t.left(i);
+}
+
+std::int64_t wholeNumber(const QString& word, std::int64_t lo, std::int64_t hi, const char* what) {
+    bool ok = false;
+    const qlonglong n = word.toLongLong(&ok, 10);
+    if (!ok || n < lo || n > hi)
+        fail(QStringLiteral("%1 must be a whole number %2..%3, not \"%4\"")
+                 .arg(QLatin1String(what))
+                 .arg(lo)
+                 .arg(hi)
+                 .arg(word));
+    return n;
+}
+
+std::uint64_t seedNumber(const QString& word) {
+    bool ok = false;
+    const qulonglong n = word.toULongLong(&ok, 10);
+    if (!ok)
+        fail(QStringLiteral("a seed is a whole number 0 or more, not \"%1\"").arg(word));
+    return n;
+}
+
+void expectCount(const QStringList& w, qsizetype lo, qsizetype hi, const char* usage) {
+    if (w.size() < lo || w.size() > hi)
+        fail(QStringLiteral("usage: %1").arg(QLatin1String(usage)));
+}
+
+constexpr std::int64_t kOneHour = 3600 * 1000;
+constexpr std::int64_t kLongest = std::int64_t{365} * 24 * kOneHour;
+
+}  // namespace
+
+struct ScriptRunner::Command {
+    const char* word;
+    void (ScriptRunner::*run)(const QString&);
+};
+
+const ScriptRunner::Command* ScriptRunner::findCommand(const QString& word) {
+    static const Command commands[] = {
+        {"folder", &ScriptRunner::cmdFolder},
+        {"players", &ScriptRunner::cmdPlayers},
+        {"human", &ScriptRunner::cmdHuman},
+        {"computer", &ScriptRunner::cmdComputer},
+        {"bankruptcard", &ScriptRunner::cmdBankruptCard},
+        {"seed", &ScriptRunner::cmdSeed},
+        {"start", &ScriptRunner::cmdStart},
+        {"advance", &ScriptRunner::cmdAdvance},
+        {"wait", &ScriptRunner::cmdWait},
+        {"play", &ScriptRunner::cmdPlay},
+        {"key", &ScriptRunner::cmdKey},
+        {"click", &ScriptRunner::cmdClick},
+        {"dice", &ScriptRunner::cmdDice},
+        {"answer", &ScriptRunner::cmdAnswer},
+        {"set", &ScriptRunner::cmdSet},
+        {"get", &ScriptRunner::cmdGet},
+        {"dump", &ScriptRunner::cmdDump},
+        {"simulate", &ScriptRunner::cmdSimulate},
+    };
+    for (const Command& c : commands) {
+        if (word == QLatin1String(c.word))
+            return &c;
+    }
+    return nullptr;
+}
+
+ScriptRunner::ScriptRunner(const RunnerOptions& options, std::ostream& out, std::ostream& err)
+    : options_(options), out_(out), err_(err), session_(std::make_unique<Session>(options.folder)) {
+    session_->onNarration = [this](std::int64_t ms, Integer step, const QString& message) {
+        if (options_.narration)
+            print(QByteArray::number(static_cast<qlonglong>(ms)) + ' ' + QByteArray::number(step) +
+                  ' ' + message.toUtf8() + '\n');
+    };
+}
+
+ScriptRunner::~ScriptRunner() = default;
+
+void ScriptRunner::print(const QByteArray& text) {
+    out_.write(text.constData(), static_cast<std::streamsize>(text.size()));
+}
+
+int ScriptRunner::run(std::istream& in, const QString& name) {
+    const QByteArray scriptName = name.toUtf8();
+    std::string raw;
+    int lineNumber = 0;
+    const auto report = [&](const QString& message) {
+        out_.flush();
+        err_ << scriptName.constData() << ':' << lineNumber << ": " << message.toUtf8().constData()
+             << std::endl;
+    };
+    while (std::getline(in, raw)) {
+        ++lineNumber;
+        QString line = QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
+        try {
+            execute(line);
+        } catch (const ScriptError& e) {
+            report(e.message);
+            return ExitBadScript;
+        } catch (const BoardLoadError& e) {
+            out_.flush();
+            err_ << e.text().toUtf8().constData() << std::endl;
+            return ExitBadBoard;
+        } catch (const std::exception& e) {
+            report(QStringLiteral("the game failed: %1").arg(QString::fromUtf8(e.what())));
+            return ExitEngineFault;
+        }
+        out_.flush();
+        if (session_->port().quits > 0)
+            return ExitOk;  // the quit button ends the program
+    }
+    return ExitOk;
+}
+
+void ScriptRunner::execute(const QString& line) {
+    const QString text = withoutComment(line).trimmed();
+    if (text.isEmpty())
+        return;
+    QString args;
+    const QString word = firstWord(text, args);
+    const Command* c = findCommand(word);
+    if (!c)
+        fail(QStringLiteral("unknown command \"%1\"").arg(word));
+    (this->*(c->run))(args);
+}
+
+PathTable& ScriptRunner::paths() {
+    if (!paths_)
+        paths_ = std::make_unique<PathTable>(*session_);
+    return *paths_;
+}
+
+void ScriptRunner::requireStarted() const {
+    if (!session_->started())
+        fail(QStringLiteral("the game has not started (use start first)"));
+}
+
+void ScriptRunner::requireNotStarted(const char* what) const {
+    if (session_->started())
+        fail(QStringLiteral("%1 comes before start").arg(QLatin1String(what)));
+}
+
+// ---- Setting the game up, as the new-game wizard does ------------------------------------
+
+void ScriptRunner::cmdFolder(const QString& args) {
+    requireNotStarted("folder");
+    const QString path = unquoted(args);
+    if (path.isEmpty())
+        fail(QStringLiteral("usage: folder PATH"));
+    const QFileInfo info(path);
+    if (!info.isDir())
+        fail(QStringLiteral("no folder \"%1\"").arg(path));
+    session_->setFolder(QDir::cleanPath(info.absoluteFilePath()));
+}
+
+void ScriptRunner::cmdPlayers(const QString& args) {
+    requireNotStarted("players");
+    const QStringList w = words(args);
+    expectCount(w, 1, 1, "players 2|3|4");
+    session_->game().state.PlayerCount =
+        static_cast<Integer>(wholeNumber(w[0], 2, 4, "the number of players"));
+}
+
+void ScriptRunner::setUpPlayer(const QString& args, bool human) {
+    requireNotStarted(human ? "human" : "computer");
+    QString name;
+    const QString seat = firstWord(args, name);
+    if (seat.isEmpty())
+        fail(QStringLiteral("usage: %1 PLAYER [NAME]").arg(human ? "human" : "computer"));
+    const int p = static_cast<int>(wholeNumber(seat, 1, 4, "a player"));
+    name = unquoted(name).trimmed();
+    if (name.isEmpty())
+        name = session_->game().state.Players(p).Name.trimmed();  // the name the wizard offers
+    if (name.isEmpty())
+        fail(QStringLiteral("player %1 needs a name").arg(p));
+    session_->setUpPlayer(p, human, name);
+}
+
+void ScriptRunner::cmdHuman(const QString& args) {
+    setUpPlayer(args, true);
+}
+
+void ScriptRunner::cmdComputer(const QString& args) {
+    setUpPlayer(args, false);
+}
+
+void ScriptRunner::cmdBankruptCard(const QString& args) {
+    requireNotStarted("bankruptcard");
+    const QStringList w = words(args);
+    expectCount(w, 1, 1, "bankruptcard on|off");
+    if (w[0] != QLatin1String("on") && w[0] != QLatin1String("off"))
+        fail(QStringLiteral("usage: bankruptcard on|off"));
+    session_->game().state.BankruptCardOn = w[0] == QLatin1String("on");
+}
+
+void ScriptRunner::cmdSeed(const QString& args) {
+    requireNotStarted("seed");
+    const QStringList w = words(args);
+    expectCount(w, 1, 1, "seed N");
+    session_->seed(seedNumber(w[0]));
+}
+
+void ScriptRunner::cmdStart(const QString& args) {
+    if (!args.isEmpty())
+        fail(QStringLiteral("usage: start"));
+    requireNotStarted("start");
+    session_->start();
+}
+
+// ---- Time and input ----------------------------------------------------------------------
+
+void ScriptRunner::cmdAdvance(const QString& args) {
+    requireStarted();
+    const QStringList w = words(args);
+    expectCount(w, 1, 1, "advance MS");
+    session_->advance(wholeNumber(w[0], 0, kLongest, "a time in ms"));
+}
+
+void ScriptRunner::waitCommand(const QString& args, bool closeCards) {
+    requireStarted();
+    const QStringList w = words(args);
+    expectCount(w, 0, 1, closeCards ? "play [MS]" : "wait [MS]");
+    const std::int64_t limit = w.isEmpty() ? kOneHour : wholeNumber(w[0], 0, kLongest, "a time");
+    if (closeCards)
+        session_->play(limit);
+    else
+        session_->wait(limit);
+    print(QByteArray::number(static_cast<qlonglong>(session_->now())) + '\n');
+}
+
+void ScriptRunner::cmdWait(const QString& args) {
+    waitCommand(args, false);
+}
+
+void ScriptRunner::cmdPlay(const QString& args) {
+    waitCommand(args, true);
+}
+
+void ScriptRunner::cmdKey(const QString& args) {
+    requireStarted();
+    const QStringList w = words(args);
+    expectCount(w, 1, 1, "key VK");
+    session_->game().keyPressed(static_cast<int>(wholeNumber(w[0], 0, 255, "a key code")), 0);
+}
+
+void ScriptRunner::cmdClick(const QString& args) {
+    requireStarted();
+    const QStringList w = words(args);
+    expectCount(w, 1, 2, "click NAME [INDEX]");
+    Game& g = session_->game();
+    GameWindow& win = g.window;
+    const QString& name = w[0];
+    const auto index = [&](std::int64_t lo, std::int64_t hi) {
+        if (w.size() != 2)
+            fail(QStringLiteral("%1 needs an index %2..%3").arg(name).arg(lo).arg(hi));
+        return static_cast<int>(wholeNumber(w[1], lo, hi, "the index"));
+    };
+    const auto noIndex = [&] {
+        if (w.size() != 1)
+            fail(QStringLiteral("%1 takes no index").arg(name));
+    };
+    constexpr int kLeftButton = 1;
+    // While the card window is open it is modal: the game window takes no clicks.
+    const bool gameWindowTakesClicks = !win.FrmCard.Visible;
+    if (name == QLatin1String("ImgTao")) {
+        const int i = index(0, 2);
+        const Image& img = win.ImgTao[static_cast<std::size_t>(i)];
+        if (gameWindowTakesClicks && img.Enabled && img.Visible)
+            g.ImgTao_Click(i);
+    } else if (name == QLatin1String("ImgDescripter")) {
+        noIndex();
+        if (gameWindowTakesClicks && win.ImgDescripter.Enabled)
+            g.ImgDescripter_Click();
+    } else if (name == QLatin1String("ImgTable")) {
+        const int i = index(0, 39);
+        if (gameWindowTakesClicks && win.ImgTable[static_cast<std::size_t>(i)].Enabled)
+            g.ImgTable_Click(i);
+    } else if (name == QLatin1String("ImgIconT")) {
+        const int i = index(1, 5);
+        if (i != 1 && i != 4 && i != 5)
+            fail(QStringLiteral("the toolbar buttons are ImgIconT 1, 4 and 5"));
+        if (gameWindowTakesClicks) {
+            g.ImgIconT_MouseDown(i, kLeftButton, 0, 0, 0);
+            g.ImgIconT_MouseUp(i, kLeftButton, 0, 0, 0);
+        }
+    } else if (name == QLatin1String("TxtCrd")) {
+        noIndex();
+        if (win.FrmCard.Visible)
+            g.TxtCrd_MouseDown(kLeftButton, 0, 0, 0);
+    } else {
+        fail(QStringLiteral("cannot click \"%1\" (ImgTao, ImgDescripter, ImgTable, ImgIconT or "
+                            "TxtCrd)")
+                 .arg(name));
+    }
+}
+
+void ScriptRunner::cmdDice(const QString& args) {
+    const QStringList w = words(args);
+    if (w.isEmpty())
+        fail(QStringLiteral("usage: dice V..."));
+    for (const QString& v : w)
+        session_->game().scripted.dice.push_back(
+            static_cast<Integer>(wholeNumber(v, 1, 6, "a die")));
+}
+
+void ScriptRunner::cmdAnswer(const QString& args) {
+    const QStringList w = words(args);
+    expectCount(w, 1, 1, "answer yes|no|wrong");
+    OfferAnswer a{};
+    if (w[0] == QLatin1String("yes"))
+        a = OfferAnswer::Yes;
+    else if (w[0] == QLatin1String("no"))
+        a = OfferAnswer::No;
+    else if (w[0] == QLatin1String("wrong"))
+        a = OfferAnswer::WrongKey;
+    else
+        fail(QStringLiteral("usage: answer yes|no|wrong"));
+    session_->game().scripted.answers.push_back(a);
+}
+
+// ---- Looking at the game -----------------------------------------------------------------
+
+void ScriptRunner::cmdSet(const QString& args) {
+    QString value;
+    const QString path = firstWord(args, value);
+    if (path.isEmpty())
+        fail(QStringLiteral("usage: set PATH VALUE"));
+    const PathEntry* e = paths().find(path);
+    if (!e)
+        fail(QStringLiteral("unknown path \"%1\"").arg(path));
+    if (!e->set)
+        fail(QStringLiteral("%1 cannot be written").arg(path));
+    const QString error = e->set(unquoted(value));
+    if (!error.isEmpty())
+        fail(QStringLiteral("%1: %2").arg(path, error));
+}
+
+void ScriptRunner::cmdGet(const QString& args) {
+    const QStringList w = words(args);
+    expectCount(w, 1, 1, "get PATH");
+    const PathEntry* e = paths().find(w[0]);
+    if (!e)
+        fail(QStringLiteral("unknown path \"%1\"").arg(w[0]));
+    const std::optional<QString> value = e->get();
+    if (!value)
+        fail(QStringLiteral("%1 has no value now").arg(w[0]));
+    print(value->toUtf8() + '\n');
+}
+
+void ScriptRunner::cmdDump(const QString& args) {
+    if (!args.isEmpty())
+        fail(QStringLiteral("usage: dump"));
+    print(dumpJson(paths()));
+}
+
+void ScriptRunner::cmdSimulate(const QString& args) {
+    const QStringList w = words(args);
+    expectCount(w, 1, 3, "simulate N [SEED] [MAXTURNS]");
+    SimulationSettings s;
+    s.folder = session_->folder();
+    const Integer count = session_->game().state.PlayerCount;
+    s.players = count >= 2 && count <= 4 ? count : 4;
+    s.bankruptCardOn = session_->game().state.BankruptCardOn;
+    s.games = static_cast<int>(wholeNumber(w[0], 1, 10'000'000, "the number of games"));
+    s.seed = w.size() > 1 ? seedNumber(w[1]) : 1;
+    s.maxTurns =
+        w.size() > 2 ? static_cast<int>(wholeNumber(w[2], 1, 1'000'000, "MAXTURNS")) : 2000;
+    print(simulate(s).toJson());
+}
+
+}  // namespace kroda::headless

@@ -1,0 +1,82 @@
+#pragma once
+// One game played without windows: the engine on a virtual clock, with a recording port
+// whose time of day is a fixed instant plus the virtual time that has passed.
+
+#include "model/game.h"
+#include "model/recording_port.h"
+#include "sequencer/virtual_clock.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace kroda::headless {
+
+class Session {
+  public:
+    explicit Session(const QString& folder);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    Game& game() { return *game_; }
+    const Game& game() const { return *game_; }
+    RecordingPort& port() { return port_; }
+    const RecordingPort& port() const { return port_; }
+    const QString& folder() const { return game_->appFolder(); }
+
+    // Changes the application folder; only before the game starts. What was set up so far
+    // is kept.
+    void setFolder(const QString& folder);
+    // Seeds the generator and fixes the time of day, so that a game repeats exactly.
+    void seed(std::uint64_t seed);
+
+    // Sets seat `player` up as the wizard does for a person or a computer.
+    void setUpPlayer(int player, bool human, const QString& name);
+
+    // The wizard's hand-over: the game window loads and the sequencer starts at step 1.
+    // Seats that take part but were never set up play as computers under their default
+    // names. Throws BoardLoadError for a board that cannot be played.
+    void start();
+    bool started() const { return clock_ != nullptr; }
+
+    // Virtual milliseconds since start.
+    std::int64_t now() const { return clock_ ? clock_->now() : 0; }
+    std::uint64_t ticks() const { return clock_ ? clock_->ticksFired() : 0; }
+
+    void advance(std::int64_t ms);
+    // Runs until a person must act, the card window is open or there is a winner, at most
+    // `limit` ms. Returns whether one of those holds.
+    bool wait(std::int64_t limit);
+    // As wait, but closes every card window with a key press as it opens.
+    bool play(std::int64_t limit);
+    // Runs until `done` holds after a tick, or `limit` ms have passed.
+    bool runUntil(const std::function<bool()>& done, std::int64_t limit);
+
+    bool hasWinner() const;
+    bool cardOpen() const;
+    bool waitingForPerson() const;
+
+    // Called with every completed narrator message.
+    std::function<void(std::int64_t ms, Integer step, const QString& message)> onNarration;
+
+  private:
+    double timeOfDay() const;
+
+    RecordingPort port_;
+    std::unique_ptr<Game> game_;
+    std::unique_ptr<VirtualClock> clock_;
+    std::optional<double> fixedTime_;  // seconds since midnight at start, when seeded
+    double realTime_ = 0;
+    bool setUp_[5] = {};
+};
+
+// The time of day a seeded game starts at: nine in the morning.
+inline constexpr double kSeededTimeOfDay = 9 * 3600.0;
+
+// Sets seat `player` of `state` up as the wizard's controller and name pages do.
+void setUpSeat(GameState& state, int player, bool human, const QString& name);
+
+}  // namespace kroda::headless

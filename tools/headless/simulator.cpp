@@ -1,0 +1,167 @@
+#include "headless/simulator.h"
+
+#include "headless/json_writer.h"
+#include "headless/session.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace kroda::headless {
+
+namespace {
+
+// Virtual time a game may take per turn before it is taken for stuck: far more than a turn
+// of narration, pauses and walking needs.
+constexpr std::int64_t kVirtualMsPerTurn = 10 * 60 * 1000;
+
+QByteArray number(double v) {
+    if (v == std::floor(v) && std::fabs(v) < 1e15)
+        return QByteArray::number(static_cast<qlonglong>(v));
+    return QByteArray::number(v, 'f', 3);
+}
+
+}  // namespace
+
+GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t seed) {
+    Session session(settings.folder);
+    session.seed(seed);
+    GameState& s = session.game().state;
+    s.PlayerCount = static_cast<Integer>(settings.players);
+    s.BankruptCardOn = settings.bankruptCardOn;
+    for (int p = 1; p <= settings.players; ++p)
+        session.setUpPlayer(p, false, QStringLiteral("ผู้เล่น:%1").arg(p));
+
+    GameOutcome out;
+    session.onNarration = [&out](std::int64_t, Integer step, const QString&) {
+        if (step == 12)
+            ++out.turns;
+    };
+    session.start();
+
+    const auto done = [&] {
+        return session.hasWinner() || session.cardOpen() || out.turns > settings.maxTurns ||
+               session.waitingForPerson();
+    };
+    const std::int64_t limit = (std::int64_t{settings.maxTurns} + 10) * kVirtualMsPerTurn;
+    for (;;) {
+        if (!session.runUntil(done, limit - session.now())) {
+            out.stalled = true;
+            break;
+        }
+        if (out.turns > settings.maxTurns) {
+            out.cutOff = true;
+            out.turns = settings.maxTurns;
+            break;
+        }
+        if (session.hasWinner()) {
+            out.winner = s.CurPlayer;
+            const QString queue = s.TurnQueue.trimmed();
+            out.winnerPlace = static_cast<int>(queue.indexOf(QString::number(out.winner))) + 1;
+            break;
+        }
+        if (!session.cardOpen()) {
+            out.stalled = true;  // a person is awaited in a game of computers
+            break;
+        }
+        session.game().keyPressed(32, 0);
+        if (session.cardOpen()) {
+            out.stalled = true;
+            break;
+        }
+    }
+    out.ticks = session.ticks();
+    return out;
+}
+
+SimulationResult simulate(const SimulationSettings& settings) {
+    SimulationResult r;
+    r.settings = settings;
+    r.games.reserve(static_cast<std::size_t>(std::max(settings.games, 0)));
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < settings.games; ++i)
+        r.games.push_back(
+            playComputerGame(settings, settings.seed + static_cast<std::uint64_t>(i)));
+    r.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    return r;
+}
+
+int SimulationResult::won() const {
+    return static_cast<int>(
+        std::count_if(games.begin(), games.end(), [](const GameOutcome& g) { return g.winner; }));
+}
+
+int SimulationResult::cutOff() const {
+    return static_cast<int>(
+        std::count_if(games.begin(), games.end(), [](const GameOutcome& g) { return g.cutOff; }));
+}
+
+int SimulationResult::stalled() const {
+    return static_cast<int>(
+        std::count_if(games.begin(), games.end(), [](const GameOutcome& g) { return g.stalled; }));
+}
+
+std::uint64_t SimulationResult::ticks() const {
+    return std::accumulate(games.begin(), games.end(), std::uint64_t{0},
+                           [](std::uint64_t sum, const GameOutcome& g) { return sum + g.ticks; });
+}
+
+std::int64_t SimulationResult::totalTurns() const {
+    return std::accumulate(games.begin(), games.end(), std::int64_t{0},
+                           [](std::int64_t sum, const GameOutcome& g) { return sum + g.turns; });
+}
+
+QByteArray SimulationResult::toJson() const {
+    std::vector<int> turns;
+    turns.reserve(games.size());
+    for (const GameOutcome& g : games) turns.push_back(g.turns);
+    std::sort(turns.begin(), turns.end());
+    const std::size_t n = turns.size();
+    double mean = 0, median = 0, p95 = 0, max = 0;
+    if (n > 0) {
+        mean = static_cast<double>(totalTurns()) / static_cast<double>(n);
+        median = n % 2 ? turns[n / 2] : (turns[n / 2 - 1] + turns[n / 2]) / 2.0;
+        // Nearest rank: the smallest value that at least 95% of the games do not exceed.
+        const auto rank = static_cast<std::size_t>(std::ceil(0.95 * static_cast<double>(n)));
+        p95 = turns[std::max<std::size_t>(rank, 1) - 1];
+        max = turns.back();
+    }
+    std::vector<int> bySeat(static_cast<std::size_t>(settings.players), 0);
+    std::vector<int> byPlace(static_cast<std::size_t>(settings.players), 0);
+    for (const GameOutcome& g : games) {
+        if (g.winner >= 1 && g.winner <= settings.players)
+            ++bySeat[static_cast<std::size_t>(g.winner - 1)];
+        if (g.winnerPlace >= 1 && g.winnerPlace <= settings.players)
+            ++byPlace[static_cast<std::size_t>(g.winnerPlace - 1)];
+    }
+    const auto list = [](const std::vector<int>& v) {
+        QByteArray out = "[";
+        for (std::size_t i = 0; i < v.size(); ++i) {
+            if (i)
+                out += ", ";
+            out += QByteArray::number(v[i]);
+        }
+        return out + "]";
+    };
+    QByteArray out = "{";
+    out += "\"games\": " + QByteArray::number(static_cast<qulonglong>(n));
+    out += ", \"won\": " + QByteArray::number(won());
+    out += ", \"cutOff\": " + QByteArray::number(cutOff());
+    out += ", \"stalled\": " + QByteArray::number(stalled());
+    out += ", \"players\": " + QByteArray::number(settings.players);
+    out += ", \"seed\": " + QByteArray::number(static_cast<qulonglong>(settings.seed));
+    out += ", \"maxTurns\": " + QByteArray::number(settings.maxTurns);
+    out += ", \"turns\": {\"mean\": " + number(mean) + ", \"median\": " + number(median) +
+           ", \"p95\": " + number(p95) + ", \"max\": " + number(max) + "}";
+    out += ", \"winsBySeat\": " + list(bySeat);
+    out += ", \"winsByPlace\": " + list(byPlace);
+    out += ", \"timerTicks\": " + QByteArray::number(static_cast<qulonglong>(ticks()));
+    out += ", \"seconds\": " + QByteArray::number(seconds, 'f', 3);
+    out += "}\n";
+    return out;
+}
+
+}  // namespace kroda::headless
