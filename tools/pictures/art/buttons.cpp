@@ -43,7 +43,7 @@ void drawButton(QPainter& p, QSizeF size, int state, qreal radius) {
                    face.topRight() + QPointF(-radius + 1, 1.3));
     }
     if (lit) {
-        p.setPen(QPen(QColor(255, 252, 200, 160), 1));
+        p.setPen(QPen(QColor(255, 214, 90, 220), 1.4));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(body.adjusted(-0.5, -0.5, 0.5, 0.5), radius, radius);
     }

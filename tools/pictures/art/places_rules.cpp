@@ -344,6 +344,9 @@ void rest(QPainter& p) {
 
 void goToJail(QPainter& p) {
     symbolBackdrop(p, QColor(230, 236, 255), QColor(70, 90, 160));
+    // Cap and arrow sit low enough that a corner's name ribbon and top edge leave them whole.
+    p.save();
+    p.translate(0, 8);
     // A police whistle's call: the arrow points to the cell.
     QPainterPath arrow;
     arrow.moveTo(6, 40);
@@ -355,8 +358,11 @@ void goToJail(QPainter& p) {
     arrow.lineTo(6, 56);
     arrow.closeSubpath();
     shape(p, arrow, QColor(240, 60, 40), 1.8);
+    p.restore();
     box(p, QRectF(60, 14, 32, 70), QColor(60, 54, 50), 1.6);
     bars(p, QRectF(60, 14, 32, 70), 4);
+    p.save();
+    p.translate(0, 8);
     // The police cap above the arrow.
     QPainterPath cap;
     cap.moveTo(8, 24);
@@ -368,6 +374,7 @@ void goToJail(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(colours::gold);
     p.drawEllipse(QPointF(24, 17), 3, 3);
+    p.restore();
 }
 
 void taxForm(QPainter& p, const QString& title, bool income) {
