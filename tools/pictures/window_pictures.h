@@ -23,8 +23,14 @@
 //
 // Every picture has an alpha channel; pictures show through it onto the window's background.
 // The game-folder pictures (BMP) keep calm areas for what the windows draw over them:
-//   Title.bmp keeps 380..620 x 16..120 free for the "2.0" text and 48..592 x 380..420 plain
-//   for the description label, below the four buttons.
+//   Title.bmp: 380..620 x 16..120 open for the "2.0" text; a dark plate under the four
+//     buttons (72..568 x 310..378) and a light strip for the description label
+//     (48..592 x 388..420).
+//   Wizard.bmp: the page well at 96/88 361x257, a light strip for the description label
+//     (96..332 x 356..388) and a dark plate under the buttons (338..468 x 354..398).
+//   About.bmp: a band under the heading (8/8 385x25), a white well under the credits
+//     (24/40 369x217) and a dark plate under the button (146..258 x 306..353).
+//   The button strips' corners take the colour of those dark plates.
 
 #include <QPoint>
 
