@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -56,16 +57,24 @@ TEST(BoardBuild, FileLayout) {
     EXPECT_TRUE(config.startsWith("\"KOVART\"\r\n\"Corners.bmp\"\r\n\"Sides.bmp\"\r\n"));
     EXPECT_EQ(config.count("\r\n"), 47);
     EXPECT_EQ(config.count('\n'), 47);
-    const QString text = decodeWindows874(config);
-    EXPECT_TRUE(text.contains(QStringLiteral("\r\n\"\"\r\n\"") + source.squares[0].name +
-                              QStringLiteral("\",0,2000,0,0,0,0,0,0,0,0,9,0\r\n")));
-    EXPECT_TRUE(text.endsWith(
-        QStringLiteral(",1,4000,2000,2000,500,2000,6000,14000,17000,20000,10,35\r\n")));
+    const QStringList lines = decodeWindows874(config).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 48);
+    EXPECT_EQ(lines[6], QStringLiteral("\"\""));
+    static const QRegularExpression squareLine(
+        QStringLiteral("^\"[^\"]*\",[0-9],(-?[0-9.]+,){9}(9|10),[0-9]+$"));
+    for (int i = 0; i < 40; ++i) {
+        EXPECT_TRUE(squareLine.match(lines[7 + i]).hasMatch()) << lines[7 + i].toStdString();
+        EXPECT_TRUE(lines[7 + i].startsWith(QLatin1Char('"') +
+                                            source.squares[static_cast<std::size_t>(i)].name +
+                                            QStringLiteral("\",")));
+    }
+    EXPECT_EQ(lines[47], QString());
 
     const QByteArray cards = cardFileBytes(source.fortune);
     ASSERT_EQ(cards.size(), 20 * kCardRecordSize);
     const Card fourth = decodeCardRecord(cards.mid(3 * kCardRecordSize, kCardRecordSize));
-    EXPECT_EQ(fourth.Action, 10);
+    EXPECT_EQ(fourth.Action, source.fortune[3].action);
+    EXPECT_EQ(fourth.Amount, source.fortune[3].amount);
     EXPECT_EQ(fourth.Text.rightTrimmed(), source.fortune[3].text);
 }
 

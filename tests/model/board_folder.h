@@ -2,6 +2,7 @@
 // A temporary folder holding the default board, whose configuration file a test rewrites
 // line by line to make the case it checks.
 
+#include "board/board_source.h"
 #include "model/board_reader.h"
 #include "model/windows874.h"
 #include "support/fixture_board.h"
@@ -54,6 +55,14 @@ class BoardFolder {
   private:
     QTemporaryDir tmp_;
 };
+
+// The default board as its source states it.
+inline BoardSource defaultSource() {
+    const SourceParseResult r =
+        parseBoardSource(fixture::defaultBoardSource().toUtf8(), QStringLiteral("default"));
+    EXPECT_TRUE(r.source) << r.errors.join(QLatin1Char('\n')).toStdString();
+    return r.source.value_or(BoardSource{});
+}
 
 // Every problem of a reading, one a line.
 inline QString problemText(const BoardReadResult& r) {

@@ -7,28 +7,45 @@
 namespace kroda {
 namespace {
 
-// The default board loads whole: mark, file names, squares, pictures and both decks.
+// The default board loads whole: mark, file names, every square, picture and card as its
+// source states them.
 TEST(BoardReader, DefaultBoardLoads) {
     BoardFolder folder;
+    const BoardSource source = defaultSource();
+    ASSERT_EQ(source.squares.size(), 40u);
     const BoardReadResult r = folder.read();
     ASSERT_FALSE(r.hasErrors()) << problemText(r).toStdString();
     EXPECT_TRUE(r.problems.empty()) << problemText(r).toStdString();
     const LoadedBoard& b = *r.board;
     EXPECT_TRUE(b.markOk);
-    EXPECT_EQ(b.Config.Deck1File.trimmed(), QStringLiteral("Treasure.crd"));
-    EXPECT_EQ(b.Config.StripFile3.trimmed(), QStringLiteral("Places.bmp"));
+    EXPECT_EQ(b.Config.Deck1File.trimmed(), source.treasureFile);
+    EXPECT_EQ(b.Config.StripFile3.trimmed(), source.illustrations);
     EXPECT_EQ(b.Config.ConfigPath.trimmed(), folder.path(QStringLiteral("KovarT.dat")));
-    EXPECT_EQ(b.Squares(1).Kind, Start);
-    EXPECT_EQ(b.Squares(1).Price, Currency::fromUnits(2000));
-    EXPECT_EQ(b.Squares(40).Rent(6), Currency::fromUnits(20000));
-    EXPECT_EQ(b.Squares(40).Rent(0), Currency{});
-    EXPECT_EQ(b.Pictures[10].Holder, 9);
-    EXPECT_EQ(b.Pictures[10].Cell, 1);
-    EXPECT_EQ(b.Pictures[39].Cell, 35);
-    EXPECT_EQ(b.Deck1.size(), 20);
-    EXPECT_EQ(b.Deck2.size(), 20);
-    EXPECT_EQ(b.Deck2(4).Action, 10);
-    EXPECT_TRUE(b.CornerPicturePath.endsWith(QStringLiteral("/Image/Corners.bmp")));
+    for (int i = 0; i < 40; ++i) {
+        SCOPED_TRACE(i);
+        const SourceSquare& want = source.squares[static_cast<std::size_t>(i)];
+        const Square& got = b.Squares(i + 1);
+        EXPECT_EQ(got.Name.trimmed(), want.name);
+        EXPECT_EQ(got.Kind, want.kind);
+        EXPECT_EQ(got.Price, want.price);
+        EXPECT_EQ(got.HouseCost, want.houseCost);
+        EXPECT_EQ(got.HotelCost, want.hotelCost);
+        for (int k = 1; k <= 6; ++k)
+            EXPECT_EQ(got.Rent(k), want.rents[static_cast<std::size_t>(k - 1)]);
+        EXPECT_EQ(got.Rent(0), Currency{});
+        EXPECT_EQ(b.Pictures[static_cast<std::size_t>(i)].Holder, want.holder);
+        EXPECT_EQ(b.Pictures[static_cast<std::size_t>(i)].Cell, want.cell);
+    }
+    ASSERT_EQ(b.Deck1.size(), 20);
+    ASSERT_EQ(b.Deck2.size(), 20);
+    for (int k = 1; k <= 20; ++k) {
+        const SourceCard& want = source.fortune[static_cast<std::size_t>(k - 1)];
+        EXPECT_EQ(b.Deck2(k).Text.trimmed(), want.text);
+        EXPECT_EQ(b.Deck2(k).Action, want.action);
+        EXPECT_EQ(b.Deck2(k).Amount, want.amount);
+        EXPECT_EQ(b.Deck1(k).Text.trimmed(), source.treasure[static_cast<std::size_t>(k - 1)].text);
+    }
+    EXPECT_TRUE(b.CornerPicturePath.endsWith(QStringLiteral("/Image/") + source.corners));
 }
 
 // A wrong mark (here in lower case) is no error: the board loads with markOk false.
@@ -83,12 +100,13 @@ TEST(BoardReader, SquareNamesAreText30) {
 TEST(BoardReader, AnyLineBreak) {
     BoardFolder folder;
     const QStringList l = folder.lines();
+    const BoardSource source = defaultSource();
     for (const QString& eol : {QStringLiteral("\n"), QStringLiteral("\r")}) {
         folder.writeLines(l, eol);
         const BoardReadResult r = folder.read();
         ASSERT_FALSE(r.hasErrors()) << problemText(r).toStdString();
-        EXPECT_EQ(r.board->Squares(40).Rent(6), Currency::fromUnits(20000));
-        EXPECT_EQ(r.board->Pictures[39].Cell, 35);
+        EXPECT_EQ(r.board->Squares(40).Rent(6), source.squares[39].rents[5]);
+        EXPECT_EQ(r.board->Pictures[39].Cell, source.squares[39].cell);
     }
     // All on one line, with commas only.
     QStringList joined = l;
