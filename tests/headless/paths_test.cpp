@@ -117,7 +117,7 @@ TEST_F(Paths, IndexesFollowTheRecordsAndControls) {
          {"Players(0).Money", "Players(5).Money", "Players(1).Owned(30)", "Players(1).KeyCode(0)",
           "Squares(0).Name", "Squares(41).Name", "Squares(1).Rent(7)", "Deck1(22).Text",
           "ImgTao(3).Cell", "ImgHead(36).Cell", "LblPMoney(4).Caption", "Players(1)",
-          "players(1).Money", "Players( 1).Money", "FrmCard.TxtCrd.Text"})
+          "players(1).Money", "Players( 1).Money", "FrmCard.TxtCrd.Text", "PicCSource(15).File"})
         EXPECT_FALSE(has(p)) << p;
 }
 

@@ -45,6 +45,8 @@ void Session::setFolder(const QString& folder) {
     auto next = std::make_unique<Game>(port_, folder);
     next->state = game_->state;
     next->window = game_->window;
+    next->FrmSource = game_->FrmSource;
+    next->locale = game_->locale;
     next->timers = game_->timers;
     next->random = game_->random;
     next->scripted = game_->scripted;

@@ -293,6 +293,7 @@ struct Fields<Shape> {
     static void visit(V& v) {
         v.inlined(&Shape::Geometry);
         v("FillColor", &Shape::FillColor);
+        v("Filled", &Shape::Filled);
         v("Visible", &Shape::Visible);
     }
 };
@@ -336,8 +337,31 @@ struct Fields<GameWindow> {
         v("ImgBuilding", &GameWindow::ImgBuilding);
         v("ImgIconT", &GameWindow::ImgIconT);
         v("LblBDescript", &GameWindow::LblBDescript);
+        v("ShpTable", &GameWindow::ShpTable);
+        v("ShpLocation", &GameWindow::ShpLocation);
+        v("ShpPlayer", &GameWindow::ShpPlayer);
+        v("MM.FileName", [](GameWindow& w) -> QString& { return w.MM.FileName; });
         v("FrmCard", &GameWindow::FrmCard);
         v("TxtCrd", [](GameWindow& w) -> TextBox& { return w.FrmCard.TxtCrd; });
+    }
+};
+
+template <>
+struct Fields<PictureHolder> {
+    template <class V>
+    static void visit(V& v) {
+        v("File", &PictureHolder::File);
+        v("Rows", &PictureHolder::Rows);
+        v("Cols", &PictureHolder::Cols);
+    }
+};
+
+// The hidden source window's holders are named like the window's controls.
+template <>
+struct Fields<SourceWindow> {
+    template <class V>
+    static void visit(V& v) {
+        v("PicCSource", &SourceWindow::PicCSource);
     }
 };
 
@@ -473,6 +497,7 @@ PathTable::PathTable(Session& session) {
     Session* s = &session;
     c.node<GameState>(QString(), [s] { return &s->game().state; });
     c.node<GameWindow>(QString(), [s] { return &s->game().window; });
+    c.node<SourceWindow>(QString(), [s] { return &s->game().FrmSource; });
 
     for (int i = 0; i < kTimerCount; ++i) {
         static const char* const names[] = {"TimerTalk", "TimeDelay", "AnimateTimer", "TimerMM"};
