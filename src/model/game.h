@@ -150,6 +150,19 @@ class Game {
 
     QString appFolder_;
 
+    // The current step's message, built once and reused while nothing it is made of has
+    // changed: the step, the player, his total or square, and the texts it quotes.
+    struct MessageCache {
+        bool valid = false;
+        Integer step = 0;
+        Integer player = 0;
+        Integer value = 0;
+        QString quoted;  // the one stored text the message quotes, shared with its field
+        QString message;
+    };
+    const QString& currentMessage();
+    MessageCache message_;
+
     // The currency format MShow derived from `locale`, kept until the locale changes.
     struct CurrencyFormat {
         QLocale numbers;

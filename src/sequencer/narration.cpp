@@ -8,7 +8,12 @@ void Game::Talk(const QString& text, Integer& pos) {
     state.TalkLen = static_cast<Integer>(text.size());
     QString& shown = window.TxtDialog.Text;
     if (pos <= 0) {
-        shown.truncate(0);
+        // A new message: one buffer of its full length, grown in place as it is typed.
+        if (shown.isDetached())
+            shown.truncate(0);
+        else
+            shown = QString();
+        shown.reserve(text.size());
     } else if (pos >= text.size()) {
         shown = text;
     } else if (shown.size() == pos - 1 && QStringView(text).left(pos - 1) == shown) {

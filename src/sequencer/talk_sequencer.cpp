@@ -91,11 +91,77 @@ QString Game::stepMessage() const {
     }
 }
 
+namespace {
+// Two texts are surely equal when they are one shared buffer: a text that is changed gets a
+// buffer of its own, because the cache holds a reference to the old one.
+bool sameText(const QString& a, const QString& b) {
+    return a.constData() == b.constData() && a.size() == b.size();
+}
+}  // namespace
+
+const QString& Game::currentMessage() {
+    const GameState& s = state;
+    const Integer step = s.TalkStep;
+    Integer player = 0;
+    Integer value = 0;
+    const QString* quoted = nullptr;
+    bool cacheable = true;
+    switch (step) {
+        case 3:
+        case 4:
+        case 5:
+        case 6:
+            quoted = &s.Players(step - 2).Name.raw();
+            break;
+        case 7:
+            cacheable = false;  // once a game
+            break;
+        case 9:
+            player = s.CurPlayer;
+            value = isSeat(player) ? s.Players(player).Steps : Integer{0};
+            break;
+        case 12:
+        case 16:
+        case 17:
+            player = s.CurPlayer;
+            if (isSeat(player))
+                quoted = &s.Players(player).Name.raw();
+            break;
+        case 13:
+            player = s.CurPlayer;
+            if (isSeat(player)) {
+                value = s.Players(player).Position;
+                if (value >= 0 && value <= 39)
+                    quoted = &s.Squares(value + 1).Name.raw();
+            }
+            break;
+        case 14:
+            quoted = &s.PendingMessage;
+            break;
+        default:
+            break;
+    }
+    MessageCache& c = message_;
+    const QString none;
+    const QString& q = quoted ? *quoted : none;
+    if (cacheable && c.valid && c.step == step && c.player == player && c.value == value &&
+        sameText(c.quoted, q)) {
+        return c.message;
+    }
+    c.message = stepMessage();
+    c.valid = cacheable;
+    c.step = step;
+    c.player = player;
+    c.value = value;
+    c.quoted = q;
+    return c.message;
+}
+
 void Game::TimerTalk_Timer() {
     const Integer step = state.TalkStep;
     if (step < 1 || step > 17)
         return;
-    const QString message = stepMessage();
+    const QString& message = currentMessage();
     Talk(message, state.TalkPos);
     if (step != 16 && step != 17)
         Animate(1);
