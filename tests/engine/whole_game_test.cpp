@@ -16,9 +16,6 @@ TEST(WholeGame, FourComputersPlayToAWinner) {
     EXPECT_FALSE(h.player(w).Bankrupt);
     EXPECT_EQ(h.lastMessage(),
               QStringLiteral("'") + h.player(w).Name.trimmed() + QStringLiteral("' เป็นผู้ชนะ"));
-    std::printf("turns %zu ticks %llu virtual %lld s\n", h.messages(12).size(),
-                static_cast<unsigned long long>(h.clock.ticksFired()),
-                static_cast<long long>(h.clock.now() / 1000));
 }
 
 }  // namespace
