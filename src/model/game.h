@@ -120,6 +120,7 @@ class Game {
     void completeStep();
     QString stepMessage() const;
     void ArmRoll();
+    void showKeyLabels(const Player& p);
     void Pause();
     void narratorAtRest();
     void hurryNarrator();

@@ -22,6 +22,14 @@ void ItemReader::skipBlanks() {
     while (atBlank()) ++pos_;
 }
 
+// An item ends at its comma or at the line break after it.
+void ItemReader::endItem() {
+    if (atChar(u','))
+        ++pos_;
+    else
+        passLineBreak();
+}
+
 bool ItemReader::passLineBreak() {
     if (atChar(u'\r')) {
         ++pos_;
@@ -71,10 +79,7 @@ ConfigItem ItemReader::readQuoted() {
         notes_.push_back({line_, QStringLiteral("text after a closing quote is ignored")});
         while (pos_ < text_.size() && !atChar(u',') && !atLineBreak()) ++pos_;
     }
-    if (atChar(u','))
-        ++pos_;
-    else
-        passLineBreak();
+    endItem();
     return item;
 }
 
@@ -91,10 +96,7 @@ std::optional<ConfigItem> ItemReader::readText() {
            (text_[end - 1] == QLatin1Char(' ') || text_[end - 1] == QLatin1Char('\t')))
         --end;
     item.text = text_.mid(start, end - start);
-    if (atChar(u','))
-        ++pos_;
-    else
-        passLineBreak();
+    endItem();
     return item;
 }
 
@@ -108,10 +110,7 @@ std::optional<ConfigItem> ItemReader::readNumber() {
     while (pos_ < text_.size() && !atChar(u',') && !atBlank() && !atLineBreak()) ++pos_;
     item.text = text_.mid(start, pos_ - start);
     skipBlanks();
-    if (atChar(u','))
-        ++pos_;
-    else
-        passLineBreak();
+    endItem();
     return item;
 }
 

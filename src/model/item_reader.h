@@ -51,6 +51,7 @@ class ItemReader {
     void skipBlanks();
     // Passes one line break; false when there is none here.
     bool passLineBreak();
+    void endItem();
     bool atLineBreak() const;
     bool atBlank() const;
     bool atChar(char16_t c) const;

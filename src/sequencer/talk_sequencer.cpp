@@ -288,9 +288,7 @@ void Game::completeStep() {
             const Integer w = state.CurPlayer;
             if (isSeat(w)) {
                 const Player& p = state.Players(w);
-                window.LblKeyT[0].Caption = p.KeyLabel(1).trimmed();
-                window.LblKeyT[1].Caption = p.KeyLabel(3).trimmed();
-                window.LblKeyT[2].Caption = p.KeyLabel(2).trimmed();
+                showKeyLabels(p);
                 window.ShpTaoPad.FillColor = p.Color;
             }
             timers.TimerTalk.setEnabled(false);
@@ -301,15 +299,20 @@ void Game::completeStep() {
     }
 }
 
+// The labels under the dice name the keys that do the same: first die, second die, both.
+void Game::showKeyLabels(const Player& p) {
+    window.LblKeyT[0].Caption = p.KeyLabel(1).trimmed();
+    window.LblKeyT[1].Caption = p.KeyLabel(3).trimmed();
+    window.LblKeyT[2].Caption = p.KeyLabel(2).trimmed();
+}
+
 void Game::ArmRoll() {
     const Integer cur = state.CurPlayer;
     if (!isSeat(cur))
         return;
     const Player& p = state.Players(cur);
     if (p.IsHuman) {
-        window.LblKeyT[0].Caption = p.KeyLabel(1).trimmed();
-        window.LblKeyT[1].Caption = p.KeyLabel(3).trimmed();
-        window.LblKeyT[2].Caption = p.KeyLabel(2).trimmed();
+        showKeyLabels(p);
         window.KeyPreview = true;
         for (Image& die : window.ImgTao) die.Enabled = true;
     }
