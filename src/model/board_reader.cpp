@@ -336,6 +336,9 @@ bool Reading::readSquares() {
 }
 
 void Reading::readDeck(int item, Deck& deck, int size) {
+    // The deck has its cleared cards even when its file cannot be read, so that the
+    // built-in card always has its place.
+    deck.reset(size);
     const ConfigItem& written = config_[item - 1];
     const QString name = Text<255>::trimBlanks(written.text);
     const QString at =
@@ -355,7 +358,6 @@ void Reading::readDeck(int item, Deck& deck, int size) {
         warn(found.path, 0, QStringLiteral("record %1").arg(record),
              QStringLiteral("the text holds a byte that windows-874 leaves unassigned, read as "
                             "U+FFFD"));
-    deck.reset(size);
     for (int k = 1; k <= kCardsPerDeck; ++k) deck(k) = cards.cards[static_cast<std::size_t>(k - 1)];
 }
 

@@ -107,6 +107,17 @@ TEST(BoardReaderErrors, CardFiles) {
     EXPECT_TRUE(shortFile.message.contains(QStringLiteral("19 whole records")));
 }
 
+// With the bankrupt card in the game, a missing second card file is still an error and
+// never a fault: the built-in card has its place in a deck that could not be read.
+TEST(BoardReaderErrors, MissingSecondDeckWithTheBankruptCard) {
+    BoardFolder folder;
+    QFile::remove(folder.path(QStringLiteral("Fortune.crd")));
+    const BoardReadResult r = folder.read(true);
+    ASSERT_EQ(r.problems.size(), 1u) << problemText(r).toStdString();
+    EXPECT_EQ(r.problems[0].where, QStringLiteral("item 6 (card file 2)"));
+    EXPECT_FALSE(r.board.has_value());
+}
+
 // Every picture must be a BMP of its exact size; wrong, broken or missing pictures are
 // errors naming the file and the sizes.
 TEST(BoardReaderErrors, Pictures) {
