@@ -1,6 +1,9 @@
 // The player's manual as it lies in the game folder: present, current, readable by any browser
 // without scripts or downloads, and with every section of the rules in place.
 
+#include "board/board_source.h"
+#include "board/manual_figures.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -62,12 +65,21 @@ QStringList tagsOf(const QString& html) {
 
 }  // namespace
 
-// The build puts the manual into the game folder's "help" folder, and the copy there is the
-// current page, not one left from an earlier build.
+// The build puts the manual into the game folder's "help" folder with the default board's
+// figures filled in, and the page there is the current one, not one left from an earlier build.
 TEST(Manual, GameFolderHoldsTheCurrentPage) {
     const QByteArray built = readAll(builtPath());
     ASSERT_FALSE(built.isEmpty()) << "missing or empty: " << builtPath().toStdString();
-    EXPECT_EQ(built, readAll(QStringLiteral(KRODA_SOURCE_DIR "/data/help/help.htm")));
+    const QString boardPath = QStringLiteral(KRODA_SOURCE_DIR "/data/default-board.kroda");
+    const kroda::SourceParseResult board = kroda::parseBoardSource(readAll(boardPath), boardPath);
+    ASSERT_TRUE(board.source) << board.errors.join(QLatin1Char('\n')).toStdString();
+    const QString page =
+        QString::fromUtf8(readAll(QStringLiteral(KRODA_SOURCE_DIR "/data/help/help.htm")));
+    const kroda::ManualFillResult filled =
+        kroda::fillManual(*board.source, page, QStringLiteral("help.htm"));
+    EXPECT_TRUE(filled.errors.isEmpty()) << filled.errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(QString::fromUtf8(built), filled.page);
+    EXPECT_FALSE(built.contains("{{"));
 }
 
 // The page is UTF-8 throughout, declares it where browsers look for it (the first 1024 bytes),

@@ -4,10 +4,12 @@
 #include "board/board_source.h"
 #include "board/board_warnings.h"
 #include "board/board_writer.h"
+#include "board/manual_figures.h"
 #include "model/board_reader.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace kroda {
 
@@ -20,6 +22,8 @@ const char* const kUsage =
     "                                         from FOLDER, pictures from FOLDER/Image) and\n"
     "                                         report every error and warning\n"
     "       kroda-board dump FOLDER           print the board of FOLDER as board source\n"
+    "       kroda-board manual SOURCE PAGE OUT  write PAGE with the figures of the board\n"
+    "                                         source filled in (see manual_figures.h)\n"
     "       kroda-board --help                this text\n"
     "exit status: 0 done, 1 the board has errors, 2 bad usage\n";
 
@@ -79,6 +83,35 @@ int dump(const QString& folder, QTextStream& out, QTextStream& err) {
     return 0;
 }
 
+int manual(const QString& sourcePath, const QString& pagePath, const QString& outPath,
+           QTextStream& err) {
+    QFile sourceFile(sourcePath);
+    QFile pageFile(pagePath);
+    if (!sourceFile.open(QIODevice::ReadOnly)) {
+        err << sourcePath << ": cannot be read: " << sourceFile.errorString() << '\n';
+        return 1;
+    }
+    if (!pageFile.open(QIODevice::ReadOnly)) {
+        err << pagePath << ": cannot be read: " << pageFile.errorString() << '\n';
+        return 1;
+    }
+    const SourceParseResult parsed = parseBoardSource(sourceFile.readAll(), sourcePath);
+    for (const QString& e : parsed.errors) err << e << '\n';
+    if (!parsed.source)
+        return 1;
+    const ManualFillResult filled =
+        fillManual(*parsed.source, QString::fromUtf8(pageFile.readAll()), pagePath);
+    for (const QString& e : filled.errors) err << e << '\n';
+    if (!filled.errors.isEmpty())
+        return 1;
+    QSaveFile out(outPath);
+    if (!out.open(QIODevice::WriteOnly) || out.write(filled.page.toUtf8()) < 0 || !out.commit()) {
+        err << outPath << ": cannot be written: " << out.errorString() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int runBoardTool(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -94,6 +127,8 @@ int runBoardTool(const QStringList& args, QTextStream& out, QTextStream& err) {
         return check(args[1], out);
     if (command == QLatin1String("dump") && args.size() == 2)
         return dump(args[1], out, err);
+    if (command == QLatin1String("manual") && args.size() == 4)
+        return manual(args[1], args[2], args[3], err);
     err << kUsage;
     return 2;
 }
