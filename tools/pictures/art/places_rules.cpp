@@ -43,9 +43,9 @@ void start(QPainter& p) {
     shape(p, arrow, QColor(220, 40, 40), 2);
     coinStack(p, QPointF(30, 84), 14, 4);
     coinStack(p, QPointF(62, 86), 14, 3);
-    const QString amount = QStringLiteral("2000");
-    drawCentredText(p, QRectF(36, 30, 50, 20), amount, thaiFont("Loma", 17, true), Qt::white,
-                    QColor(120, 20, 20), 1.2);
+    // The rule, not the amount: the amount belongs to the board and may be tuned.
+    drawCentredText(p, QRectF(36, 28, 50, 24), QStringLiteral("฿"), thaiFont("Loma", 22, true),
+                    Qt::white, QColor(120, 20, 20), 1.4);
 }
 
 void treasure(QPainter& p) {
