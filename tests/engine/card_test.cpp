@@ -6,13 +6,6 @@
 namespace kroda::testing {
 namespace {
 
-// Lands player 1 on a card square and has the card window opened, as the landing does.
-void draw(GameHarness& h, int position) {
-    h.standOn(1, position);
-    h.game.ActionCheck(h.s().CurPlayer, 1);
-    h.game.ActionCheck(h.s().CurPlayer, 2);
-}
-
 // A treasure card shows its text and amount on the deck's colour and pays at once; the window
 // waits for a key, which closes it, advances the deck (the 20th card is followed by the 1st)
 // and passes the turn.
@@ -20,7 +13,7 @@ TEST(Cards, TreasureCardPaysAndTheDeckWraps) {
     GameHarness h(2);
     h.load();
     h.s().NextCard1 = 20;
-    draw(h, 2);
+    h.land(2);
     const CardWindow& w = h.game.window.FrmCard;
     EXPECT_TRUE(w.Visible);
     EXPECT_EQ(w.TxtCrd.Text, QStringLiteral("ทรัพย์ 20 ฿200.00"));
@@ -46,12 +39,12 @@ TEST(Cards, TheTwentyFirstFortuneCardBankrupts) {
     GameHarness h(3, {}, true);
     h.load();
     h.s().NextCard2 = 20;
-    draw(h, 7);
+    h.land(7);
     EXPECT_EQ(h.game.window.FrmCard.TxtCrd.BackColor, 0xFF00FF);
     EXPECT_EQ(h.player(1).Money, Currency::fromUnits(15000 - 200));
     h.game.TxtCrd_MouseDown(1, 0, 5, 5);
     EXPECT_EQ(h.s().NextCard2, 21);
-    draw(h, 7);
+    h.land(7);
     EXPECT_EQ(h.game.window.FrmCard.TxtCrd.Text, QStringLiteral("ล้มละลาย ฿0.00"));
     EXPECT_EQ(h.player(1).Money, Currency{});
     EXPECT_EQ(h.game.window.ImgPlayer[0].Cell, 4);
@@ -64,7 +57,7 @@ TEST(Cards, TheTwentyFirstFortuneCardBankrupts) {
     GameHarness plain(2);
     plain.load();
     plain.s().NextCard2 = 20;
-    draw(plain, 7);
+    plain.land(7);
     plain.game.keyPressed(' ', 0);
     EXPECT_EQ(plain.s().NextCard2, 1);
 }
@@ -75,11 +68,11 @@ TEST(Cards, LoseAllAndExactlyZero) {
     GameHarness h(2);
     h.load();
     h.s().Deck1(1).Action = 10;
-    draw(h, 2);
+    h.land(2);
     EXPECT_EQ(h.player(1).Money, Currency::fromUnits(15000));
     h.game.keyPressed(' ', 0);
     h.s().Deck2(1) = Card{QStringLiteral("เสียหมด"), 10, 0};
-    draw(h, 7);
+    h.land(7);
     EXPECT_EQ(h.player(1).Money, Currency{});
     EXPECT_EQ(h.game.window.LblPMoney[0].Caption, QStringLiteral("฿15,000.00"));
     h.game.keyPressed(' ', 0);
@@ -88,7 +81,7 @@ TEST(Cards, LoseAllAndExactlyZero) {
     GameHarness zero(2);
     zero.load();
     zero.player(1).Money = Currency::fromUnits(10);
-    draw(zero, 7);
+    zero.land(7);
     zero.game.keyPressed(' ', 0);
     EXPECT_TRUE(zero.player(1).Bankrupt);
     EXPECT_EQ(zero.s().TalkStep, 17);

@@ -54,13 +54,6 @@ TEST(Landing, AnnouncementOfEverySquare) {
     }
 }
 
-// Runs the landing of player 1 on the square through both phases, as the sequencer does.
-void land(GameHarness& h, int position) {
-    h.standOn(1, position);
-    h.game.ActionCheck(h.s().CurPlayer, 1);
-    h.game.ActionCheck(h.s().CurPlayer, 2);
-}
-
 // Rent follows the group: an owner of three of the five hotels pays nothing on his own, a
 // visitor pays Rent(3); both of the pair give Rent(2); houses raise the plot's rent. The
 // owner is paid and the turn passes after a pause.
@@ -75,7 +68,7 @@ TEST(Landing, RentFollowsBuildingsAndGroups) {
     } visits[] = {{25, 1000}, {28, 1000}, {1, 900}};
     int paid = 0;
     for (const auto& v : visits) {
-        land(h, v.position);
+        h.land(v.position);
         paid += v.rent;
         EXPECT_EQ(h.player(1).Money, Currency::fromUnits(15000 - paid)) << v.position;
         EXPECT_EQ(h.player(2).Money, Currency::fromUnits(15000 + paid));
@@ -99,7 +92,7 @@ TEST(Landing, RentThatEmptiesThePayerBankruptsHim) {
         h.load();
         h.square(1).Owner = 2;
         h.player(1).Money = Currency::fromUnits(money);
-        land(h, 1);
+        h.land(1);
         EXPECT_TRUE(h.player(1).Bankrupt);
         EXPECT_EQ(h.player(2).Money, Currency::fromUnits(15020));
         EXPECT_EQ(h.s().TalkStep, 17);
@@ -113,7 +106,7 @@ TEST(Landing, RentThatEmptiesThePayerBankruptsHim) {
 TEST(Landing, JailRestTaxAndStart) {
     GameHarness h(2);
     h.load();
-    land(h, 30);
+    h.land(30);
     EXPECT_EQ(h.player(1).Position, 10);
     EXPECT_EQ(h.game.window.ShpMark[0].Geometry, (Rect{16, 352, 16, 16}));
     EXPECT_EQ(h.player(1).Money, Currency::fromUnits(14500));
@@ -131,12 +124,12 @@ TEST(Landing, JailRestTaxAndStart) {
     EXPECT_EQ(h.s().CurPlayer, 2);
     EXPECT_EQ(h.player(1).SkipTurns, 0);
 
-    land(h, 0);
+    h.land(0);
     EXPECT_EQ(h.player(1).Money, Currency::fromUnits(14500));
     EXPECT_EQ(h.s().CurPlayer, 2);
 
     h.player(1).Money = Currency::fromUnits(1000);
-    land(h, 24);
+    h.land(24);
     EXPECT_TRUE(h.player(1).Bankrupt);
     EXPECT_EQ(h.game.window.LblPMoney[0].Caption, QStringLiteral("ล้มละลาย"));
 }

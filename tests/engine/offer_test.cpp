@@ -6,19 +6,12 @@
 namespace kroda::testing {
 namespace {
 
-// Opens player 1's offer on the square, as the landing does.
-void offer(GameHarness& h, int position) {
-    h.standOn(1, position);
-    h.game.ActionCheck(h.s().CurPlayer, 1);
-    h.game.ActionCheck(h.s().CurPlayer, 2);
-}
-
 // An open offer shows the yes and no keys and blinks the dice; yes buys the square, puts the
 // buyer's marker on it and passes the turn with the answer sound; no leaves it unowned.
 TEST(Offer, YesBuysNoRefuses) {
     GameHarness h(2, {1});
     h.load();
-    offer(h, 9);
+    h.land(9);
     GameWindow& w = h.game.window;
     EXPECT_EQ(h.s().InputMode, YesNoAnswer);
     EXPECT_EQ(w.LblKeyT[0].Caption, QStringLiteral("S"));
@@ -36,7 +29,7 @@ TEST(Offer, YesBuysNoRefuses) {
     EXPECT_EQ(w.LblKeyT[0].Caption, QStringLiteral("---"));
     EXPECT_EQ(h.s().CurPlayer, 2);
 
-    offer(h, 9);
+    h.land(9);
     h.game.keyPressed('S', 0);
     EXPECT_EQ(h.square(9).Owner, 1);
     EXPECT_EQ(h.player(1).Owned(1), 10);
@@ -54,7 +47,7 @@ TEST(Offer, WrongKeyRefuses) {
     for (int key : {int{'D'}, 16}) {
         GameHarness h(2, {1});
         h.load();
-        offer(h, 1);
+        h.land(1);
         h.game.keyPressed(key, 0);
         EXPECT_EQ(h.square(1).Owner, 0);
         EXPECT_EQ(h.port.beeps, 1);
@@ -72,7 +65,7 @@ TEST(Offer, BuildingsUpToTheHotel) {
     h.square(11).Owner = 1;
     h.square(11).HotelCost = Currency::fromUnits(1234);
     for (int level = 1; level <= 5; ++level) {
-        offer(h, 11);
+        h.land(11);
         h.game.ImgTao_Click(0);
         EXPECT_EQ(h.square(11).Buildings, level);
         EXPECT_EQ(h.game.window.ImgHead[9].Strip, VerticalBlocks);
@@ -81,7 +74,7 @@ TEST(Offer, BuildingsUpToTheHotel) {
     EXPECT_EQ(h.player(1).Money, Currency::fromUnits(15000 - 4 * 1000 - 1234));
 
     h.player(1).Money = Currency::fromUnits(600);
-    offer(h, 1);
+    h.land(1);
     h.game.keyPressed('S', 0);
     EXPECT_EQ(h.player(1).Money, Currency{});
     EXPECT_TRUE(h.player(1).Bankrupt);
@@ -123,7 +116,7 @@ TEST(Offer, FullOwnedListStillOwnsAndReturns) {
     GameHarness h(3, {1});
     h.load();
     for (int j = 1; j <= 29; ++j) h.player(1).Owned(j) = 40;
-    offer(h, 3);
+    h.land(3);
     h.game.keyPressed('S', 0);
     EXPECT_EQ(h.square(3).Owner, 1);
     h.s().CurPlayer = 1;

@@ -142,6 +142,12 @@ void GameHarness::standOn(int p, int position) {
     game.timers.TimeDelay.setEnabled(false);
 }
 
+void GameHarness::land(int position) {
+    standOn(1, position);
+    game.ActionCheck(game.state.CurPlayer, 1);
+    game.ActionCheck(game.state.CurPlayer, 2);
+}
+
 void GameHarness::dice(std::initializer_list<int> values) {
     for (int v : values) game.scripted.dice.push_back(static_cast<Integer>(v));
 }

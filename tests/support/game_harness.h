@@ -49,6 +49,9 @@ class GameHarness {
     // Sets up the start of a landing: the player stands on the square and it is his turn,
     // with the play order 1, 2, ... and the sequencer waiting.
     void standOn(int p, int position);
+    // Player 1's landing on the square through both phases, as the sequencer runs it: the
+    // announcement, then the effect (an offer or the card window opens, or the turn passes).
+    void land(int position);
 
     // Queues die values for the next throws.
     void dice(std::initializer_list<int> values);
