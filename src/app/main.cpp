@@ -2,9 +2,9 @@
 // terminal: the narrator's every message, as he finishes it, with the game clock beside it.
 
 #include "model/board_reader.h"
-#include "model/game.h"
-#include "model/player_defaults.h"
-#include "model/recording_port.h"
+#include "game/game.h"
+#include "frontend/seat_defaults.h"
+#include "platform/recording_port.h"
 #include "sequencer/virtual_clock.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // The players' keys: throws while a throw is awaited, yes and no while an offer is open.
-#include "model/game.h"
+#include "game/game.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 // Clicks on the game window: the dice, the narrator and the board squares. While the card
 // window is shown it is modal and the game window takes no clicks.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

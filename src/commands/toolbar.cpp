@@ -1,6 +1,6 @@
 // The toolbar: background music, the manual and quitting. A button sinks one pixel while it
 // is pressed.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

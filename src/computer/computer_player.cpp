@@ -1,6 +1,6 @@
 // The computer player: it always throws both dice at once and takes an offer one time in
 // three, whatever the price.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

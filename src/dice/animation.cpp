@@ -1,6 +1,6 @@
 // The animation timer: the token walk, the dice flicker and the blinking yes/no pictures;
 // and the narrator's mouth, which the sequencer moves at each of its ticks.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

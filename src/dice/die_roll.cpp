@@ -1,6 +1,6 @@
 // Throw requests: one die or both, by a player's key, a click on a die picture or the
 // computer player.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

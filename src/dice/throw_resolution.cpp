@@ -1,6 +1,6 @@
 // What a complete throw means: a place in the play order during the ranking, squares to walk
 // in play, or a throw again after a double or a tie.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

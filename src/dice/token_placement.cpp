@@ -1,6 +1,6 @@
 // Where a token stands on a square: one of its four quarters at rest, the centre while
 // walking.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

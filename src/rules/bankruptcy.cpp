@@ -1,6 +1,6 @@
 // A player whose money is gone leaves the game: his squares go back to the bank, and either
 // the game goes on or the one player left has won.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

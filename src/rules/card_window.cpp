@@ -1,6 +1,6 @@
 // The card window: it shows the next card of the deck of the square under the drawer and
 // applies it when it opens; the next key or mouse press closes it and carries the turn on.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

@@ -1,6 +1,6 @@
 // What a square does to the player who comes to rest on it: first the narrator's sentence
 // (mode 1), then, once it has been spoken, the effect (mode 2).
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

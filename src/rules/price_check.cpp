@@ -1,5 +1,5 @@
 // The one rule for the amount that belongs to a square in its present state.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

@@ -1,6 +1,6 @@
 // Purchase offers: a plot, a hotel site, one of the pair, or the next building on one's own
 // plot. The offer stays open until it is answered.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

@@ -1,6 +1,6 @@
 // The information panel beside the board: one square's name, picture, rule, amount and
 // owner.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

@@ -1,6 +1,6 @@
 // The narrator's typewriter and the two ways to hurry him: the space key and a click on his
 // picture.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

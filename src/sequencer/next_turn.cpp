@@ -1,6 +1,6 @@
 // Passing the turn: the next player in the play order who is neither out of the game nor
 // sitting a turn out.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

@@ -1,6 +1,6 @@
 // The pause between two messages: a first short tick stops the sequencer, the second, 2.5
 // seconds later, lets it type the next step.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

@@ -1,6 +1,6 @@
 // The turn sequencer: every tick of TimerTalk types one more character of the current step's
 // message; when the message is complete the step does its work and chooses the next step.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

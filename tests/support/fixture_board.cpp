@@ -2,7 +2,7 @@
 
 #include "board/board_source.h"
 #include "board/board_writer.h"
-#include "model/board_pictures.h"
+#include "model/picture_grids.h"
 
 #include <QDir>
 #include <QFile>

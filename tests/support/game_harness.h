@@ -2,8 +2,8 @@
 // A game without windows for the engine's tests: a recording port, a virtual clock, a board
 // filled from a table in code, and ways to run the clock until something has happened.
 
-#include "model/game.h"
-#include "model/recording_port.h"
+#include "game/game.h"
+#include "platform/recording_port.h"
 #include "sequencer/virtual_clock.h"
 
 #include <QString>

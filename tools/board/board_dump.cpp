@@ -1,7 +1,7 @@
 #include "board/board_dump.h"
 
 #include "board/board_source.h"
-#include "model/board_pictures.h"
+#include "model/picture_grids.h"
 #include "model/card_file.h"
 
 #include <QStringList>

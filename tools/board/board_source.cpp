@@ -1,7 +1,7 @@
 #include "board/board_source.h"
 
 #include "model/board_paths.h"
-#include "model/board_pictures.h"
+#include "model/picture_grids.h"
 #include "model/card_file.h"
 #include "model/windows874.h"
 

@@ -1,6 +1,6 @@
 #include "headless/session.h"
 
-#include "model/player_defaults.h"
+#include "frontend/seat_defaults.h"
 
 #include <QDateTime>
 #include <QTime>

@@ -2,8 +2,8 @@
 // One game played without windows: the engine on a virtual clock, with a recording port
 // whose time of day is a fixed instant plus the virtual time that has passed.
 
-#include "model/game.h"
-#include "model/recording_port.h"
+#include "game/game.h"
+#include "platform/recording_port.h"
 #include "sequencer/virtual_clock.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 // The loading of the game window: the board, the pictures of the source window, the player
 // panels, and the sequencer set to its first step.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

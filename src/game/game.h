@@ -5,9 +5,9 @@
 
 #include "dice/random.h"
 #include "model/board_reader.h"
-#include "model/controls.h"
+#include "screen/controls.h"
 #include "model/game_state.h"
-#include "model/platform_port.h"
+#include "platform/platform_port.h"
 #include "sequencer/timers.h"
 
 #include <QLocale>

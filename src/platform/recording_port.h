@@ -2,7 +2,7 @@
 // The platform port of a game without windows: it plays nothing and records every request,
 // so that the headless driver can report them and tests can count them.
 
-#include "model/platform_port.h"
+#include "platform/platform_port.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

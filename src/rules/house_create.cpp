@@ -1,6 +1,6 @@
 // The pictures a purchase leaves on the board: the owner's marker on the outer edge of a
 // square, the building level on its inner edge and in the information panel.
-#include "model/game.h"
+#include "game/game.h"
 
 namespace kroda {
 

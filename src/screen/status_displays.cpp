@@ -1,5 +1,5 @@
 // The faces of the player panels, the money text and the background-music loop.
-#include "model/game.h"
+#include "game/game.h"
 
 #include <algorithm>
 
