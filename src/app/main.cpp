@@ -1,9 +1,9 @@
 // Kroda. Until the game has its windows, it plays a game of four computer players in the
 // terminal: the narrator's every message, as he finishes it, with the game clock beside it.
 
-#include "model/board_reader.h"
-#include "game/game.h"
 #include "frontend/seat_defaults.h"
+#include "game/game.h"
+#include "model/board_reader.h"
 #include "platform/recording_port.h"
 #include "sequencer/virtual_clock.h"
 

@@ -5,9 +5,9 @@
 
 #include "dice/random.h"
 #include "model/board_reader.h"
-#include "screen/controls.h"
 #include "model/game_state.h"
 #include "platform/platform_port.h"
+#include "screen/controls.h"
 #include "sequencer/timers.h"
 
 #include <QLocale>

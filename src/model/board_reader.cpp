@@ -2,9 +2,9 @@
 
 #include "model/bmp_header.h"
 #include "model/board_paths.h"
-#include "model/picture_grids.h"
 #include "model/card_file.h"
 #include "model/item_reader.h"
+#include "model/picture_grids.h"
 #include "model/windows874.h"
 
 #include <QFile>

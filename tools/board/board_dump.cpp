@@ -1,8 +1,8 @@
 #include "board/board_dump.h"
 
 #include "board/board_source.h"
-#include "model/picture_grids.h"
 #include "model/card_file.h"
+#include "model/picture_grids.h"
 
 #include <QStringList>
 

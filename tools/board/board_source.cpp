@@ -1,8 +1,8 @@
 #include "board/board_source.h"
 
 #include "model/board_paths.h"
-#include "model/picture_grids.h"
 #include "model/card_file.h"
+#include "model/picture_grids.h"
 #include "model/windows874.h"
 
 #include <QRegularExpression>
