@@ -142,6 +142,10 @@ class Game {
     void returnSquareToBank(Integer squareNumber);
     Integer winner() const;
 
+    // Toolbar helpers: the command after the click sound, the answer of the music dialog.
+    void toolbarCommand(int index);
+    void musicChosen(const QString& file);
+
     // Window helpers.
     void layOutWindow();
     void installBoard(const LoadedBoard& board);
