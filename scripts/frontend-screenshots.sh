@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# Drives the real game under Xvfb, with no window manager, by clicks and keys sent from
+# outside: the about window opens and closes, the wizard goes forward and back through every
+# kind of page, closes and opens again on its first page, and hands over to the game window.
+# Screenshots of the title screen, each kind of wizard page and the about window go to docs/.
+#
+#   scripts/frontend-screenshots.sh [BUILD_DIR] [OUT_DIR]
+#
+# Exit status 0 when every step found the window it expected.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+out=${2:-docs}
+game="$build/game/kroda"
+[ -x "$game" ] || { echo "no $game: build the game first" >&2; exit 2; }
+for tool in Xvfb xdotool import; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps.sh)" >&2; exit 2; }
+done
+mkdir -p "$out"
+
+work=$(mktemp -d)
+chmod 700 "$work"
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+# A runtime folder of this run's own, so that the running-copy lock is this run's alone.
+export XDG_RUNTIME_DIR=$work
+unset QT_QPA_PLATFORM
+
+TITLE="เกมKroda 2.0 Final"
+WIZARD="Player Wizard"
+ABOUT="เกี่ยวกับซอฟต์แวร์เกมส์Kroda"
+
+fail() { echo "frontend-screenshots: $*" >&2; exit 1; }
+
+# The id of the visible window with this caption and size, waiting up to 10 s.
+window() {
+  local name=$1 size=$2 id
+  for _ in $(seq 100); do
+    for id in $(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null); do
+      if [ "$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')" = "$size" ]; then
+        echo "$id"
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+gone() {
+  local name=$1
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "^$name\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Its top-left corner must be where the centring puts it on the 1024 x 768 screen.
+centred() {
+  local id=$1 w=$2 h=$3 at
+  at=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Position: \([0-9-]*,[0-9-]*\).*/\1/p')
+  [ "$at" = "$(( (1024 - w) / 2 )),$(( (768 - h) / 2 ))" ] || fail "window $id at $at is not centred"
+}
+
+# Moves over a point of a window, presses and releases there; the click sound plays before
+# the action, so give it time.
+click() {
+  local id=$1 x=$2 y=$3
+  xdotool mousemove --window "$id" "$x" "$y"
+  sleep 0.15
+  xdotool mousedown 1
+  sleep 0.1
+  xdotool mouseup 1
+  sleep 0.6
+}
+
+shot() {
+  local id=$1 file=$2
+  sleep 0.3
+  import -window "$id" "$out/$file"
+}
+
+"$game" >"$work/kroda.out" 2>"$work/kroda.err" &
+pids+=($!)
+title=$(window "$TITLE" 640x480) || fail "no title screen"
+centred "$title" 640 480
+# The second copy shows nothing and ends at once with status 0.
+"$game" 2>"$work/second.err" || fail "a second copy ended with status $?"
+grep -q "already running" "$work/second.err" || fail "a second copy did not say why it ended"
+
+xdotool mousemove --window "$title" 248 344
+sleep 0.3
+shot "$title" frontend-title.png
+
+# The about window opens and closes.
+click "$title" 248 344
+about=$(window "$ABOUT" 400x400) || fail "no about window"
+centred "$about" 400 400
+shot "$about" frontend-about.png
+click "$about" 202 330
+gone "$ABOUT" || fail "the about window stayed open"
+
+next() { click "$1" 448 376; }
+back() { click "$1" 408 376; }
+
+# The wizard: every kind of page forward, with two players, a person and a computer.
+click "$title" 112 344
+wizard=$(window "$WIZARD" 480x400) || fail "no wizard"
+centred "$wizard" 480 400
+shot "$wizard" frontend-wizard-board.png
+next "$wizard"
+shot "$wizard" frontend-wizard-options.png
+next "$wizard"
+shot "$wizard" frontend-wizard-players.png
+next "$wizard"
+shot "$wizard" frontend-wizard-controller.png
+next "$wizard"
+xdotool type --delay 50 "Somchai"
+shot "$wizard" frontend-wizard-person.png
+next "$wizard"
+click "$wizard" 150 196   # the computer
+next "$wizard"
+shot "$wizard" frontend-wizard-computer.png
+next "$wizard"
+shot "$wizard" frontend-wizard-complete.png
+# Back through every page to the board page, then Close.
+for _ in $(seq 7); do back "$wizard"; done
+click "$wizard" 360 376
+gone "$WIZARD" || fail "Close left the wizard open"
+
+# Opened again, it starts on its first page; Enter is Next, Escape is Close.
+click "$title" 112 344
+wizard=$(window "$WIZARD" 480x400) || fail "no wizard the second time"
+import -window "$wizard" "$work/again.png"
+compare -metric AE "$work/again.png" "$out/frontend-wizard-board.png" null: 2>"$work/diff" ||
+  fail "the wizard opened again on another page ($(cat "$work/diff") pixels differ)"
+xdotool key --window "$wizard" Escape
+sleep 0.6
+gone "$WIZARD" || fail "Escape left the wizard open"
+
+# Through to the game: two computers.
+click "$title" 112 344
+wizard=$(window "$WIZARD" 480x400) || fail "no wizard the third time"
+for key in Return Return Return; do xdotool key --window "$wizard" "$key"; sleep 0.6; done
+click "$wizard" 150 196
+for key in Return Return Return Return Return; do xdotool key --window "$wizard" "$key"; sleep 0.6; done
+gone "$WIZARD" || fail "the wizard did not hand over"
+game_window=$(window "$TITLE" 640x480) || fail "no game window"
+centred "$game_window" 640 480
+sleep 2
+shot "$game_window" frontend-game.png
+# The game window's quit button ends the program.
+click "$game_window" 160 320
+for _ in $(seq 50); do kill -0 "${pids[1]}" 2>/dev/null || break; sleep 0.1; done
+kill -0 "${pids[1]}" 2>/dev/null && fail "the quit button did not end the game"
+echo "frontend-screenshots: every step passed; pictures in $out/"
