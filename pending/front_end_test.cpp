@@ -1,0 +1,118 @@
+// The road through the front end with real mouse and key events: the about window opens and
+// closes, the wizard hands over to the game window, exit ends the program, and pictures
+// that cannot be loaded stop the start with the file named.
+#include "widgets/about_window.h"
+#include "widgets/front_end.h"
+#include "widgets/title_window.h"
+#include "widgets/wizard_window.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace kroda::widgets {
+namespace {
+
+const QString kGame = QStringLiteral(KRODA_GAME_DIR);
+
+bool waitUntil(const std::function<bool()>& done, int ms = 5000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+struct Road {
+    FrontEnd front{kGame, SessionOptions{}};
+    std::vector<int> quits;
+    Road() {
+        front.interactive = false;
+        front.quit = [this](int status) { quits.push_back(status); };
+    }
+    void clickTitle(int i) {
+        FrmTitle* w = front.titleWindow();
+        const QPoint at = toQRect(front.title().window.ImgButton[i].Button.Geometry).center();
+        QTest::mouseMove(w, at);
+        QTest::mouseClick(w, Qt::LeftButton, {}, at);
+    }
+};
+
+// About opens modally after the click; its close button closes it and the title screen is
+// back at rest.
+TEST(FrontEnd, AboutOpensAndCloses) {
+    Road r;
+    ASSERT_TRUE(r.front.start());
+    r.clickTitle(2);
+    ASSERT_TRUE(waitUntil([&] { return r.front.aboutWindow() != nullptr; }));
+    FrmAbout* about = r.front.aboutWindow();
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("เกี่ยวกับซอฟต์แวร์เกมส์Kroda"));
+    EXPECT_TRUE(about->isModal());
+    const QPoint close = toQRect(r.front.about()->window.ImgButtonA[1].Button.Geometry).center();
+    QTest::mouseClick(about, Qt::LeftButton, {}, close);
+    ASSERT_TRUE(waitUntil([&] { return r.front.aboutWindow() == nullptr; }));
+    for (const ImageButton& b : r.front.title().window.ImgButton)
+        EXPECT_EQ(b.Button.Cell, NormalCell);
+    EXPECT_EQ(r.front.title().window.LblDescript.Caption, TitleScreen::restingDescription());
+    EXPECT_TRUE(r.quits.empty());
+}
+
+// New game, Enter through every page with two computers, and the game window takes over:
+// the wizard and the title screen are gone, the game state holds what the wizard wrote.
+TEST(FrontEnd, WizardHandsOverToTheGame) {
+    Road r;
+    ASSERT_TRUE(r.front.start());
+    r.clickTitle(0);
+    ASSERT_TRUE(waitUntil([&] { return r.front.wizardWindow() != nullptr; }));
+    FrmWizard* wizard = r.front.wizardWindow();
+    const auto press = [&](Qt::Key key) {
+        const Integer before = r.front.session().game().state.WizardStep;
+        QTest::keyClick(wizard, key);
+        return waitUntil(
+            [&] { return r.front.session().game().state.WizardStep != before || r.front.handedOver(); });
+    };
+    ASSERT_TRUE(press(Qt::Key_Return));
+    ASSERT_TRUE(press(Qt::Key_Return));
+    ASSERT_TRUE(press(Qt::Key_Return));
+    r.front.wizard()->selectOption3(1);
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(press(Qt::Key_Return)) << i;
+    ASSERT_TRUE(waitUntil([&] { return r.front.session().gameWindow() != nullptr; }));
+    EXPECT_TRUE(waitUntil([&] { return r.front.titleWindow() == nullptr; }));
+    const GameState& s = r.front.session().game().state;
+    EXPECT_EQ(s.WizardStep, CompletionPage);
+    EXPECT_EQ(s.PlayerCount, 2);
+    EXPECT_FALSE(s.Players(1).IsHuman);
+    EXPECT_TRUE(s.BankruptCardOn);
+    EXPECT_TRUE(r.quits.empty()) << "closing the title screen by the hand-over is no exit";
+}
+
+// Exit ends the program with status 0 after its click.
+TEST(FrontEnd, ExitEndsWithStatusZero) {
+    Road r;
+    ASSERT_TRUE(r.front.start());
+    r.clickTitle(4);
+    EXPECT_TRUE(waitUntil([&] { return !r.quits.empty(); }));
+    EXPECT_EQ(r.quits, std::vector<int>{0});
+}
+
+// A game folder without its pictures: the start fails, naming the picture.
+TEST(FrontEnd, MissingPicturesStopTheStart) {
+    QTemporaryDir empty;
+    FrontEnd front(empty.path(), SessionOptions{});
+    front.interactive = false;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(front.start());
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("Title.bmp: the file is missing"), std::string::npos) << err;
+    EXPECT_EQ(front.titleWindow(), nullptr);
+}
+
+}  // namespace
+}  // namespace kroda::widgets
