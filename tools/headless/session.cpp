@@ -29,6 +29,14 @@ Session::Session(const QString& folder)
     : game_(std::make_unique<Game>(port_, folder)),
       realTime_(QTime::currentTime().msecsSinceStartOfDay() / 1000.0) {
     port_.clock = [this] { return timeOfDay(); };
+    port_.musicFollowsClock = true;
+    // The deed card opens on the designed 640 x 480 screen, as the windows would place it.
+    port_.deedCardShown = [this] {
+        if (game_->FrmOCard.Visible)
+            game_->FrmOCard_Activate();
+        else
+            game_->FrmOCard_Load(640, 480);
+    };
     game_->random.seed(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
     // The wizard names every seat when it loads.
     for (int p = 1; p <= 4; ++p) game_->state.Players(p).Name = QStringLiteral("ผู้เล่น:%1").arg(p);
