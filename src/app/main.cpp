@@ -5,6 +5,7 @@
 #include "widgets/frm_back.h"
 #include "widgets/game_session.h"
 #include "widgets/music_device.h"
+#include "widgets/program_log.h"
 #include "window_pictures.h"
 
 #include <QApplication>
@@ -107,6 +108,7 @@ void fail(const QString& text, bool box) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    kroda::widgets::installProgramLog();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kroda"));
     kroda::windowpictures::load();
