@@ -10,10 +10,10 @@ constexpr Rect kPanel{112, 48, 217, 177};
 
 // Rows of a panel: the fixed text on the left, the value on the right.
 Rect leftCell(int row, int rowHeight) {
-    return {kPanel.Left + 4, kPanel.Top + 4 + row * rowHeight, 128, rowHeight};
+    return {kPanel.Left + 4, kPanel.Top + 4 + row * rowHeight, 146, rowHeight};
 }
 Rect rightCell(int row, int rowHeight) {
-    return {kPanel.Left + 132, kPanel.Top + 4 + row * rowHeight, 81, rowHeight};
+    return {kPanel.Left + 148, kPanel.Top + 4 + row * rowHeight, 66, rowHeight};
 }
 
 template <std::size_t N>
@@ -50,9 +50,9 @@ DeedCardWindow::DeedCardWindow() {
     LblPair[0].Geometry = leftCell(0, 21);
     LblPair[0].Caption = QStringLiteral("ค่าเช่าที่ดิน");
     Lblv3[0].Geometry = rightCell(0, 21);
-    LblPair[1].Geometry = {kPanel.Left + 4, kPanel.Top + 4 + 21, 128, 42};
+    LblPair[1].Geometry = {kPanel.Left + 4, kPanel.Top + 4 + 21, 146, 42};
     LblPair[1].Caption = QStringLiteral("ถ้าเป็นเจ้าของทั้งปะปาและไฟฟ้า");
-    Lblv3[1].Geometry = {kPanel.Left + 132, kPanel.Top + 4 + 21, 81, 42};
+    Lblv3[1].Geometry = {kPanel.Left + 148, kPanel.Top + 4 + 21, 66, 42};
     layRows(LblHotel, LblVriable2,
             {u"ที่ดิน", u"ถ้าเป็นเจ้าของ ร.ร. 2 แห่ง", u"ถ้าเป็นเจ้าของ ร.ร. 3 แห่ง",
              u"ถ้าเป็นเจ้าของ ร.ร. 4 แห่ง", u"ถ้าเป็นเจ้าของ ร.ร. 5 แห่ง"},
