@@ -134,8 +134,7 @@ class Game {
     void insertIntoTurnQueue(Integer player, Integer total);
 
     // Landing helpers.
-    void announceLanding(Integer player);
-    void resolveLanding(Integer& player);
+    struct Landing;  // one landing, announced and resolved by the kind of its square
     void payToBank(Integer& player, Currency amount);
     Currency amountOf(Integer position) const;
     void refreshMoney(Integer player);
