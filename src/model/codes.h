@@ -40,6 +40,9 @@ enum AnimatePatternValue : Integer {
 // Where a throw request of TaoProc comes from: a key code or a die picture's index.
 enum ThrowSourceValue : Integer { ThrowByKey = 1, ThrowByPicture = 2 };
 
+// The die pictures a click or the computer player throws with (ImgTao).
+enum DicePictureValue : Integer { FirstDiePicture = 0, SecondDiePicture = 1, BothDicePicture = 2 };
+
 // What HouseCreate draws for a square.
 enum HouseModeValue : Integer {
     OwnerMarker = 0,
