@@ -85,6 +85,34 @@ TEST(Landing, RentFollowsBuildingsAndGroups) {
     EXPECT_EQ(h.game.PriceCheck(2), QString());
 }
 
+// A hotel site's rent is Rent(n) for the n hotels its owner holds, counted over all five
+// places of the group, the last one included; the pair counts both its squares. A hotel of
+// another owner does not count.
+TEST(Landing, GroupRentCountsEverySquareOfTheGroup) {
+    const struct {
+        std::vector<int> owned;  // positions player 2 owns; player 1 owns the rest of {4, 5}
+        int position;
+        const char* rent;
+    } cases[] = {
+        {{4, 5, 15, 25, 35}, 35, "3000"},
+        {{4, 5, 15, 25, 35}, 4, "3000"},
+        {{15, 35}, 35, "500"},
+        {{15, 35}, 15, "500"},
+        {{35}, 35, "250"},
+        {{25, 35}, 25, "500"},
+        {{12, 28}, 28, "1000"},
+        {{28}, 28, "400"},
+    };
+    for (const auto& c : cases) {
+        GameHarness h(2);
+        h.load();
+        for (int pos : {4, 5}) h.square(pos).Owner = 1;
+        for (int pos : c.owned) h.square(pos).Owner = 2;
+        EXPECT_EQ(h.game.PriceCheck(static_cast<Integer>(c.position)), QLatin1String(c.rent))
+            << "square index " << c.position << " with " << c.owned.size() << " owned";
+    }
+}
+
 // A payer left with exactly 0 (or less) is bankrupt, and the owner still gets the whole rent.
 TEST(Landing, RentThatEmptiesThePayerBankruptsHim) {
     for (int money : {20, 5}) {
