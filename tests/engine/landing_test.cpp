@@ -44,7 +44,7 @@ TEST(Landing, AnnouncementOfEverySquare) {
         h.standOn(1, c.position);
         h.square(c.position).Owner = static_cast<Integer>(c.owner);
         h.square(c.position).Buildings = static_cast<Integer>(c.buildings);
-        h.game.ActionCheck(h.s().CurPlayer, 1);
+        h.game.ActionCheck(h.s().CurPlayer, AnnounceLanding);
         EXPECT_EQ(h.s().PendingMessage, c.message) << c.position;
         EXPECT_EQ(h.game.window.ImgPlayer[0].Cell, c.face - 1) << c.position;
         EXPECT_EQ(h.s().TalkStep, 14);
@@ -77,8 +77,8 @@ TEST(Landing, RentFollowsBuildingsAndGroups) {
         EXPECT_TRUE(h.game.timers.TimeDelay.Enabled());
     }
     h.standOn(2, 15);
-    h.game.ActionCheck(h.s().CurPlayer, 1);
-    h.game.ActionCheck(h.s().CurPlayer, 2);
+    h.game.ActionCheck(h.s().CurPlayer, AnnounceLanding);
+    h.game.ActionCheck(h.s().CurPlayer, ResolveLanding);
     EXPECT_EQ(h.player(2).Money, Currency::fromUnits(15000 + paid));
     EXPECT_EQ(h.s().CurPlayer, 1);
     EXPECT_EQ(h.game.PriceCheck(15), QStringLiteral("1000"));
@@ -144,9 +144,9 @@ TEST(Landing, JailRestTaxAndStart) {
 
     h.square(20).Price = Currency::fromUnits(3);
     h.standOn(1, 20);
-    h.game.ActionCheck(h.s().CurPlayer, 1);
+    h.game.ActionCheck(h.s().CurPlayer, AnnounceLanding);
     EXPECT_EQ(h.s().PendingMessage, QStringLiteral("แวะพักผ่อน หยุดเดิน 3 ครั้ง"));
-    h.game.ActionCheck(h.s().CurPlayer, 2);
+    h.game.ActionCheck(h.s().CurPlayer, ResolveLanding);
     EXPECT_EQ(h.player(1).SkipTurns, 1);
     h.game.NextQ();
     EXPECT_EQ(h.s().CurPlayer, 2);
