@@ -36,6 +36,8 @@ class RecordingPort : public PlatformPort {
     std::int64_t musicLengthValue = 0;
     std::int64_t musicPositionValue = 0;
     bool musicFollowsClock = false;
+    // Runs when a deed card is shown; the headless driver loads or redraws its data there.
+    std::function<void()> deedCardShown;
     // Seconds since midnight; the headless driver points this at its virtual clock.
     std::function<double()> clock = [] { return 0.0; };
 
@@ -89,7 +91,11 @@ class RecordingPort : public PlatformPort {
     }
     void openDocument(const QString& path) override { documents << path; }
     void quit() override { ++quits; }
-    void showDeedCard() override { ++deedCards; }
+    void showDeedCard() override {
+        ++deedCards;
+        if (deedCardShown)
+            deedCardShown();
+    }
     double timeOfDay() override { return clock(); }
 
   private:

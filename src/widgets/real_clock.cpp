@@ -36,15 +36,13 @@ void RealClock::catchUp() {
         return;
     inEngine_ = true;
     const auto target =
-        static_cast<std::int64_t>(std::floor(static_cast<double>(realElapsed()) * speed_)) -
-        skipped_;
+        static_cast<std::int64_t>(std::floor(static_cast<double>(realElapsed()) * speed_));
     const std::int64_t due = clock_.nextDue();
     // After a stall the game goes on from where it was, instead of replaying every tick.
     const auto stall = static_cast<std::int64_t>(static_cast<double>(kStallMs) * speed_);
     if (due >= 0 && target - due > stall) {
         const std::int64_t gap = target - clock_.now();
         clock_.skip(gap);
-        skipped_ += gap;
     }
     if (target > clock_.now())
         clock_.advance(target - clock_.now());
@@ -69,7 +67,7 @@ void RealClock::schedule() {
         timer_.stop();  // nothing runs: the process sleeps until an input arrives
         return;
     }
-    const double dueReal = static_cast<double>(due + skipped_) / speed_;
+    const double dueReal = static_cast<double>(due) / speed_;
     const auto wait =
         static_cast<std::int64_t>(std::ceil(dueReal - static_cast<double>(realElapsed())));
     timer_.start(static_cast<int>(std::clamp<std::int64_t>(wait, 0, 24 * 3600 * 1000)));

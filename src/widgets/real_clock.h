@@ -54,7 +54,6 @@ class RealClock : public QObject {
     QElapsedTimer elapsed_;
     QTimer timer_;
     double speed_;
-    std::int64_t skipped_ = 0;  // virtual ms dropped after stalls
     bool running_ = false;
     bool inEngine_ = false;
 };
