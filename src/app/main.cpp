@@ -1,11 +1,14 @@
-// Kroda: the game window with two players sharing the keyboard (or the seats given with
-// --seats), until the title screen and the new-game wizard stand in front of it.
+// Kroda: the title screen, the new-game wizard, then the game window with the backdrop behind
+// it, until the player quits. --seats goes straight to the game window.
 
+#include "frontend/running_copy.h"
 #include "frontend/seat_defaults.h"
 #include "widgets/frm_back.h"
+#include "widgets/front_end.h"
 #include "widgets/game_session.h"
 #include "widgets/music_device.h"
 #include "widgets/program_log.h"
+#include "widgets/startup_time.h"
 #include "window_pictures.h"
 
 #include <QApplication>
@@ -29,13 +32,19 @@ const char kUsage[] =
     "  --board DIR   play the board in DIR (its KovarT.dat, card files and square pictures\n"
     "                in DIR/Image) instead of the game folder's; it is checked at start-up\n"
     "  --scale N     enlarge every window N times, pixel for pixel (1 to 4; default 1)\n"
-    "  --seats LIST  who plays each seat, p for a person and c for the computer, two to\n"
-    "                four letters (default pp)\n"
-    "  --help        show this help and exit\n";
+    "  --seats LIST  skip the title screen and the wizard: who plays each seat, p for a\n"
+    "                person and c for the computer, two to four letters\n"
+    "  --print-startup\n"
+    "                print \"startup-ms <ms>\" on stderr once the first window is painted,\n"
+    "                the milliseconds since the program started\n"
+    "  --help        show this help and exit\n"
+    "\n"
+    "Only one copy runs at a time: a second one says so on stderr and ends with status 0.\n";
 
 struct Options {
     kroda::widgets::SessionOptions session;
-    QString seats = QStringLiteral("pp");
+    QString seats;  // empty: the title screen and the wizard choose
+    bool printStartup = false;
     bool help = false;
 };
 
@@ -51,6 +60,8 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
             o.help = true;
         } else if (a == QLatin1String("--narration")) {
             o.session.narration = true;
+        } else if (a == QLatin1String("--print-startup")) {
+            o.printStartup = true;
         } else if (a == QLatin1String("--speed")) {
             bool ok = false;
             const auto v = value();
@@ -105,14 +116,33 @@ void fail(const QString& text, bool box) {
         QMessageBox::critical(nullptr, QStringLiteral("Kroda"), text);
 }
 
+void printStartup() {
+    std::fprintf(stderr, "startup-ms %lld\n",
+                 static_cast<long long>(kroda::widgets::msSinceProcessStart()));
+}
+
+// The game window straight away, with the seats given on the command line.
+int playSeats(const Options& options) {
+    kroda::widgets::GameSession session(QApplication::applicationDirPath(), options.session);
+    prepareSeats(session.game().state, options.seats);
+    auto* backdrop = new kroda::widgets::FrmBack;
+    backdrop->show();
+    if (!session.start(backdrop)) {
+        backdrop->close();
+        return 1;
+    }
+    if (options.printStartup)
+        printStartup();
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    kroda::widgets::msSinceProcessStart();
     kroda::widgets::installProgramLog();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kroda"));
-    kroda::windowpictures::load();
-    kroda::widgets::routeFluidsynthLog();
 
     Options options;
     if (const auto error = parse(QApplication::arguments(), options)) {
@@ -123,19 +153,28 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
+
+    // Another copy already running: this one shows nothing.
+    kroda::RunningCopyLock lock;
+    if (!lock.acquire()) {
+        std::fprintf(stderr, "%s\n", lock.refusal().toUtf8().constData());
+        return 0;
+    }
+
+    kroda::windowpictures::load();
+    kroda::widgets::routeFluidsynthLog();
     // A board of one's own is checked before any window opens.
     if (const auto problem = kroda::widgets::checkBoard(options.session.boardDir, false)) {
         fail(*problem, true);
         return 1;
     }
+    if (!options.seats.isEmpty())
+        return playSeats(options);
 
-    kroda::widgets::GameSession session(QApplication::applicationDirPath(), options.session);
-    prepareSeats(session.game().state, options.seats);
-    auto* backdrop = new kroda::widgets::FrmBack;
-    backdrop->show();
-    if (!session.start(backdrop)) {
-        backdrop->close();
+    kroda::widgets::FrontEnd front(QApplication::applicationDirPath(), options.session);
+    if (options.printStartup)
+        front.firstFrame = printStartup;
+    if (!front.start())
         return 1;
-    }
     return QApplication::exec();
 }

@@ -1,8 +1,8 @@
 // The road through the front end with real mouse and key events: the about window opens and
 // closes, the wizard hands over to the game window, exit ends the program, and pictures
 // that cannot be loaded stop the start with the file named.
-#include "widgets/about_window.h"
 #include "widgets/front_end.h"
+#include "widgets/about_window.h"
 #include "widgets/title_window.h"
 #include "widgets/wizard_window.h"
 
@@ -75,8 +75,9 @@ TEST(FrontEnd, WizardHandsOverToTheGame) {
     const auto press = [&](Qt::Key key) {
         const Integer before = r.front.session().game().state.WizardStep;
         QTest::keyClick(wizard, key);
-        return waitUntil(
-            [&] { return r.front.session().game().state.WizardStep != before || r.front.handedOver(); });
+        return waitUntil([&] {
+            return r.front.session().game().state.WizardStep != before || r.front.handedOver();
+        });
     };
     ASSERT_TRUE(press(Qt::Key_Return));
     ASSERT_TRUE(press(Qt::Key_Return));

@@ -1,0 +1,185 @@
+#include "widgets/front_end.h"
+
+#include "frontend/colour_count.h"
+#include "widgets/about_window.h"
+#include "widgets/frm_back.h"
+#include "widgets/picture_check.h"
+#include "widgets/title_window.h"
+#include "widgets/wizard_window.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+#include <cstdio>
+
+namespace kroda::widgets {
+
+namespace {
+ScreenSize screen() {
+    const QSize s = FrontWindow::screenSize();
+    return {s.width(), s.height()};
+}
+}  // namespace
+
+FrontEnd::FrontEnd(const QString& appFolder, const SessionOptions& options, QObject* parent)
+    : QObject(parent),
+      appFolder_(appFolder),
+      options_(options),
+      session_(appFolder, options),
+      title_(session_.game().state, session_.game().FrmSource, appFolder) {
+    quit = [](int status) { QCoreApplication::exit(status); };
+    title_.playClick = clickPlayer();
+    title_.act = [this](TitleAction a) { act(a); };
+}
+
+FrontEnd::~FrontEnd() {
+    delete frmWizard_;
+    delete frmAbout_;
+    delete frmTitle_;
+}
+
+bool FrontEnd::start() {
+    const QScreen* display = QGuiApplication::primaryScreen();
+    std::optional<Long> colours;
+    if (display != nullptr)
+        colours = colourCount(display->depth(), 1);
+    title_.Form_Load(screen(), colours);
+    // A failed load is tried once more with the same folders.
+    if (pictureProblem(title_.pictureFiles())) {
+        title_.loadPictures();
+        if (const auto problem = pictureProblem(title_.pictureFiles())) {
+            fail(*problem);
+            return false;
+        }
+    }
+    pictures_.clear();
+    frmTitle_ = new FrmTitle(title_, pictures_, session_.game().FrmSource, options_.scale);
+    frmTitle_->firstFrame = [this] {
+        if (firstFrame)
+            firstFrame();
+    };
+    frmTitle_->closedByUser = [this] {
+        if (!handedOver_)
+            quit(0);
+    };
+    frmTitle_->place(title_.window.Geometry);
+    if (title_.window.Maximized)
+        frmTitle_->showMaximized();
+    else
+        frmTitle_->show();
+    frmTitle_->activateWindow();
+    title_.Form_Activate();
+    return true;
+}
+
+void FrontEnd::fail(const QString& text) {
+    const QString line = QStringLiteral("kroda: ") + text;
+    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+    if (interactive)
+        QMessageBox::critical(nullptr, title_.window.Caption, line);
+}
+
+ClickPlayer FrontEnd::clickPlayer() {
+    return [this](const QString& path, std::function<void()> finished) {
+        sound_.play(path, [this, finished = std::move(finished)] {
+            finished();
+            refresh();
+        });
+    };
+}
+
+void FrontEnd::refresh() {
+    if (frmWizard_ && wizard_ && wizard_->outcome() == WizardOutcome::Open)
+        frmWizard_->refresh();
+    if (frmAbout_)
+        frmAbout_->update();
+    if (frmTitle_)
+        frmTitle_->update();
+}
+
+void FrontEnd::act(TitleAction action) {
+    switch (action) {
+        case TitleAction::NewGame:
+            openWizard();
+            break;
+        case TitleAction::About:
+            openAbout();
+            break;
+        case TitleAction::Manual:
+            session_.port().openDocument(title_.manualPath());
+            break;
+        case TitleAction::Exit:
+            quit(0);
+            break;
+        case TitleAction::Continue:
+            break;
+    }
+}
+
+void FrontEnd::openWizard() {
+    if (frmWizard_)
+        return;
+    const ScreenSize s = screen();
+    wizard_ = std::make_unique<Wizard>(session_.game().state, appFolder_, s.Width, s.Height);
+    wizard_->playClick = clickPlayer();
+    wizard_->finished = [this](WizardOutcome outcome) {
+        if (frmWizard_)
+            frmWizard_->close();
+        if (outcome == WizardOutcome::HandedOver)
+            handOver();
+        else
+            modalClosed();
+    };
+    frmWizard_ = new FrmWizard(*wizard_, pictures_, session_.game().FrmSource, options_.scale);
+    frmWizard_->setWindowModality(Qt::ApplicationModal);
+    frmWizard_->place(wizard_->window.Geometry);
+    frmWizard_->show();
+    frmWizard_->activateWindow();
+}
+
+void FrontEnd::openAbout() {
+    if (frmAbout_)
+        return;
+    const ScreenSize s = screen();
+    about_ =
+        std::make_unique<About>(session_.game().state.CommonFolder, appFolder_, s.Width, s.Height);
+    about_->playClick = clickPlayer();
+    about_->closed = [this] {
+        if (frmAbout_)
+            frmAbout_->close();
+        modalClosed();
+    };
+    frmAbout_ = new FrmAbout(*about_, pictures_, session_.game().FrmSource, options_.scale);
+    frmAbout_->setWindowModality(Qt::ApplicationModal);
+    frmAbout_->place(about_->window.Geometry);
+    frmAbout_->show();
+    frmAbout_->activateWindow();
+}
+
+void FrontEnd::modalClosed() {
+    if (!frmTitle_)
+        return;
+    // The title screen is active again: its buttons and description come back to
+    // rest.
+    frmTitle_->activateWindow();
+    title_.Form_Activate();
+    frmTitle_->update();
+}
+
+void FrontEnd::handOver() {
+    handedOver_ = true;
+    auto* backdrop = new FrmBack;
+    backdrop->show();
+    if (frmTitle_)
+        frmTitle_->close();
+    session_.interactive = interactive;
+    if (!session_.start(backdrop)) {
+        if (backdrop)
+            backdrop->close();
+        quit(1);
+    }
+}
+
+}  // namespace kroda::widgets
