@@ -7,8 +7,8 @@ namespace kroda {
 
 void Game::FrmOCard_Load(int screenWidth, int screenHeight) {
     FrmOCard = DeedCardWindow{};
-    if (const auto at = placeWindow(5, screenWidth, screenHeight, FrmOCard.Geometry.Width,
-                                    FrmOCard.Geometry.Height)) {
+    if (const auto at = placeWindow(kCentreAnchor, screenWidth, screenHeight,
+                                    FrmOCard.Geometry.Width, FrmOCard.Geometry.Height)) {
         FrmOCard.Geometry.Left = at->Left;
         FrmOCard.Geometry.Top = at->Top;
     }

@@ -1,8 +1,8 @@
 #include "frontend/title_screen.h"
 
 #include "frontend/colour_count.h"
+#include "screen/window_placement.h"
 
-#include <cmath>
 #include <cstddef>
 
 namespace kroda {
@@ -28,16 +28,15 @@ const std::array<TitleButton, 5> kTitleButtons = {{
 }  // namespace
 
 void centreWindow(Rect& window, ScreenSize screen) {
-    const float left = static_cast<float>(screen.Width - window.Width) / 2.0f;
-    const float top = static_cast<float>(screen.Height - window.Height) / 2.0f;
-    window.Left = static_cast<int>(std::lrint(left));
-    window.Top = static_cast<int>(std::lrint(top));
+    const auto at =
+        placeWindow(kCentreAnchor, screen.Width, screen.Height, window.Width, window.Height);
+    window.Left = at->Left;
+    window.Top = at->Top;
 }
 
 void maximiseOn640x480(bool& maximized, ScreenSize screen) {
-    if (screen.Width != 640)
-        return;
-    maximized = screen.Height == 480;
+    if (const auto state = kroda::maximiseOn640x480(screen.Width, screen.Height))
+        maximized = *state == WindowState::Maximized;
 }
 
 QString TitleScreen::restingDescription() {

@@ -14,6 +14,9 @@ struct ScreenPoint {
     bool operator==(const ScreenPoint&) const = default;
 };
 
+// The anchor in the middle of the keypad, where most windows go.
+constexpr Integer kCentreAnchor = 5;
+
 // Where a window of fw x fh goes on a screen of sw x sh with anchor `mode` (1..9: 7 8 9 top,
 // 4 5 6 middle, 1 2 3 bottom); nothing for any other mode. The halves are single precision
 // and the result is truncated, so a window larger than the screen gets negative coordinates.

@@ -27,7 +27,8 @@ QSize screenSize() {
 // A window placed with anchor mode 5 on the primary screen.
 void centre(QWidget& window) {
     const QSize s = screenSize();
-    if (const auto at = placeWindow(5, s.width(), s.height(), window.width(), window.height()))
+    if (const auto at =
+            placeWindow(kCentreAnchor, s.width(), s.height(), window.width(), window.height()))
         window.move(at->Left, at->Top);
 }
 

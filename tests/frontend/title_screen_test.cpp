@@ -50,7 +50,7 @@ TEST(TitleScreen, PictureFolderByDepth) {
 }
 
 // Maximised only on a 640 x 480 screen, normal on 640 x 400, left alone elsewhere; always
-// centred, overhanging a screen smaller than the window.
+// centred as every window is, halves cut off, overhanging a screen smaller than the window.
 TEST(TitleScreen, MaximiseAndCentre) {
     bool maximised = true;
     maximiseOn640x480(maximised, {800, 600});
@@ -65,6 +65,8 @@ TEST(TitleScreen, MaximiseAndCentre) {
     EXPECT_EQ(r, (Rect{192, 144, 640, 480}));
     centreWindow(r, {600, 400});
     EXPECT_EQ(r, (Rect{-20, -40, 640, 480}));
+    centreWindow(r, {1023, 767});
+    EXPECT_EQ(r, (Rect{191, 143, 640, 480}));
 }
 
 // Four visible buttons with their icons 8 pixels in; the continue button hidden; the version
