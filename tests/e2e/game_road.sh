@@ -312,12 +312,15 @@ deed_done=""
 # result; a key that came before the window listened is given again.
 throw() {
   local who=$1 tries
-  throws=$((throws + 1))
   for tries in 1 2 3; do
+    throws=$((throws + 1))
     if ((throws % 2)); then key "${key2[$who]}"; else key "${key1[$who]}" "${key3[$who]}"; fi
     if next_line 6; then
-      [ "$step" = 9 ] || [ "$step" = 10 ] || fail "after $who's throw the narrator said: $message"
-      return 0
+      case "$step" in
+        9) return 0 ;;
+        10) throw "$who"; return 0 ;; # the same player throws again
+        *) fail "after $who's throw the narrator said: $message" ;;
+      esac
     fi
   done
   fail "$who's keys threw no dice"
@@ -405,7 +408,6 @@ while [ -z "$winner" ]; do
       fi
       throw "$current"
       ;;
-    10) throw "$current" ;; # the same player throws again
     14)
       case "$message" in
         *"O=ซื้อ"*) answer "$current" ;;
