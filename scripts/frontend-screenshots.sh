@@ -27,11 +27,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display and writes its number once it is ready.
+: >"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n 1 "$work/display")
 # A runtime folder of this run's own, so that the running-copy lock is this run's alone.
 export XDG_RUNTIME_DIR=$work
 unset QT_QPA_PLATFORM
@@ -126,6 +127,7 @@ shot "$wizard" frontend-wizard-players.png
 next "$wizard"
 shot "$wizard" frontend-wizard-controller.png
 next "$wizard"
+xdotool key --delay 40 ctrl+a BackSpace
 xdotool type --delay 50 "Somchai"
 shot "$wizard" frontend-wizard-person.png
 next "$wizard"
@@ -145,16 +147,16 @@ wizard=$(window "$WIZARD" 480x400) || fail "no wizard the second time"
 import -window "$wizard" "$work/again.png"
 compare -metric AE "$work/again.png" "$out/frontend-wizard-board.png" null: 2>"$work/diff" ||
   fail "the wizard opened again on another page ($(cat "$work/diff") pixels differ)"
-xdotool key --window "$wizard" Escape
+xdotool key Escape
 sleep 0.6
 gone "$WIZARD" || fail "Escape left the wizard open"
 
 # Through to the game: two computers.
 click "$title" 112 344
 wizard=$(window "$WIZARD" 480x400) || fail "no wizard the third time"
-for key in Return Return Return; do xdotool key --window "$wizard" "$key"; sleep 0.6; done
+for key in Return Return Return; do xdotool key "$key"; sleep 0.6; done
 click "$wizard" 150 196
-for key in Return Return Return Return Return; do xdotool key --window "$wizard" "$key"; sleep 0.6; done
+for key in Return Return Return Return Return; do xdotool key "$key"; sleep 0.6; done
 gone "$WIZARD" || fail "the wizard did not hand over"
 game_window=$(window "$TITLE" 640x480) || fail "no game window"
 centred "$game_window" 640 480

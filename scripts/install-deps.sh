@@ -9,7 +9,7 @@ packages=(
   fonts-thai-tlwg
   libgtest-dev googletest
   xvfb xauth x11-apps imagemagick
-  xdotool fonts-dejavu-core
+  xdotool fonts-dejavu-core python3
 )
 
 missing=()
