@@ -125,11 +125,11 @@ void Game::resolveLanding(Integer& player) {
             PutTao(player, 10, player);
             P.Position = 10;
             P.SkipTurns = 1;
-            payToBank(player, fine);
+            payToBank(player, fine, PaymentCause::Fine);
             return;
         }
         case Tax:
-            payToBank(player, amountOf(p));
+            payToBank(player, amountOf(p), PaymentCause::Tax);
             return;
         default:
             break;
@@ -154,18 +154,15 @@ void Game::resolveLanding(Integer& player) {
     } else if (isSeat(S.Owner)) {
         const Integer owner = S.Owner;
         const Currency rent = amountOf(p);
-        P.Money -= rent;
+        // The owner is paid the whole rent, not only what the payer could afford.
+        transfer(player, owner, rent, PaymentCause::Rent);
         refreshMoney(player);
-        Player& k = state.Players(owner);
         if (P.Money > Currency{}) {
-            k.Money += rent;
             refreshMoney(owner);
             timers.TimeDelay.setEnabled(true);
             NextQ();
         } else {
-            // The owner is paid the whole rent, not only what the payer could afford.
             GameOver(player);
-            k.Money += rent;
             refreshMoney(owner);
         }
     } else {
@@ -173,9 +170,9 @@ void Game::resolveLanding(Integer& player) {
     }
 }
 
-void Game::payToBank(Integer& player, Currency amount) {
+void Game::payToBank(Integer& player, Currency amount, PaymentCause cause) {
     Player& P = state.Players(player);
-    P.Money -= amount;
+    transfer(player, kBank, amount, cause);
     refreshMoney(player);
     if (P.Money > Currency{}) {
         timers.TimeDelay.setEnabled(true);
