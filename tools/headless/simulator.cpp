@@ -74,7 +74,7 @@ GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t s
     GameOutcome out;
     const PaymentLedger& ledger = session.game().ledger;
     session.onNarration = [&out, &ledger](std::int64_t, Integer step, const QString&) {
-        if (step == 12)
+        if (step == ThrowRequest)
             ++out.turns;
         else if (out.firstBankruptcyTurn == 0 && !ledger.bankruptcies().empty())
             out.firstBankruptcyTurn = out.turns;
@@ -106,7 +106,7 @@ GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t s
             out.stalled = true;  // a person is awaited in a game of computers
             break;
         }
-        session.game().keyPressed(32, 0);
+        session.game().keyPressed(SpaceKey, 0);
         if (session.cardOpen()) {
             out.stalled = true;
             break;
