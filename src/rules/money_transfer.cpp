@@ -4,9 +4,9 @@
 namespace kroda {
 
 void Game::transfer(Integer payer, Integer payee, Currency amount, PaymentCause cause) {
-    if (payer >= 1 && payer <= 4)
+    if (GameState::isSeat(payer))
         state.Players(payer).Money -= amount;
-    if (payee >= 1 && payee <= 4)
+    if (GameState::isSeat(payee))
         state.Players(payee).Money += amount;
     ledger.record(payer, payee, amount, cause);
 }
