@@ -5,6 +5,7 @@
 #include "headless/simulator.h"
 #include "headless/state_paths.h"
 #include "model/board_reader.h"
+#include "model/message_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -141,13 +142,17 @@ void ScriptRunner::print(const QByteArray& text) {
 }
 
 int ScriptRunner::run(std::istream& in, const QString& name) {
-    const QByteArray scriptName = name.toUtf8();
     std::string raw;
     int lineNumber = 0;
-    const auto report = [&](const QString& message) {
+    // Whole and on one line, whatever the script's values hold.
+    const auto writeError = [&](const QString& message) {
         out_.flush();
-        err_ << scriptName.constData() << ':' << lineNumber << ": " << message.toUtf8().constData()
-             << std::endl;
+        const QByteArray text = escapeControls(message).toUtf8() + '\n';
+        err_.write(text.constData(), static_cast<std::streamsize>(text.size()));
+        err_.flush();
+    };
+    const auto report = [&](const QString& message) {
+        writeError(QStringLiteral("%1:%2: %3").arg(name).arg(lineNumber).arg(message));
     };
     while (std::getline(in, raw)) {
         ++lineNumber;
@@ -158,8 +163,11 @@ int ScriptRunner::run(std::istream& in, const QString& name) {
             report(e.message);
             return ExitBadScript;
         } catch (const BoardLoadError& e) {
+            // Each problem is escaped already; the lines between them stay lines.
             out_.flush();
-            err_ << e.text().toUtf8().constData() << std::endl;
+            const QByteArray text = e.text().toUtf8() + '\n';
+            err_.write(text.constData(), static_cast<std::streamsize>(text.size()));
+            err_.flush();
             return ExitBadBoard;
         } catch (const std::exception& e) {
             report(QStringLiteral("the game failed: %1").arg(QString::fromUtf8(e.what())));
@@ -207,6 +215,8 @@ void ScriptRunner::cmdFolder(const QString& args) {
     const QString path = unquoted(args);
     if (path.isEmpty())
         fail(QStringLiteral("usage: folder PATH"));
+    if (holdsControlCharacter(path))
+        fail(QStringLiteral("the folder name \"%1\" holds a control character").arg(path));
     const QFileInfo info(path);
     if (!info.isDir())
         fail(QStringLiteral("no folder \"%1\"").arg(path));
