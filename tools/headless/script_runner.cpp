@@ -63,9 +63,16 @@ QString firstWord(const QString& text, QString& rest) {
     return t.left(i);
 }
 
+// Qt's conversions stop at a NUL, so the digits are checked here first.
+bool plainDigits(const QString& word, bool sign) {
+    static const QRegularExpression withSign(QStringLiteral("^[+-]?[0-9]+$"));
+    static const QRegularExpression without(QStringLiteral("^[0-9]+$"));
+    return (sign ? withSign : without).match(word).hasMatch();
+}
+
 std::int64_t wholeNumber(const QString& word, std::int64_t lo, std::int64_t hi, const char* what) {
-    bool ok = false;
-    const qlonglong n = word.toLongLong(&ok, 10);
+    bool ok = plainDigits(word, true);
+    const qlonglong n = ok ? word.toLongLong(&ok, 10) : 0;
     if (!ok || n < lo || n > hi)
         fail(QStringLiteral("%1 must be a whole number %2..%3, not \"%4\"")
                  .arg(QLatin1String(what))
@@ -76,8 +83,8 @@ std::int64_t wholeNumber(const QString& word, std::int64_t lo, std::int64_t hi, 
 }
 
 std::uint64_t seedNumber(const QString& word) {
-    bool ok = false;
-    const qulonglong n = word.toULongLong(&ok, 10);
+    bool ok = plainDigits(word, false);
+    const qulonglong n = ok ? word.toULongLong(&ok, 10) : 0;
     if (!ok)
         fail(QStringLiteral("a seed is a whole number 0 or more, not \"%1\"").arg(word));
     return n;

@@ -4,6 +4,7 @@
 #include "headless/value_domains.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include <array>
 #include <cstdint>
@@ -22,9 +23,12 @@ struct Codec;  // a type without a Codec is a record or an array, never a leaf
 
 template <class T>
 QString readWhole(const QString& text, T& value) {
+    // Qt's conversion stops at a NUL, so the digits are checked here first.
+    static const QRegularExpression digits(QStringLiteral("^([+-]?[0-9]+|0[xX][0-9A-Fa-f]+)$"));
     const QString s = text.trimmed();
-    bool ok = false;
-    const qlonglong n = s.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+    bool ok = digits.match(s).hasMatch();
+    const qlonglong n = !ok ? 0
+                        : s.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
                             ? s.mid(2).toLongLong(&ok, 16)
                             : s.toLongLong(&ok, 10);
     if (!ok)
