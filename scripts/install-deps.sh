@@ -9,6 +9,7 @@ packages=(
   fonts-thai-tlwg
   libgtest-dev googletest
   xvfb xauth x11-apps imagemagick
+  clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )
 
 missing=()
