@@ -11,3 +11,6 @@ scripts/build.sh build
 
 scripts/build.sh build-sanitize -DKRODA_SANITIZE=ON
 (cd build-sanitize && ctest --output-on-failure --parallel "$(nproc)")
+
+# Robustness, bounded: each fuzz target for a minute.
+scripts/fuzz.sh 60

@@ -16,6 +16,7 @@ void Game::setFolders(bool depth256) {
 }
 
 void Game::fire(TimerId id) {
+    const EventScope event{*this};
     switch (id) {
         case TimerId::TimerTalk:
             TimerTalk_Timer();

@@ -431,9 +431,11 @@ void ScriptRunner::cmdDump(const QString& args) {
 }
 
 void ScriptRunner::cmdSimulate(const QString& args) {
-    const QStringList w = words(args);
-    expectCount(w, 1, 3, "simulate N [SEED] [MAXTURNS]");
+    QStringList w = words(args);
+    const bool check = w.removeAll(QStringLiteral("--check")) > 0;
+    expectCount(w, 1, 3, "simulate N [SEED] [MAXTURNS] [--check]");
     SimulationSettings s;
+    s.check = check;
     s.folder = session_->folder();
     const Integer count = session_->game().state.PlayerCount;
     s.players = count >= 2 && count <= 4 ? count : 4;
@@ -442,7 +444,17 @@ void ScriptRunner::cmdSimulate(const QString& args) {
     s.seed = w.size() > 1 ? seedNumber(w[1]) : 1;
     s.maxTurns =
         w.size() > 2 ? static_cast<int>(wholeNumber(w[2], 1, 1'000'000, "MAXTURNS")) : 2000;
-    print(simulate(s).toJson());
+    const SimulationResult result = simulate(s);
+    print(result.toJson());
+    if (const InvariantReport* b = result.firstBroken()) {
+        print(b->dump);
+        throw std::runtime_error(
+            QStringLiteral("invariant broken in the game of seed %1 at turn %2: %3")
+                .arg(b->seed)
+                .arg(b->turn)
+                .arg(b->text)
+                .toStdString());
+    }
 }
 
 }  // namespace kroda::headless
