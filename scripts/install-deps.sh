@@ -8,7 +8,7 @@ packages=(
   libfluidsynth-dev timgm6mb-soundfont
   fonts-thai-tlwg
   libgtest-dev googletest
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth x11-apps imagemagick xdotool
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )
 

@@ -3,6 +3,7 @@
 // the port to the platform. The procedures of every subsystem are members of this object and
 // are defined in the subsystem's own folder; they never touch a widget or a clock.
 
+#include "deedcard/deed_card.h"
 #include "dice/random.h"
 #include "model/board_reader.h"
 #include "model/game_state.h"
@@ -34,6 +35,7 @@ class Game {
 
     GameState state;
     GameWindow window;
+    DeedCardWindow FrmOCard;  // the deed card, while it is open
     SourceWindow FrmSource;
     Timers timers;
     Random random;
@@ -51,11 +53,20 @@ class Game {
         readBoard;
 
     const QString& appFolder() const { return appFolder_; }
+    // Moves the game to another application folder, before it is loaded; the resource
+    // folders follow it.
+    void setAppFolder(const QString& folder);
     // The resource folders the title screen sets, from the application folder.
     void setFolders(bool depth256);
 
     // Runs the tick of one timer.
     void fire(TimerId id);
+
+    // The winner has been named and the sequencer has stopped for good.
+    bool isOver() const;
+    // The game stands still until a person throws or answers an offer.
+    bool awaitsPerson() const;
+    bool cardOpen() const { return window.FrmCard.Visible; }
 
     // The game window's loading: reads the board, loads the pictures, fills the player
     // panels and starts the sequencer at step 1. Throws BoardLoadError for a bad board. The
@@ -85,6 +96,9 @@ class Game {
     void OpenOffer(Integer player);
     void AcceptPurchase(Integer player);
     void CloseOffer(Integer player, OfferAnswer answer);
+    // The current player's answer to the open offer, from his keys, the dice pictures or
+    // the computer: a yes buys, then the offer closes.
+    void answerOffer(OfferAnswer answer);
     void HouseCreate(Integer position, Integer mode);
     void LocateCheck(Integer n);
     QString OwnerCheck(Integer n);
@@ -95,6 +109,12 @@ class Game {
     void FrmCard_KeyDown(int keyCode, int shift);
     void TxtCrd_MouseDown(int button, int shift, int x, int y);
     void FrmCard_Unload();
+
+    // The deed card window of ViewedSquare, modeless: loaded on a screen of the given size
+    // (it centres itself), drawn again on every activation, closed by its "X".
+    void FrmOCard_Load(int screenWidth, int screenHeight);
+    void FrmOCard_Activate();
+    void LblClose_Click();
 
     // Computer player.
     void CPControl();
@@ -129,6 +149,11 @@ class Game {
     // Sequencer helpers.
     static QString greetingText();
     void completeStep();
+    void completeOpening(Integer step);
+    void completeRanking(Integer step);
+    void completeThrow(Integer step);
+    void completeLanding(Integer step);
+    void completeEnding(Integer step);
     QString stepMessage() const;
     void ArmRoll();
     void showKeyLabels(const Player& p);
@@ -145,20 +170,23 @@ class Game {
     void insertIntoTurnQueue(Integer player, Integer total);
 
     // Landing helpers.
-    void announceLanding(Integer player);
-    void resolveLanding(Integer& player);
+    struct Landing;  // one landing, announced and resolved by the kind of its square
     void payToBank(Integer& player, Currency amount);
     Currency amountOf(Integer position) const;
     void refreshMoney(Integer player);
     void returnSquareToBank(Integer squareNumber);
     Integer winner() const;
 
+    // Toolbar helpers: the command after the click sound, the answer of the music dialog.
+    void toolbarCommand(int index);
+    void musicChosen(const QString& file);
+
     // Window helpers.
     void layOutWindow();
     void installBoard(const LoadedBoard& board);
     void fillPlayerPanels();
     QString soundFile(const QString& name) const;
-    bool modalCardOpen() const { return window.FrmCard.Visible; }
+    bool modalCardOpen() const { return cardOpen(); }
 
     QString appFolder_;
 
