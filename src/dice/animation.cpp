@@ -59,7 +59,7 @@ void Game::walkStep() {
         if (p.Position > 39) {
             // Passing or reaching the start square pays its money.
             p.Position = static_cast<Integer>(p.Position - 40);
-            p.Money += amountOf(0);
+            transfer(kBank, cur, amountOf(0), PaymentCause::StartMoney);
             refreshMoney(cur);
         }
         PutTao(cur, p.Position, 5);

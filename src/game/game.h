@@ -8,6 +8,7 @@
 #include "model/board_reader.h"
 #include "model/game_state.h"
 #include "platform/platform_port.h"
+#include "rules/payment_ledger.h"
 #include "screen/controls.h"
 #include "sequencer/timers.h"
 
@@ -41,6 +42,8 @@ class Game {
     Random random;
     PlatformPort& port;
     ScriptedChoices scripted;
+    // Every money movement of the game and every bankruptcy, with their causes.
+    PaymentLedger ledger;
     // Called when a narrator message has been typed out completely, before the step's
     // completion work runs: the step (TalkStep) and the whole message.
     std::function<void(Integer step, const QString& message)> narrationComplete;
@@ -171,7 +174,10 @@ class Game {
 
     // Landing helpers.
     struct Landing;  // one landing, announced and resolved by the kind of its square
-    void payToBank(Integer& player, Currency amount);
+    void payToBank(Integer& player, Currency amount, PaymentCause cause);
+    // The one way money moves: between two seats or a seat and the bank (kBank), entered in
+    // the ledger. Labels are left to the caller, whose order of showing the rules fix.
+    void transfer(Integer payer, Integer payee, Currency amount, PaymentCause cause);
     Currency amountOf(Integer position) const;
     void refreshMoney(Integer player);
     void returnSquareToBank(Integer squareNumber);

@@ -178,6 +178,20 @@ Breach checkBankrupts(const Game& g) {
     return std::nullopt;
 }
 
+// Money moves only through the ledger, the opening money included.
+Breach checkLedger(const Game& g) {
+    for (int p = 1; p <= g.state.PlayerCount; ++p) {
+        const Currency money = g.state.Players(p).Money;
+        const Currency balance = g.ledger.balance(static_cast<Integer>(p));
+        if (money != balance)
+            return breach("each player's money is the balance of his ledger entries",
+                          QStringLiteral("player %1 has %2, his entries come to %3")
+                              .arg(p)
+                              .arg(money.toPlainText(), balance.toPlainText()));
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<InvariantBreach> brokenInvariant(const Game& game) {
@@ -192,7 +206,9 @@ std::optional<InvariantBreach> brokenInvariant(const Game& game) {
         return b;
     if (auto b = checkBuildings(s))
         return b;
-    return checkBankrupts(game);
+    if (auto b = checkBankrupts(game))
+        return b;
+    return checkLedger(game);
 }
 
 }  // namespace kroda

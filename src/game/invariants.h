@@ -20,7 +20,8 @@ struct InvariantBreach {
 
 // The first invariant the game breaks now, or nothing. Checked: ownership between squares
 // and players' slots; buildings; bankrupt players; the ranges of the sequencer's variables
-// and the deck positions; money of seats that do not take part.
+// and the deck positions; money of seats that do not take part; each player's money against
+// the balance of his ledger entries.
 std::optional<InvariantBreach> brokenInvariant(const Game& game);
 
 }  // namespace kroda

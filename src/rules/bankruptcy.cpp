@@ -44,6 +44,7 @@ void Game::GameOver(Integer& player) {
     window.ShpMark[out - 1].Visible = false;
     P.Bankrupt = true;
     ++state.BankruptCount;
+    ledger.recordBankruptcy(out);
 
     if (state.PlayerCount == state.BankruptCount + 1) {
         const Integer w = winner();

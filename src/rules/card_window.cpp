@@ -29,12 +29,12 @@ void Game::FrmCard_Load() {
         K.Text.rightTrimmed() + QStringLiteral(" ") + MShow(Currency::fromUnits(K.Amount));
     switch (K.Action) {
         case PayAmount:
-            P.Money -= Currency::fromUnits(K.Amount);
+            transfer(cur, kBank, Currency::fromUnits(K.Amount), PaymentCause::CardPay);
             CFace(cur, 4);
             refreshMoney(cur);
             break;
         case ReceiveAmount:
-            P.Money += Currency::fromUnits(K.Amount);
+            transfer(kBank, cur, Currency::fromUnits(K.Amount), PaymentCause::CardGain);
             CFace(cur, 3);
             refreshMoney(cur);
             break;
@@ -42,7 +42,9 @@ void Game::FrmCard_Load() {
         case LoseAllMoney:
             if (fortune) {
                 // The label is left alone: the bankruptcy that follows relabels it.
-                P.Money = Currency{};
+                transfer(cur, kBank, P.Money,
+                         K.Action == BuiltInBankrupt ? PaymentCause::BankruptCard
+                                                     : PaymentCause::LoseAll);
                 CFace(cur, 5);
             }
             break;

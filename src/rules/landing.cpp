@@ -83,7 +83,7 @@ struct Game::Landing {
                 resolveGoToJail();
                 break;
             case Tax:
-                g.payToBank(player, g.amountOf(position));
+                g.payToBank(player, g.amountOf(position), PaymentCause::Tax);
                 break;
             default:
                 break;
@@ -157,17 +157,14 @@ struct Game::Landing {
     void payRent() {
         const Integer owner = S.Owner;
         const Currency rent = g.amountOf(position);
-        P.Money -= rent;
+        // The owner is paid the whole rent, not only what the payer could afford.
+        g.transfer(player, owner, rent, PaymentCause::Rent);
         g.refreshMoney(player);
-        Player& k = g.state.Players(owner);
         if (P.Money > Currency{}) {
-            k.Money += rent;
             g.refreshMoney(owner);
             passTurn();
         } else {
-            // The owner is paid the whole rent, not only what the payer could afford.
             g.GameOver(player);
-            k.Money += rent;
             g.refreshMoney(owner);
         }
     }
@@ -201,7 +198,7 @@ struct Game::Landing {
         g.PutTao(player, 10, player);
         P.Position = 10;
         P.SkipTurns = 1;
-        g.payToBank(player, fine);
+        g.payToBank(player, fine, PaymentCause::Fine);
     }
 
     void announceTax() {
@@ -219,9 +216,9 @@ void Game::ActionCheck(Integer& player, Integer mode) {
         Landing(*this, player).resolve();
 }
 
-void Game::payToBank(Integer& player, Currency amount) {
+void Game::payToBank(Integer& player, Currency amount, PaymentCause cause) {
     Player& P = state.Players(player);
-    P.Money -= amount;
+    transfer(player, kBank, amount, cause);
     refreshMoney(player);
     if (P.Money > Currency{}) {
         timers.TimeDelay.setEnabled(true);

@@ -35,18 +35,18 @@ void Game::AcceptPurchase(Integer player) {
     // No money is checked: a purchase may leave the buyer bankrupt.
     if (S.Kind == Land && S.Owner == player) {
         if (S.Buildings >= 0 && S.Buildings <= 3) {
-            P.Money -= S.HouseCost;
+            transfer(player, kBank, S.HouseCost, PaymentCause::Building);
             refreshMoney(player);
             ++S.Buildings;
             HouseCreate(p, BuildingsOnEdge);
         } else if (S.Buildings == 4) {
-            P.Money -= S.HotelCost;
+            transfer(player, kBank, S.HotelCost, PaymentCause::Building);
             refreshMoney(player);
             S.Buildings = 5;
             HouseCreate(p, BuildingsOnEdge);
         }
     } else if (S.Kind == Land || S.Kind == HotelSite || S.Kind == PairSite) {
-        P.Money -= S.Price;
+        transfer(player, kBank, S.Price, PaymentCause::Purchase);
         refreshMoney(player);
         // With every slot taken the square is owned all the same; bankruptcy finds it by
         // its owner.

@@ -5,6 +5,7 @@
 namespace kroda {
 
 void Game::Form_Load() {
+    ledger.clear();
     window.Caption = QStringLiteral("เกมKroda 2.0 Final");
     window.Picture = state.CommonFolder + QStringLiteral("Game.bmp");
 
@@ -90,7 +91,10 @@ void Game::fillPlayerPanels() {
             window.ImgPlayer[p - 1].Strip = static_cast<Integer>(p + 3);
             window.ImgPlayer[p - 1].Cell = 0;
             window.LblPName[p - 1].Caption = state.Players(p).Name.trimmed();
-            state.Players(p).Money = Currency::fromUnits(15000);
+            Player& P = state.Players(p);
+            P.Money = Currency{};
+            transfer(kBank, static_cast<Integer>(p), Currency::fromUnits(15000),
+                     PaymentCause::OpeningMoney);
             refreshMoney(static_cast<Integer>(p));
         } else {
             window.LblPName[p - 1].Caption = QStringLiteral("ไม่มีผู้เล่น");

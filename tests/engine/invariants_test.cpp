@@ -107,6 +107,14 @@ TEST(Invariants, EachBrokenRuleIsReported) {
         {"money of a seat that does not play",
          [](GameHarness& g) { g.player(4).Money = Currency::fromUnits(1); },
          "a seat that does not take part has no money"},
+        {"money changed past the ledger",
+         [](GameHarness& g) { g.player(2).Money += Currency::fromUnits(1); },
+         "each player's money is the balance of his ledger entries"},
+        {"a payment entered but never made",
+         [](GameHarness& g) {
+             g.game.ledger.record(3, kBank, Currency::fromUnits(500), PaymentCause::Tax);
+         },
+         "player 3 has"},
     };
     for (const Break& b : breaks) {
         SCOPED_TRACE(b.what);

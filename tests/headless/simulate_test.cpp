@@ -45,6 +45,28 @@ TEST(Simulate, ReportsEveryGame) {
     EXPECT_TRUE(o.value("seconds").isDouble());
 }
 
+// Every bankruptcy is counted once under its cause. In a game of two the first bankruptcy
+// ends it, so its turn is the game's last.
+TEST(Simulate, CountsBankruptciesByCause) {
+    const ScriptOutcome r =
+        runScript("players 2\nbankruptcard on\nsimulate 6 3 1000\n", boardFolder());
+    ASSERT_EQ(r.status, ExitOk) << r.err;
+    const QJsonObject o = parse(r.out);
+    ASSERT_EQ(o.value("won").toInt(), 6);
+    const QJsonObject causes = o.value("bankruptcies").toObject();
+    int sum = 0;
+    for (const char* k : {"rent", "purchase", "building", "tax", "fine", "cardPay", "loseAll",
+                          "bankruptCard", "other"}) {
+        ASSERT_TRUE(causes.value(k).isDouble()) << k;
+        sum += causes.value(k).toInt();
+    }
+    EXPECT_EQ(causes.size(), 9);
+    EXPECT_EQ(sum, 6);
+    EXPECT_EQ(causes.value("other").toInt(), 0);
+    EXPECT_EQ(o.value("firstBankruptcyTurn").toObject().value("median"),
+              o.value("turns").toObject().value("median"));
+}
+
 // The same seeds give the same games; only the seconds taken differ.
 TEST(Simulate, RepeatsWithTheSameSeed) {
     const auto once = [] {

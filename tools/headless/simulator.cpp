@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numeric>
 
 namespace kroda::headless {
@@ -25,6 +26,42 @@ QByteArray number(double v) {
     return QByteArray::number(v, 'f', 3);
 }
 
+// The middle value of a sorted list, the mean of the middle two for an even count; 0 for none.
+double middleOf(const std::vector<int>& sorted) {
+    const std::size_t n = sorted.size();
+    if (n == 0)
+        return 0;
+    return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2.0;
+}
+
+// The causes a bankruptcy is reported under; any other counts as "other".
+constexpr PaymentCause kReportedCauses[] = {
+    PaymentCause::Rent, PaymentCause::Purchase, PaymentCause::Building, PaymentCause::Tax,
+    PaymentCause::Fine, PaymentCause::CardPay,  PaymentCause::LoseAll,  PaymentCause::BankruptCard,
+};
+
+QByteArray bankruptcyCounts(const std::vector<GameOutcome>& games) {
+    int counts[kPaymentCauseCount] = {};
+    int other = 0;
+    for (const GameOutcome& g : games) {
+        for (const std::optional<PaymentCause>& c : g.bankruptcies) {
+            const bool reported =
+                c && std::find(std::begin(kReportedCauses), std::end(kReportedCauses), *c) !=
+                         std::end(kReportedCauses);
+            if (reported)
+                ++counts[static_cast<int>(*c)];
+            else
+                ++other;
+        }
+    }
+    QByteArray out = "{";
+    for (const PaymentCause c : kReportedCauses) {
+        out += QByteArray("\"") + causeName(c) +
+               "\": " + QByteArray::number(counts[static_cast<int>(c)]) + ", ";
+    }
+    return out + "\"other\": " + QByteArray::number(other) + "}";
+}
+
 }  // namespace
 
 GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t seed) {
@@ -37,9 +74,12 @@ GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t s
         session.setUpPlayer(p, false, QStringLiteral("ผู้เล่น:%1").arg(p));
 
     GameOutcome out;
-    session.onNarration = [&out](std::int64_t, Integer step, const QString&) {
+    const PaymentLedger& ledger = session.game().ledger;
+    session.onNarration = [&out, &ledger](std::int64_t, Integer step, const QString&) {
         if (step == ThrowRequest)
             ++out.turns;
+        else if (out.firstBankruptcyTurn == 0 && !ledger.bankruptcies().empty())
+            out.firstBankruptcyTurn = out.turns;
     };
     if (settings.check) {
         Game& game = session.game();
@@ -88,6 +128,9 @@ GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t s
         }
     }
     out.ticks = session.ticks();
+    if (out.firstBankruptcyTurn == 0 && !ledger.bankruptcies().empty())
+        out.firstBankruptcyTurn = out.turns;
+    for (const BankruptcyRecord& b : ledger.bankruptcies()) out.bankruptcies.push_back(b.cause);
     return out;
 }
 
@@ -149,7 +192,7 @@ QByteArray SimulationResult::toJson() const {
     double mean = 0, median = 0, p95 = 0, max = 0;
     if (n > 0) {
         mean = static_cast<double>(totalTurns()) / static_cast<double>(n);
-        median = n % 2 ? turns[n / 2] : (turns[n / 2 - 1] + turns[n / 2]) / 2.0;
+        median = middleOf(turns);
         // Nearest rank: the smallest value that at least 95% of the games do not exceed.
         const auto rank = static_cast<std::size_t>(std::ceil(0.95 * static_cast<double>(n)));
         p95 = turns[std::max<std::size_t>(rank, 1) - 1];
@@ -184,6 +227,14 @@ QByteArray SimulationResult::toJson() const {
            ", \"p95\": " + number(p95) + ", \"max\": " + number(max) + "}";
     out += ", \"winsBySeat\": " + list(bySeat);
     out += ", \"winsByPlace\": " + list(byPlace);
+    std::vector<int> firstOut;
+    for (const GameOutcome& g : games) {
+        if (g.firstBankruptcyTurn > 0)
+            firstOut.push_back(g.firstBankruptcyTurn);
+    }
+    std::sort(firstOut.begin(), firstOut.end());
+    out += ", \"bankruptcies\": " + bankruptcyCounts(games);
+    out += ", \"firstBankruptcyTurn\": {\"median\": " + number(middleOf(firstOut)) + "}";
     out += ", \"timerTicks\": " + QByteArray::number(static_cast<qulonglong>(ticks()));
     if (settings.check) {
         const InvariantReport* b = firstBroken();

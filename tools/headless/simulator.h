@@ -1,6 +1,8 @@
 #pragma once
 // Plays whole games of computer players, one after the other, and sums them up.
 
+#include "rules/payment_cause.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -38,6 +40,9 @@ struct GameOutcome {
     bool stalled = false;  // no timer ran and nobody could act
     std::uint64_t ticks = 0;
     std::optional<InvariantReport> broken;
+    // The cause of each bankruptcy, in order; unknown when nothing had moved the player's money.
+    std::vector<std::optional<PaymentCause>> bankruptcies;
+    int firstBankruptcyTurn = 0;  // the turn of the first bankruptcy, 0 when there was none
 };
 
 struct SimulationResult {
@@ -54,7 +59,9 @@ struct SimulationResult {
     const InvariantReport* firstBroken() const;
 
     // {"games": .., "won": .., "cutOff": .., "stalled": .., "turns": {"mean", "median",
-    //  "p95", "max"}, "winsBySeat": [..], "winsByPlace": [..], "timerTicks": .., "seconds": ..}
+    //  "p95", "max"}, "winsBySeat": [..], "winsByPlace": [..], "bankruptcies": {"rent": ..,
+    //  "purchase", "building", "tax", "fine", "cardPay", "loseAll", "bankruptCard", "other"},
+    //  "firstBankruptcyTurn": {"median": ..}, "timerTicks": .., "seconds": ..}
     QByteArray toJson() const;
 };
 

@@ -1,0 +1,67 @@
+#include "rules/payment_ledger.h"
+
+namespace kroda {
+
+const char* causeName(PaymentCause cause) {
+    switch (cause) {
+        case PaymentCause::OpeningMoney:
+            return "opening";
+        case PaymentCause::StartMoney:
+            return "startMoney";
+        case PaymentCause::Rent:
+            return "rent";
+        case PaymentCause::Purchase:
+            return "purchase";
+        case PaymentCause::Building:
+            return "building";
+        case PaymentCause::Tax:
+            return "tax";
+        case PaymentCause::Fine:
+            return "fine";
+        case PaymentCause::CardPay:
+            return "cardPay";
+        case PaymentCause::CardGain:
+            return "cardGain";
+        case PaymentCause::LoseAll:
+            return "loseAll";
+        case PaymentCause::BankruptCard:
+            return "bankruptCard";
+    }
+    return "";
+}
+
+void PaymentLedger::clear() {
+    payments_.clear();
+    bankruptcies_.clear();
+    // A long game moves money a few thousand times; growing once or twice is enough.
+    payments_.reserve(1024);
+}
+
+void PaymentLedger::record(Integer payer, Integer payee, Currency amount, PaymentCause cause) {
+    payments_.push_back(Payment{payer, payee, amount, cause});
+}
+
+void PaymentLedger::recordBankruptcy(Integer player) {
+    bankruptcies_.push_back(BankruptcyRecord{player, lastCause(player)});
+}
+
+Currency PaymentLedger::balance(Integer party) const {
+    Currency sum;
+    for (const Payment& p : payments_) {
+        if (p.payee == party)
+            sum += p.amount;
+        if (p.payer == party)
+            sum -= p.amount;
+    }
+    return sum;
+}
+
+std::optional<PaymentCause> PaymentLedger::lastCause(Integer party) const {
+    for (auto it = payments_.rbegin(); it != payments_.rend(); ++it) {
+        if (it->payer == party || it->payee == party)
+            return it->cause;
+    }
+    return std::nullopt;
+}
+
+}  // namespace kroda
