@@ -10,6 +10,7 @@ packages=(
   libgtest-dev googletest
   xvfb xauth x11-apps imagemagick
   xdotool fonts-dejavu-core python3
+  clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )
 
 missing=()

@@ -6,6 +6,7 @@
 namespace kroda {
 
 void Game::keyPressed(int keyCode, int shift) {
+    const EventScope event{*this};
     // The card window is modal: while it is shown it takes every key.
     if (modalCardOpen()) {
         FrmCard_KeyDown(keyCode, shift);

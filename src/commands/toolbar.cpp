@@ -24,6 +24,7 @@ void release(Image& button) {
 }  // namespace
 
 void Game::ImgIconT_MouseDown(int index, int, int, int, int) {
+    const EventScope event{*this};
     if (modalCardOpen() || !isToolbarButton(index))
         return;
     Image& button = window.ImgIconT[index];
@@ -92,6 +93,7 @@ void Game::ImgIconT_MouseMove(int index, int button, int, int, int) {
 }
 
 void Game::ImgIconT_MouseUp(int index, int, int, int, int) {
+    const EventScope event{*this};
     if (!isToolbarButton(index))
         return;
     Image& icon = window.ImgIconT[index];

@@ -39,6 +39,7 @@ bool Game::awaitsPerson() const {
 }
 
 void Game::fire(TimerId id) {
+    const EventScope event{*this};
     switch (id) {
         case TimerId::TimerTalk:
             TimerTalk_Timer();

@@ -47,6 +47,8 @@ class Game {
     // Called when a narrator message has been typed out completely, before the step's
     // completion work runs: the step (TalkStep) and the whole message.
     std::function<void(Integer step, const QString& message)> narrationComplete;
+    // Called after every timer tick and every input event, when set: the invariant checker.
+    std::function<void()> afterEvent;
     // Where MShow takes its currency format from; tests pin it.
     QLocale locale = QLocale::system();
     // How Form_Load reads the board; tests may put a board of their own in its place.
@@ -138,6 +140,15 @@ class Game {
     void ImgIconT_MouseUp(int index, int button, int shift, int x, int y);
 
   private:
+    // Calls afterEvent when an event handler returns, however it returns.
+    struct EventScope {
+        Game& game;
+        ~EventScope() {
+            if (game.afterEvent)
+                game.afterEvent();
+        }
+    };
+
     // Sequencer helpers.
     static QString greetingText();
     void completeStep();

@@ -1,8 +1,8 @@
 #include "model/bmp_header.h"
 
+#include "model/regular_file.h"
+
 #include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
 
 #include <cstdint>
 #include <cstdlib>
@@ -26,15 +26,15 @@ std::uint16_t u16(const QByteArray& b, int at) {
 
 BmpHeader readBmpHeader(const QString& path) {
     BmpHeader out;
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        out.error = QStringLiteral("cannot be read: %1").arg(file.errorString());
+    const FileRead file = readRegularFile(path, kPictureFileLimit, 26);
+    if (!file.ok()) {
+        out.error = file.error;
         return out;
     }
     // The file header (14 bytes), then the size of the picture header and the dimensions.
-    const QByteArray b = file.read(26);
+    const QByteArray& b = file.bytes;
     if (b.size() < 26 || b[0] != 'B' || b[1] != 'M') {
-        out.error = QStringLiteral("not a BMP picture");
+        out.error = QStringLiteral("it is not a BMP picture");
         return out;
     }
     const std::uint32_t headerSize = u32(b, 14);
@@ -45,14 +45,15 @@ BmpHeader readBmpHeader(const QString& path) {
         const auto w = static_cast<std::int32_t>(u32(b, 18));
         const auto h = static_cast<std::int32_t>(u32(b, 22));
         if (w <= 0 || h == 0 || h == INT32_MIN) {
-            out.error = QStringLiteral("not a BMP picture (its size is %1 x %2)").arg(w).arg(h);
+            out.error =
+                QStringLiteral("it is not a BMP picture (its size is %1 x %2)").arg(w).arg(h);
             return out;
         }
         out.width = w;
         out.height = std::abs(h);
     } else {
         out.error =
-            QStringLiteral("not a BMP picture (unknown header of %1 bytes)").arg(headerSize);
+            QStringLiteral("it is not a BMP picture (unknown header of %1 bytes)").arg(headerSize);
         return out;
     }
     out.ok = true;

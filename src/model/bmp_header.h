@@ -9,7 +9,7 @@ struct BmpHeader {
     bool ok = false;
     int width = 0;
     int height = 0;  // positive also for pictures stored top-down
-    QString error;   // "not a BMP picture", "cannot be read: ..."
+    QString error;   // why it is no picture: "it is not a BMP picture", "it is a folder, ..."
 };
 
 BmpHeader readBmpHeader(const QString& path);

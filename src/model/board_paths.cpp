@@ -1,5 +1,8 @@
 #include "model/board_paths.h"
 
+#include "model/message_text.h"
+#include "model/regular_file.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -21,6 +24,9 @@ QStringList nameParts(const QString& name) {
 QString boardNameProblem(const QString& name) {
     if (name.isEmpty())
         return QStringLiteral("no file name is given");
+    // The system would stop the name at a NUL and find another file.
+    if (holdsControlCharacter(name))
+        return QStringLiteral("the name holds a control character");
     if (name.size() >= 2 && name[1] == QLatin1Char(':') && name[0].unicode() < 128 &&
         name[0].isLetter())
         return QStringLiteral(
@@ -57,10 +63,23 @@ ResolvedPath resolveBoardPath(const QString& folder, const QString& name) {
     const QStringList parts = nameParts(name);
     QString current = folder.isEmpty() ? QStringLiteral(".") : folder;
     for (const QString& part : parts) {
-        const QString exact = current + QLatin1Char('/') + part;
-        if (QFileInfo::exists(exact)) {
+        const QString exact = joinPath(current, part);
+        // A symbolic-link loop does not exist for QFileInfo; the reader names it.
+        if (QFileInfo::exists(exact) || QFileInfo(exact).isSymLink()) {
             current = exact;
             continue;
+        }
+        const QFileInfo folderInfo(current);
+        if (!folderInfo.isDir()) {
+            out.error = folderInfo.exists() || folderInfo.isSymLink()
+                            ? QStringLiteral("%1 is not a folder").arg(current)
+                            : QStringLiteral("the folder %1 is missing").arg(current);
+            return out;
+        }
+        if (!folderInfo.isReadable()) {
+            out.error =
+                QStringLiteral("the folder %1 cannot be read: permission denied").arg(current);
+            return out;
         }
         const QStringList entries = QDir(current).entryList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
@@ -79,7 +98,7 @@ ResolvedPath resolveBoardPath(const QString& folder, const QString& name) {
                     : QStringLiteral("not found: nothing named \"%1\" in %2").arg(part, current);
             return out;
         }
-        current += QLatin1Char('/') + match;
+        current = joinPath(current, match);
     }
     out.path = current;
     return out;

@@ -4,10 +4,11 @@
 #include "model/board_paths.h"
 #include "model/card_file.h"
 #include "model/item_reader.h"
+#include "model/message_text.h"
 #include "model/picture_grids.h"
+#include "model/regular_file.h"
 #include "model/windows874.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -24,7 +25,8 @@ QString BoardProblem::text() const {
         out += QStringLiteral("warning: ");
     if (!where.isEmpty())
         out += where + QStringLiteral(": ");
-    return out + message;
+    // Whole, on one line, whatever bytes the board's texts and names hold.
+    return escapeControls(out + message);
 }
 
 bool BoardReadResult::hasErrors() const {
@@ -65,7 +67,7 @@ class Reading {
   public:
     explicit Reading(const BoardLocation& where) : where_(where), configFile_(where.configPath) {
         // A board copied from a case-blind disk may spell its configuration file otherwise.
-        if (!QFileInfo::exists(configFile_)) {
+        if (!holdsControlCharacter(configFile_) && !QFileInfo::exists(configFile_)) {
             const QFileInfo info(configFile_);
             const ResolvedPath found = resolveBoardPath(info.path(), info.fileName());
             if (found.ok())
@@ -102,7 +104,10 @@ class Reading {
     }
     QString squareItemName(int square, int k) const;
 
-    void readDeck(int item, Deck& deck, int size);
+    // A text item the game shows: control characters and unassigned bytes are warned of.
+    void checkText(const ConfigItem& item, const QString& at);
+    void warnUnassignedLines(const QString& text);
+    void readDeck(int item, Deck& deck, QString& foundPath, int size);
     // The path of a board picture, or empty when it is missing.
     QString checkPicture(const QString& name, const PictureGrid& grid, int item);
 
@@ -115,6 +120,7 @@ class Reading {
     bool ended_ = false;
     std::vector<BoardProblem> configProblems_;
     std::vector<BoardProblem> fileProblems_;
+    std::vector<int> textLinesWarned_;  // lines whose unassigned bytes a text item named
 };
 
 // The items of a square after its name, in the order the file gives them: whole numbers
@@ -140,30 +146,48 @@ const Reading::SquareField Reading::kSquareFields[kSquareItems - 1] = {
     {"picture cell", &Reading::storePictureCell, nullptr},
 };
 
+void Reading::checkText(const ConfigItem& item, const QString& at) {
+    if (holdsControlCharacter(item.text))
+        warn(configFile_, item.line, at,
+             QStringLiteral("the text holds a control character: \"%1\"").arg(item.text));
+    if (item.text.contains(QChar(kUnassigned874))) {
+        warn(configFile_, item.line, at,
+             QStringLiteral("the text holds a byte that windows-874 leaves unassigned, read as "
+                            "U+FFFD"));
+        textLinesWarned_.push_back(item.line);
+    }
+}
+
+// Unassigned bytes outside the texts: the item they spoil is reported by its own error.
+void Reading::warnUnassignedLines(const QString& text) {
+    int line = 1;
+    bool noted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\n' || (c == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))) {
+            ++line;
+            noted = false;
+        } else if (c == kUnassigned874 && !noted) {
+            noted = true;
+            if (std::find(textLinesWarned_.begin(), textLinesWarned_.end(), line) ==
+                textLinesWarned_.end())
+                warn(configFile_, line, {},
+                     QStringLiteral("a byte that windows-874 leaves unassigned is read as U+FFFD"));
+        }
+    }
+}
+
 BoardReadResult Reading::run(bool bankruptCardOn) {
     BoardReadResult result;
     const QString path = configFile_;
-    QFile file(path);
-    if (!QFileInfo::exists(path)) {
+    const FileRead file = readRegularFile(path, kConfigFileLimit);
+    if (file.missing) {
         error(path, 0, {}, QStringLiteral("the configuration file is missing"));
-    } else if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    } else if (!file.ok()) {
         error(path, 0, {},
-              QStringLiteral("the configuration file cannot be read: %1").arg(file.errorString()));
+              QStringLiteral("the configuration file cannot be read: %1").arg(file.error));
     } else {
-        const QString text = decodeWindows874(file.readAll());
-        int line = 1;
-        bool noted = false;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const char16_t c = text[i].unicode();
-            if (c == u'\n' || (c == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))) {
-                ++line;
-                noted = false;
-            } else if (c == kUnassigned874 && !noted) {
-                warn(path, line, {},
-                     QStringLiteral("a byte that windows-874 leaves unassigned is read as U+FFFD"));
-                noted = true;
-            }
-        }
+        const QString text = decodeWindows874(file.bytes);
         reader_.emplace(text);
         board_.Config.ConfigPath = path;
         if (readConfigItems() && readSquares() && !reader_->atEnd()) {
@@ -171,12 +195,14 @@ BoardReadResult Reading::run(bool bankruptCardOn) {
             warn(path, extra->line, {}, QStringLiteral("items after the last square are ignored"));
         }
         for (const ItemReaderNote& note : reader_->notes()) warn(path, note.line, {}, note.message);
+        warnUnassignedLines(text);
     }
 
     if (configRead_ > 4)
-        readDeck(5, board_.Deck1, kCardsPerDeck);
+        readDeck(5, board_.Deck1, board_.Deck1Path, kCardsPerDeck);
     if (configRead_ > 5) {
-        readDeck(6, board_.Deck2, bankruptCardOn ? kCardsPerDeck + 1 : kCardsPerDeck);
+        readDeck(6, board_.Deck2, board_.Deck2Path,
+                 bankruptCardOn ? kCardsPerDeck + 1 : kCardsPerDeck);
         if (bankruptCardOn)
             board_.Deck2(kCardsPerDeck + 1) = builtInBankruptCard();
     }
@@ -209,6 +235,7 @@ bool Reading::readConfigItems() {
         }
         config_[k] = *item;
         configRead_ = k + 1;
+        checkText(*item, at);
     }
     board_.mark = config_[0].text;
     board_.markOk = config_[0].text == QLatin1String("KOVART");
@@ -281,12 +308,18 @@ std::optional<Currency> Reading::readMoney(const QString& at, int& line) {
         return std::nullopt;
     }
     const auto money = Currency::parse(t);
-    if (!money) {
-        const qsizetype point = t.indexOf(QLatin1Char('.'));
+    const qsizetype point = t.indexOf(QLatin1Char('.'));
+    if (point >= 0 && t.size() - point - 1 > 4) {
         error(configFile_, line, at,
-              point >= 0 && t.size() - point - 1 > 4
-                  ? QStringLiteral("money has at most four decimals, found %1").arg(t)
-                  : QStringLiteral("the amount %1 is out of the range of money").arg(t));
+              QStringLiteral("money has at most four decimals, found %1").arg(t));
+        return std::nullopt;
+    }
+    // Larger amounts could carry a player's money past what the game can hold.
+    if (!money || !money->withinBoardLimit()) {
+        error(configFile_, line, at,
+              QStringLiteral("the amount %1 is out of the range of money on a board (-%2 to %2)")
+                  .arg(t, Currency::boardLimit().toPlainText()));
+        return std::nullopt;
     }
     return money;
 }
@@ -330,6 +363,7 @@ bool Reading::readSquares() {
             return false;
         }
         sq.Name = name->text;
+        checkText(*name, squareItemName(i, 0));
         if (name->text.size() > Text<30>::kLength)
             warn(configFile_, name->line, squareItemName(i, 0),
                  QStringLiteral("the name is longer than 30 characters; its first 30 are kept"));
@@ -355,7 +389,7 @@ bool Reading::readSquares() {
     return true;
 }
 
-void Reading::readDeck(int item, Deck& deck, int size) {
+void Reading::readDeck(int item, Deck& deck, QString& foundPath, int size) {
     // The deck has its cleared cards even when its file cannot be read, so that the
     // built-in card always has its place.
     deck.reset(size);
@@ -369,6 +403,7 @@ void Reading::readDeck(int item, Deck& deck, int size) {
               QStringLiteral("card file %1").arg(found.describe(name)));
         return;
     }
+    foundPath = found.path;
     const CardFileResult cards = readCardFile(found.path);
     if (!cards.ok) {
         error(found.path, 0, {}, cards.error);
@@ -378,6 +413,9 @@ void Reading::readDeck(int item, Deck& deck, int size) {
         warn(found.path, 0, QStringLiteral("record %1").arg(record),
              QStringLiteral("the text holds a byte that windows-874 leaves unassigned, read as "
                             "U+FFFD"));
+    for (int record : cards.controlRecords)
+        warn(found.path, 0, QStringLiteral("record %1").arg(record),
+             QStringLiteral("the text holds a control character"));
     for (int k = 1; k <= kCardsPerDeck; ++k) deck(k) = cards.cards[static_cast<std::size_t>(k - 1)];
 }
 
@@ -399,19 +437,23 @@ QString Reading::checkPicture(const QString& name, const PictureGrid& grid, int 
                       .arg(QLatin1String(kConfigItemNames[item - 1])),
                   QStringLiteral("picture %1; it must be a BMP picture of %2")
                       .arg(found.describe(name), expected));
-        } else {
-            error(where_.imageFolder + QLatin1Char('/') + name, 0, {},
+        } else if (found.missing) {
+            error(joinPath(where_.imageFolder, name), 0, {},
                   QStringLiteral(
                       "the board's edge picture is missing; it must be a BMP picture of %1")
                       .arg(expected));
+        } else {
+            error(joinPath(where_.imageFolder, name), 0, {},
+                  QStringLiteral("the board's edge picture cannot be found: %1; it must be a BMP "
+                                 "picture of %2")
+                      .arg(found.error, expected));
         }
         return {};
     }
     const BmpHeader header = readBmpHeader(found.path);
     if (!header.ok) {
         error(found.path, 0, {},
-              QStringLiteral("expected a BMP picture of %1; the file is %2")
-                  .arg(expected, header.error));
+              QStringLiteral("expected a BMP picture of %1, but %2").arg(expected, header.error));
         return {};
     }
     if (header.width != grid.width() || header.height != grid.height()) {

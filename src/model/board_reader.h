@@ -40,6 +40,9 @@ struct LoadedBoard {
     Deck Deck2;  // 21 cards with the built-in bankrupt card
     Bounded<Square, 1, 40> Squares;
     std::array<BoardPicture, 40> Pictures;
+    // The card files as found on disk.
+    QString Deck1Path;
+    QString Deck2Path;
     // The three square-picture files as found on disk, for holders 9, 10 and 11.
     QString CornerPicturePath;
     QString SidePicturePath;

@@ -1,9 +1,8 @@
 #include "model/card_file.h"
 
+#include "model/message_text.h"
+#include "model/regular_file.h"
 #include "model/windows874.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace kroda {
 
@@ -49,19 +48,19 @@ QByteArray encodeCardRecord(const QByteArray& text874, Integer action, Integer a
 
 CardFileResult readCardFile(const QString& path) {
     CardFileResult out;
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        out.error = QStringLiteral("the card file cannot be read: %1").arg(file.errorString());
+    const FileRead file =
+        readRegularFile(path, kCardFileLimit, qint64{kCardRecordSize} * kCardsPerDeck);
+    if (!file.ok()) {
+        out.error = QStringLiteral("the card file cannot be read: %1").arg(file.error);
         return out;
     }
-    const QByteArray bytes = file.read(qint64{kCardRecordSize} * kCardsPerDeck);
+    const QByteArray& bytes = file.bytes;
     if (bytes.size() < kCardRecordSize * kCardsPerDeck) {
-        const qint64 size = file.size();
         out.error = QStringLiteral(
                         "the card file holds %1 whole records (%2 bytes); a deck needs %3 "
                         "records of %4 bytes")
-                        .arg(size / kCardRecordSize)
-                        .arg(size)
+                        .arg(file.size / kCardRecordSize)
+                        .arg(file.size)
                         .arg(kCardsPerDeck)
                         .arg(kCardRecordSize);
         return out;
@@ -71,6 +70,8 @@ CardFileResult readCardFile(const QString& path) {
         out.cards[static_cast<std::size_t>(k)] = decodeCardRecord(record);
         if (out.cards[static_cast<std::size_t>(k)].Text.raw().contains(QChar(kUnassigned874)))
             out.unassignedRecords.push_back(k + 1);
+        if (holdsControlCharacter(out.cards[static_cast<std::size_t>(k)].Text.rightTrimmed()))
+            out.controlRecords.push_back(k + 1);
     }
     out.ok = true;
     return out;

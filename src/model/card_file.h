@@ -29,6 +29,8 @@ struct CardFileResult {
     QString error;  // why the file cannot be used: missing, unreadable, too short
     // Records (1-based) whose text holds a byte the code page leaves unassigned.
     std::vector<int> unassignedRecords;
+    // Records whose text holds a control character (blanks and NULs at its end are padding).
+    std::vector<int> controlRecords;
 };
 CardFileResult readCardFile(const QString& path);
 

@@ -1,7 +1,5 @@
 #include "model/value_types.h"
 
-#include <limits>
-
 namespace kroda {
 
 std::optional<Currency> Currency::parse(const QString& text) {
@@ -12,12 +10,12 @@ std::optional<Currency> Currency::parse(const QString& text) {
         negative = s[i] == QLatin1Char('-');
         ++i;
     }
-    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMaxUnits = Currency::kLimitUnits;
     std::int64_t whole = 0;
     int wholeDigits = 0;
     for (; i < s.size() && s[i].isDigit() && s[i].unicode() < 128; ++i, ++wholeDigits) {
         const int d = s[i].unicode() - '0';
-        if (whole > (kMax / kScale - d) / 10)
+        if (whole > (kMaxUnits - d) / 10)
             return std::nullopt;
         whole = whole * 10 + d;
     }
@@ -34,6 +32,8 @@ std::optional<Currency> Currency::parse(const QString& text) {
         return std::nullopt;
     for (int k = fractionDigits; k < 4; ++k) fraction *= 10;
     const std::int64_t raw = whole * kScale + fraction;
+    if (raw > limit().raw())
+        return std::nullopt;
     return fromRaw(negative ? -raw : raw);
 }
 

@@ -17,43 +17,66 @@ using Integer = std::int16_t;
 using Long = std::int32_t;
 
 // Money: a count of ten-thousandths held in 64 bits, never floating point.
+// Arithmetic never overflows: every sum, difference and product stays within the money limit
+// of plus or minus 10^14 (kLimitUnits), the most the bank holds for one player. Boards may
+// only hold amounts within plus or minus 10^9 (kBoardLimitUnits, enforced by the reader), so
+// a game reaches the limit only after some hundred thousand payments of the largest amount,
+// and even then money stops at the limit instead of wrapping round.
 class Currency {
   public:
     static constexpr std::int64_t kScale = 10000;
+    static constexpr std::int64_t kLimitUnits = 100'000'000'000'000;
+    static constexpr std::int64_t kBoardLimitUnits = 1'000'000'000;
 
     constexpr Currency() = default;
-    static constexpr Currency fromUnits(std::int64_t units) { return fromRaw(units * kScale); }
+    static constexpr Currency fromUnits(std::int64_t units) {
+        std::int64_t raw = 0;
+        if (__builtin_mul_overflow(units, kScale, &raw))
+            raw = units < 0 ? -kLimitRaw : kLimitRaw;
+        return clamped(raw);
+    }
     static constexpr Currency fromRaw(std::int64_t raw) {
         Currency c;
         c.raw_ = raw;
         return c;
     }
+    static constexpr Currency limit() { return fromRaw(kLimitRaw); }
+    static constexpr Currency boardLimit() { return fromRaw(kBoardLimitUnits * kScale); }
     // Exact parsing of plain decimal text ("1500", "-2.5", "0.0001", "+3."); at most four
-    // decimals. Returns nothing for anything else or for a value out of range.
+    // decimals. Returns nothing for anything else or for a value beyond the money limit.
     static std::optional<Currency> parse(const QString& text);
 
     constexpr std::int64_t raw() const { return raw_; }
     // Whole units, rounded toward zero.
     constexpr std::int64_t units() const { return raw_ / kScale; }
     constexpr bool isWhole() const { return raw_ % kScale == 0; }
+    constexpr bool withinBoardLimit() const {
+        return raw_ >= -boardLimit().raw_ && raw_ <= boardLimit().raw_;
+    }
 
     // Plain decimal text with no grouping or sign of currency: "1500", "-2.5", "0.0001".
     QString toPlainText() const;
 
-    constexpr Currency operator+(Currency o) const { return fromRaw(raw_ + o.raw_); }
-    constexpr Currency operator-(Currency o) const { return fromRaw(raw_ - o.raw_); }
-    constexpr Currency operator-() const { return fromRaw(-raw_); }
-    constexpr Currency& operator+=(Currency o) {
-        raw_ += o.raw_;
-        return *this;
-    }
-    constexpr Currency& operator-=(Currency o) {
-        raw_ -= o.raw_;
-        return *this;
-    }
+    constexpr Currency operator+(Currency o) const { return sum(raw_, o.raw_, false); }
+    constexpr Currency operator-(Currency o) const { return sum(raw_, o.raw_, true); }
+    constexpr Currency operator-() const { return sum(0, raw_, true); }
+    constexpr Currency& operator+=(Currency o) { return *this = *this + o; }
+    constexpr Currency& operator-=(Currency o) { return *this = *this - o; }
     constexpr auto operator<=>(const Currency&) const = default;
 
   private:
+    static constexpr std::int64_t kLimitRaw = kLimitUnits * kScale;
+    static constexpr Currency clamped(std::int64_t raw) {
+        return fromRaw(raw < -kLimitRaw ? -kLimitRaw : raw > kLimitRaw ? kLimitRaw : raw);
+    }
+    static constexpr Currency sum(std::int64_t a, std::int64_t b, bool subtract) {
+        std::int64_t r = 0;
+        const bool over =
+            subtract ? __builtin_sub_overflow(a, b, &r) : __builtin_add_overflow(a, b, &r);
+        if (over)  // the true result lies beyond 64 bits, on the side of the first operand
+            r = a < 0 ? -kLimitRaw : kLimitRaw;
+        return clamped(r);
+    }
     std::int64_t raw_ = 0;
 };
 

@@ -82,6 +82,7 @@ void Game::FrmCard_KeyDown(int, int) {
 }
 
 void Game::TxtCrd_MouseDown(int, int, int, int) {
+    const EventScope event{*this};
     FrmCard_Unload();
 }
 

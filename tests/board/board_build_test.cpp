@@ -30,12 +30,13 @@ QByteArray fileBytes(const QString& path) {
 }
 
 // Building a source and dumping the loaded board gives back the same board, also for
-// decimal and negative money, a quote in a card and a blank before a name.
+// decimal and negative money, money at the board's limit, a quote in a card and a blank
+// before a name.
 TEST(BoardBuild, BuildThenDumpGivesTheSourceBack) {
     SourceText changed;
     changed.replace(QStringLiteral("square  1 "),
                     QStringLiteral("square 1 \" สาย, ใน\" Land 600.5 -0.0001 500 20 100 300 900 "
-                                   "1600 922337203685477.5807 side 0"));
+                                   "1600 1000000000 side 0"));
     changed.setLine(changed.nth(QStringLiteral("fortune "), 19),
                     QStringLiteral("fortune 9 -32768 \"\"\"quoted\"\" card\""));
     for (const QString& text : {SourceText().text(), changed.text()}) {

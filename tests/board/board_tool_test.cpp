@@ -1,6 +1,7 @@
 #include "source_text.h"
 
 #include "board/board_tool.h"
+#include "model/card_file.h"
 #include "model/windows874.h"
 
 #include <QFile>
@@ -38,7 +39,8 @@ ToolRun runProgram(const QStringList& args) {
 }
 
 // check warns of hotels and utilities off their positions, card squares whose deck has no
-// text, a wrong mark and unassigned bytes, and still passes such a board.
+// text, a wrong mark, and unassigned bytes and control characters in texts, naming the
+// square or the card; and still passes such a board.
 TEST(BoardTool, CheckWarnings) {
     SourceText source;
     source.replace(QStringLiteral("mark"), QStringLiteral("mark \"Kovart\""));
@@ -59,23 +61,36 @@ TEST(BoardTool, CheckWarnings) {
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
         QByteArray bytes = f.readAll();
         bytes.replace("\"h\"", "\"h\xFF\"");
+        bytes.replace("\"p\"", "\"p\x07\"");
         f.seek(0);
         f.write(bytes);
+    }
+    {
+        QFile f(dir.filePath(QStringLiteral("Fortune.crd")));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(kCardRecordSize + 1);
+        f.write("\x1B");
     }
     const ToolRun run = runTool({QStringLiteral("check"), dir.path()});
     EXPECT_EQ(run.status, 0) << run.out.toStdString();
     const QStringList wanted = {
         QStringLiteral(":1: warning: item 1 (file mark): expected \"KOVART\", found \"Kovart\""),
-        QStringLiteral(":13: warning: a byte that windows-874 leaves unassigned"),
-        QStringLiteral(":14: warning: a byte that windows-874 leaves unassigned"),
+        QStringLiteral(":13: warning: item 73 (name of square index 5): the text holds a byte "
+                       "that windows-874 leaves unassigned"),
+        QStringLiteral(":14: warning: item 86 (name of square index 6): the text holds a byte "
+                       "that windows-874 leaves unassigned"),
+        QStringLiteral(":21: warning: item 177 (name of square index 13): the text holds a "
+                       "control character: \"p\\x07\""),
+        QStringLiteral("Fortune.crd: warning: record 2: the text holds a control character"),
         QStringLiteral(
             "warning: square index 5 \"h\uFFFD\": position 5 of the HotelSite group holds a Land"),
         QStringLiteral(
             "warning: square index 6 \"h\uFFFD\": a HotelSite off the positions 4, 5, 15, 25, 35"),
-        QStringLiteral("warning: square index 13 \"p\": a PairSite off the positions 12 and 28"),
+        QStringLiteral(
+            "warning: square index 13 \"p\\x07\": a PairSite off the positions 12 and 28"),
         QStringLiteral("Treasure.crd: warning: the board has TreasureCard squares but no treasure "
                        "card has a text"),
-        QStringLiteral("0 errors, 7 warnings"),
+        QStringLiteral("0 errors, 9 warnings"),
     };
     for (const QString& w : wanted)
         EXPECT_TRUE(run.out.contains(w)) << w.toStdString() << "\nin\n" << run.out.toStdString();

@@ -63,11 +63,11 @@ TEST_F(Paths, CurrencyIsExactAndRefusesBadAmounts) {
 
 // Integers are range-checked by width, Booleans are true/false, colours plain decimal.
 TEST_F(Paths, NumbersBooleansAndColours) {
-    EXPECT_EQ(set("Die1", QStringLiteral("-32768")), "");
-    EXPECT_EQ(get("Die1"), "-32768");
-    EXPECT_NE(set("Die1", QStringLiteral("32768")), "");
-    EXPECT_NE(set("Die1", QStringLiteral("3.5")), "");
-    EXPECT_EQ(get("Die1"), "-32768");
+    EXPECT_EQ(set("ImgTao(0).Cell", QStringLiteral("-32768")), "");
+    EXPECT_EQ(get("ImgTao(0).Cell"), "-32768");
+    EXPECT_NE(set("ImgTao(0).Cell", QStringLiteral("32768")), "");
+    EXPECT_NE(set("ImgTao(0).Cell", QStringLiteral("3.5")), "");
+    EXPECT_EQ(get("ImgTao(0).Cell"), "-32768");
 
     EXPECT_EQ(set("Players(1).IsHuman", QStringLiteral("true")), "");
     EXPECT_EQ(get("Players(1).IsHuman"), "true");

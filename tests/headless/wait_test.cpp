@@ -32,7 +32,6 @@ TEST(Wait, StopsAtOnceForAPersonACardOrAWinner) {
         // A computer's throw, or a person's turn while the narrator still speaks: no stop.
         {"set CurPlayer 2\nset TalkStep 9\nset InputMode 2\n", "1700\n"},
         {"set CurPlayer 1\nset TalkStep 13\nset InputMode 2\n", "1700\n"},
-        {"set CurPlayer 0\n", "1700\n"},
     };
     for (const Case& c : cases) {
         const ScriptOutcome r =

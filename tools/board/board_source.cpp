@@ -273,6 +273,12 @@ std::optional<Currency> Parser::money(const Field& f, const QString& what) {
                  QStringLiteral("%1: money has at most four decimals, found %2").arg(what, f.text));
         else
             fail(line_, QStringLiteral("%1: %2 is out of the range of money").arg(what, f.text));
+        return value;
+    }
+    if (!value->withinBoardLimit()) {
+        fail(line_, QStringLiteral("%1: %2 is out of the range of money on a board (-%3 to %3)")
+                        .arg(what, f.text, Currency::boardLimit().toPlainText()));
+        return std::nullopt;
     }
     return value;
 }

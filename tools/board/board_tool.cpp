@@ -6,6 +6,8 @@
 #include "board/board_writer.h"
 #include "board/manual_figures.h"
 #include "model/board_reader.h"
+#include "model/message_text.h"
+#include "model/regular_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -32,13 +34,13 @@ BoardLocation folderLocation(const QString& folder) {
 }
 
 int build(const QString& sourcePath, const QString& outDir, QTextStream& out, QTextStream& err) {
-    QFile file(sourcePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << sourcePath << ": cannot be read: " << file.errorString() << '\n';
+    const FileRead file = readRegularFile(sourcePath, kBoardSourceLimit);
+    if (!file.ok()) {
+        err << escapeControls(sourcePath) << ": cannot be read: " << file.error << '\n';
         return 1;
     }
-    const SourceParseResult parsed = parseBoardSource(file.readAll(), sourcePath);
-    for (const QString& e : parsed.errors) err << e << '\n';
+    const SourceParseResult parsed = parseBoardSource(file.bytes, sourcePath);
+    for (const QString& e : parsed.errors) err << escapeControls(e) << '\n';
     if (!parsed.source) {
         err << sourcePath << ": no board written\n";
         return 1;

@@ -53,14 +53,14 @@ std::vector<BoardProblem> boardWarnings(const LoadedBoard& board) {
     }
     if (treasureSquare && !deckHasText(board.Deck1))
         out.push_back({true,
-                       board.Config.Deck1File.trimmed(),
+                       board.Deck1Path,
                        0,
                        {},
                        QStringLiteral("the board has TreasureCard squares but no treasure card "
                                       "has a text")});
     if (fortuneSquare && !deckHasText(board.Deck2))
         out.push_back({true,
-                       board.Config.Deck2File.trimmed(),
+                       board.Deck2Path,
                        0,
                        {},
                        QStringLiteral("the board has FortuneCard squares but no fortune card "

@@ -5,6 +5,7 @@
 #include "headless/simulator.h"
 #include "headless/state_paths.h"
 #include "model/board_reader.h"
+#include "model/message_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -62,9 +63,16 @@ QString firstWord(const QString& text, QString& rest) {
     return t.left(i);
 }
 
+// Qt's conversions stop at a NUL, so the digits are checked here first.
+bool plainDigits(const QString& word, bool sign) {
+    static const QRegularExpression withSign(QStringLiteral("^[+-]?[0-9]+$"));
+    static const QRegularExpression without(QStringLiteral("^[0-9]+$"));
+    return (sign ? withSign : without).match(word).hasMatch();
+}
+
 std::int64_t wholeNumber(const QString& word, std::int64_t lo, std::int64_t hi, const char* what) {
-    bool ok = false;
-    const qlonglong n = word.toLongLong(&ok, 10);
+    bool ok = plainDigits(word, true);
+    const qlonglong n = ok ? word.toLongLong(&ok, 10) : 0;
     if (!ok || n < lo || n > hi)
         fail(QStringLiteral("%1 must be a whole number %2..%3, not \"%4\"")
                  .arg(QLatin1String(what))
@@ -75,8 +83,8 @@ std::int64_t wholeNumber(const QString& word, std::int64_t lo, std::int64_t hi, 
 }
 
 std::uint64_t seedNumber(const QString& word) {
-    bool ok = false;
-    const qulonglong n = word.toULongLong(&ok, 10);
+    bool ok = plainDigits(word, false);
+    const qulonglong n = ok ? word.toULongLong(&ok, 10) : 0;
     if (!ok)
         fail(QStringLiteral("a seed is a whole number 0 or more, not \"%1\"").arg(word));
     return n;
@@ -144,13 +152,17 @@ void ScriptRunner::print(const QByteArray& text) {
 }
 
 int ScriptRunner::run(std::istream& in, const QString& name) {
-    const QByteArray scriptName = name.toUtf8();
     std::string raw;
     int lineNumber = 0;
-    const auto report = [&](const QString& message) {
+    // Whole and on one line, whatever the script's values hold.
+    const auto writeError = [&](const QString& message) {
         out_.flush();
-        err_ << scriptName.constData() << ':' << lineNumber << ": " << message.toUtf8().constData()
-             << std::endl;
+        const QByteArray text = escapeControls(message).toUtf8() + '\n';
+        err_.write(text.constData(), static_cast<std::streamsize>(text.size()));
+        err_.flush();
+    };
+    const auto report = [&](const QString& message) {
+        writeError(QStringLiteral("%1:%2: %3").arg(name).arg(lineNumber).arg(message));
     };
     while (std::getline(in, raw)) {
         ++lineNumber;
@@ -161,8 +173,11 @@ int ScriptRunner::run(std::istream& in, const QString& name) {
             report(e.message);
             return ExitBadScript;
         } catch (const BoardLoadError& e) {
+            // Each problem is escaped already; the lines between them stay lines.
             out_.flush();
-            err_ << e.text().toUtf8().constData() << std::endl;
+            const QByteArray text = e.text().toUtf8() + '\n';
+            err_.write(text.constData(), static_cast<std::streamsize>(text.size()));
+            err_.flush();
             return ExitBadBoard;
         } catch (const std::exception& e) {
             report(QStringLiteral("the game failed: %1").arg(QString::fromUtf8(e.what())));
@@ -210,6 +225,8 @@ void ScriptRunner::cmdFolder(const QString& args) {
     const QString path = unquoted(args);
     if (path.isEmpty())
         fail(QStringLiteral("usage: folder PATH"));
+    if (holdsControlCharacter(path))
+        fail(QStringLiteral("the folder name \"%1\" holds a control character").arg(path));
     const QFileInfo info(path);
     if (!info.isDir())
         fail(QStringLiteral("no folder \"%1\"").arg(path));
@@ -454,9 +471,11 @@ void ScriptRunner::cmdDump(const QString& args) {
 }
 
 void ScriptRunner::cmdSimulate(const QString& args) {
-    const QStringList w = words(args);
-    expectCount(w, 1, 3, "simulate N [SEED] [MAXTURNS]");
+    QStringList w = words(args);
+    const bool check = w.removeAll(QStringLiteral("--check")) > 0;
+    expectCount(w, 1, 3, "simulate N [SEED] [MAXTURNS] [--check]");
     SimulationSettings s;
+    s.check = check;
     s.folder = session_->folder();
     const Integer count = session_->game().state.PlayerCount;
     s.players = count >= 2 && count <= 4 ? count : 4;
@@ -465,7 +484,17 @@ void ScriptRunner::cmdSimulate(const QString& args) {
     s.seed = w.size() > 1 ? seedNumber(w[1]) : 1;
     s.maxTurns =
         w.size() > 2 ? static_cast<int>(wholeNumber(w[2], 1, 1'000'000, "MAXTURNS")) : 2000;
-    print(simulate(s).toJson());
+    const SimulationResult result = simulate(s);
+    print(result.toJson());
+    if (const InvariantReport* b = result.firstBroken()) {
+        print(b->dump);
+        throw std::runtime_error(
+            QStringLiteral("invariant broken in the game of seed %1 at turn %2: %3")
+                .arg(b->seed)
+                .arg(b->turn)
+                .arg(b->text)
+                .toStdString());
+    }
 }
 
 }  // namespace kroda::headless

@@ -1,7 +1,9 @@
 #include "headless/simulator.h"
 
+#include "game/invariants.h"
 #include "headless/json_writer.h"
 #include "headless/session.h"
+#include "headless/state_paths.h"
 
 #include <QElapsedTimer>
 
@@ -79,11 +81,22 @@ GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t s
         else if (out.firstBankruptcyTurn == 0 && !ledger.bankruptcies().empty())
             out.firstBankruptcyTurn = out.turns;
     };
+    if (settings.check) {
+        Game& game = session.game();
+        game.afterEvent = [&out, &game, &session, seed] {
+            if (out.broken)
+                return;
+            if (const auto b = brokenInvariant(game)) {
+                const PathTable paths(session);
+                out.broken = InvariantReport{seed, out.turns, b->text(), dumpJson(paths)};
+            }
+        };
+    }
     session.start();
 
     const auto done = [&] {
         return session.hasWinner() || session.cardOpen() || out.turns > settings.maxTurns ||
-               session.waitingForPerson();
+               session.waitingForPerson() || out.broken.has_value();
     };
     const std::int64_t limit = (std::int64_t{settings.maxTurns} + 10) * kVirtualMsPerTurn;
     for (;;) {
@@ -91,6 +104,8 @@ GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t s
             out.stalled = true;
             break;
         }
+        if (out.broken)
+            break;
         if (out.turns > settings.maxTurns) {
             out.cutOff = true;
             out.turns = settings.maxTurns;
@@ -125,9 +140,12 @@ SimulationResult simulate(const SimulationSettings& settings) {
     r.games.reserve(static_cast<std::size_t>(std::max(settings.games, 0)));
     QElapsedTimer timer;
     timer.start();
-    for (int i = 0; i < settings.games; ++i)
+    for (int i = 0; i < settings.games; ++i) {
         r.games.push_back(
             playComputerGame(settings, settings.seed + static_cast<std::uint64_t>(i)));
+        if (r.games.back().broken)
+            break;
+    }
     r.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     return r;
 }
@@ -135,6 +153,14 @@ SimulationResult simulate(const SimulationSettings& settings) {
 int SimulationResult::won() const {
     return static_cast<int>(
         std::count_if(games.begin(), games.end(), [](const GameOutcome& g) { return g.winner; }));
+}
+
+const InvariantReport* SimulationResult::firstBroken() const {
+    for (const GameOutcome& g : games) {
+        if (g.broken)
+            return &*g.broken;
+    }
+    return nullptr;
 }
 
 int SimulationResult::cutOff() const {
@@ -210,6 +236,10 @@ QByteArray SimulationResult::toJson() const {
     out += ", \"bankruptcies\": " + bankruptcyCounts(games);
     out += ", \"firstBankruptcyTurn\": {\"median\": " + number(middleOf(firstOut)) + "}";
     out += ", \"timerTicks\": " + QByteArray::number(static_cast<qulonglong>(ticks()));
+    if (settings.check) {
+        const InvariantReport* b = firstBroken();
+        out += QByteArray(", \"checked\": true, \"broken\": ") + (b ? "1" : "0");
+    }
     out += ", \"seconds\": " + QByteArray::number(seconds, 'f', 3);
     out += "}\n";
     return out;

@@ -19,6 +19,16 @@ struct SimulationSettings {
     int games = 1;
     std::uint64_t seed = 0;  // game i is seeded with seed + i
     int maxTurns = 2000;
+    // Checks the rules' invariants after every event and stops at the first that breaks.
+    bool check = false;
+};
+
+// The first invariant a checked game broke.
+struct InvariantReport {
+    std::uint64_t seed = 0;
+    int turn = 0;
+    QString text;
+    QByteArray dump;  // every value of the game when it broke, as `dump` prints it
 };
 
 // One game's outcome. A turn is each time the sequencer asks a player to throw.
@@ -29,6 +39,7 @@ struct GameOutcome {
     bool cutOff = false;   // stopped when it asked for a turn past the limit
     bool stalled = false;  // no timer ran and nobody could act
     std::uint64_t ticks = 0;
+    std::optional<InvariantReport> broken;
     // The cause of each bankruptcy, in order; unknown when nothing had moved the player's money.
     std::vector<std::optional<PaymentCause>> bankruptcies;
     int firstBankruptcyTurn = 0;  // the turn of the first bankruptcy, 0 when there was none
@@ -44,6 +55,8 @@ struct SimulationResult {
     int stalled() const;
     std::uint64_t ticks() const;
     std::int64_t totalTurns() const;
+    // The first game that broke an invariant; the simulation stops there.
+    const InvariantReport* firstBroken() const;
 
     // {"games": .., "won": .., "cutOff": .., "stalled": .., "turns": {"mean", "median",
     //  "p95", "max"}, "winsBySeat": [..], "winsByPlace": [..], "bankruptcies": {"rent": ..,

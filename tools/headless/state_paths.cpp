@@ -1,8 +1,10 @@
 #include "headless/state_paths.h"
 
 #include "headless/session.h"
+#include "headless/value_domains.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include <array>
 #include <cstdint>
@@ -21,9 +23,12 @@ struct Codec;  // a type without a Codec is a record or an array, never a leaf
 
 template <class T>
 QString readWhole(const QString& text, T& value) {
+    // Qt's conversion stops at a NUL, so the digits are checked here first.
+    static const QRegularExpression digits(QStringLiteral("^([+-]?[0-9]+|0[xX][0-9A-Fa-f]+)$"));
     const QString s = text.trimmed();
-    bool ok = false;
-    const qlonglong n = s.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+    bool ok = digits.match(s).hasMatch();
+    const qlonglong n = !ok ? 0
+                        : s.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
                             ? s.mid(2).toLongLong(&ok, 16)
                             : s.toLongLong(&ok, 10);
     if (!ok)
@@ -104,6 +109,21 @@ struct Codec<QString> {
         return {};
     }
 };
+
+// Why a value read for `path` lies outside the field's domain; empty when inside.
+template <class T>
+QString domainProblem(const Session& s, const QString& path, const T& value) {
+    if constexpr (std::is_same_v<T, bool>)
+        return flagProblem(s.started(), path);
+    else if constexpr (std::is_integral_v<T>)
+        return wholeNumberProblem(s.game().state, s.started(), path, value);
+    else if constexpr (std::is_same_v<T, Currency>)
+        return moneyProblem(path, value);
+    else if constexpr (std::is_same_v<T, QString>)
+        return textProblem(s.game().state, path, value);
+    else
+        return textProblem(s.game().state, path, value.raw());
+}
 
 template <class T>
 concept Leaf = requires {
@@ -417,7 +437,7 @@ QString join(const QString& prefix, const char* name) {
 
 class Collector {
   public:
-    explicit Collector(std::vector<PathEntry>& out) : out_(out) {}
+    Collector(std::vector<PathEntry>& out, const Session& session) : out_(out), session_(session) {}
 
     template <class T>
     void node(const QString& path, std::function<T*()> locate);
@@ -436,12 +456,15 @@ class Collector {
                 return std::nullopt;
             return Codec<T>::show(*p);
         };
-        e.set = [locate](const QString& text) -> QString {
+        const Session* session = &session_;
+        e.set = [locate, path, session](const QString& text) -> QString {
             T* p = locate();
             if (!p)
                 return QStringLiteral("there is no such value now");
             T value = *p;
             QString error = Codec<T>::read(text, value);
+            if (error.isEmpty())
+                error = domainProblem(*session, path, value);
             if (error.isEmpty())
                 *p = std::move(value);
             return error;
@@ -450,6 +473,7 @@ class Collector {
     }
 
     std::vector<PathEntry>& out_;
+    const Session& session_;
 };
 
 template <class R>
@@ -522,7 +546,7 @@ QString relativeList(const QStringList& paths, const QString& folder) {
 }  // namespace
 
 PathTable::PathTable(Session& session) {
-    Collector c(entries_);
+    Collector c(entries_, session);
     Session* s = &session;
     c.node<GameState>(QString(), [s] { return &s->game().state; });
     c.node<GameWindow>(QString(), [s] { return &s->game().window; });
