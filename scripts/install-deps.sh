@@ -9,6 +9,7 @@ packages=(
   fonts-thai-tlwg
   libgtest-dev googletest
   xvfb xauth x11-apps imagemagick
+  lintian desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -11,3 +11,6 @@ scripts/build.sh build
 
 scripts/build.sh build-sanitize -DKRODA_SANITIZE=ON
 (cd build-sanitize && ctest --output-on-failure --parallel "$(nproc)")
+
+# The Debian package, built in build-package/ and checked as a user gets it.
+bash scripts/package-check.sh
