@@ -2,10 +2,8 @@
 // terminal: the narrator's every message, as he finishes it, with the game clock beside it.
 
 #include "frontend/seat_defaults.h"
-#include "game/game.h"
+#include "game/windowless_game.h"
 #include "model/board_reader.h"
-#include "platform/recording_port.h"
-#include "sequencer/virtual_clock.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -30,11 +28,8 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    kroda::RecordingPort port;
-    kroda::Game game(port, QCoreApplication::applicationDirPath());
-    const double startOfDay = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-    kroda::VirtualClock clock(game.timers, [&](kroda::TimerId id) { game.fire(id); });
-    port.clock = [&] { return startOfDay + clock.now() / 1000.0; };
+    kroda::WindowlessGame windowless(QCoreApplication::applicationDirPath());
+    kroda::Game& game = windowless.game;
     game.random.seed(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
 
     kroda::GameState& s = game.state;
@@ -49,7 +44,7 @@ int main(int argc, char** argv) {
     }
 
     game.narrationComplete = [&](kroda::Integer, const QString& message) {
-        out << clockText(clock.now()) << "  " << message << Qt::endl;
+        out << clockText(windowless.clock.now()) << "  " << message << Qt::endl;
     };
     try {
         game.Form_Load();
@@ -60,19 +55,10 @@ int main(int argc, char** argv) {
 
     // A game ends with the winner's narration; the clock stops there. Nobody sits at the
     // keyboard, so a drawn card is read out and put away after a moment.
-    const auto over = [&] { return s.TalkStep == 17 && !game.timers.TimerTalk.Enabled(); };
     const std::int64_t day = std::int64_t{24} * 3600 * 1000;
-    while (clock.now() < day) {
-        clock.advanceUntil([&] { return over() || game.window.FrmCard.Visible; },
-                           day - clock.now());
-        if (over())
-            return 0;
-        if (!game.window.FrmCard.Visible)
-            break;
-        out << clockText(clock.now()) << "  [" << game.window.FrmCard.TxtCrd.Text << "]"
+    windowless.play(day, 1500, [&] {
+        out << clockText(windowless.clock.now()) << "  [" << game.window.FrmCard.TxtCrd.Text << "]"
             << Qt::endl;
-        clock.advance(1500);
-        game.keyPressed(32, 0);
-    }
-    return 2;
+    });
+    return game.isOver() ? 0 : 2;
 }

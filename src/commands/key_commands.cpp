@@ -24,22 +24,16 @@ void Game::Form_KeyDown(int keyCode, int) {
     switch (state.InputMode) {
         case RankingThrow:
         case MoveThrow:
-            TaoProc(code, 1);
+            TaoProc(code, ThrowByKey);
             ResolveThrow();
             break;
         case YesNoAnswer: {
-            const Integer cur = state.CurPlayer;
-            if (cur < 1 || cur > 4)
+            if (!GameState::isSeat(state.CurPlayer))
                 return;
-            const Player& p = state.Players(cur);
-            if (code == p.KeyCode(1)) {
-                AcceptPurchase(cur);
-                CloseOffer(cur, OfferAnswer::Yes);
-            } else if (code == p.KeyCode(3)) {
-                CloseOffer(cur, OfferAnswer::No);
-            } else {
-                CloseOffer(cur, OfferAnswer::WrongKey);
-            }
+            const Player& p = state.Players(state.CurPlayer);
+            answerOffer(code == p.KeyCode(1)   ? OfferAnswer::Yes
+                        : code == p.KeyCode(3) ? OfferAnswer::No
+                                               : OfferAnswer::WrongKey);
             break;
         }
         default:

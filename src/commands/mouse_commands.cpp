@@ -10,16 +10,14 @@ void Game::ImgTao_Click(int index) {
     switch (state.InputMode) {
         case RankingThrow:
         case MoveThrow:
-            TaoProc(static_cast<Integer>(index), 2);
+            TaoProc(static_cast<Integer>(index), ThrowByPicture);
             ResolveThrow();
             break;
         case YesNoAnswer:
-            if (index == 0) {
-                AcceptPurchase(state.CurPlayer);
-                CloseOffer(state.CurPlayer, OfferAnswer::Yes);
-            } else if (index == 1) {
-                CloseOffer(state.CurPlayer, OfferAnswer::No);
-            }
+            if (index == 0)
+                answerOffer(OfferAnswer::Yes);
+            else if (index == 1)
+                answerOffer(OfferAnswer::No);
             break;
         default:
             break;

@@ -9,7 +9,7 @@ void Game::CPControl() {
     switch (state.InputMode) {
         case RankingThrow:
         case MoveThrow:
-            TaoProc(2, 2);
+            TaoProc(BothDicePicture, ThrowByPicture);
             ResolveThrow();
             break;
         case YesNoAnswer: {
@@ -23,9 +23,7 @@ void Game::CPControl() {
                          : r == 1 ? OfferAnswer::No
                                   : OfferAnswer::WrongKey;
             }
-            if (answer == OfferAnswer::Yes)
-                AcceptPurchase(state.CurPlayer);
-            CloseOffer(state.CurPlayer, answer);
+            answerOffer(answer);
             break;
         }
         default:

@@ -7,13 +7,13 @@ namespace kroda {
 void Game::AnimateTimer_Timer() {
     switch (state.AnimMode) {
         case TokenWalk:
-            Animate(11);
+            Animate(WalkOneSquare);
             break;
         case DiceFlicker:
-            Animate(10);
+            Animate(DiceFlickerFrame);
             break;
         case YesNoBlink:
-            Animate(12);
+            Animate(YesNoBlinkFrame);
             break;
         default:
             break;
@@ -22,18 +22,18 @@ void Game::AnimateTimer_Timer() {
 
 void Game::Animate(Integer pattern) {
     switch (pattern) {
-        case 1:
+        case NarratorMouth:
             window.ImgDescripter.Strip = NarratorStrip;
             window.ImgDescripter.Cell = state.BlinkFlag == 1 ? 2 : 1;
             state.BlinkFlag = state.BlinkFlag == 1 ? 0 : 1;
             break;
-        case 10:
+        case DiceFlickerFrame:
             diceFlicker();
             break;
-        case 11:
+        case WalkOneSquare:
             walkStep();
             break;
-        case 12:
+        case YesNoBlinkFrame:
             yesNoBlink();
             break;
         default:
@@ -51,7 +51,7 @@ void Game::diceFlicker() {
 
 void Game::walkStep() {
     const Integer cur = state.CurPlayer;
-    if (cur < 1 || cur > 4)
+    if (!GameState::isSeat(cur))
         return;
     Player& p = state.Players(cur);
     if (p.Steps != 0) {

@@ -23,68 +23,60 @@ void Game::TaoList(Integer face1, Integer face2) {
         window.ImgTao[1].Cell = static_cast<Integer>(face2 - 1);
 }
 
+namespace {
+// The dice a throw request asks for.
+struct DiceRequest {
+    bool first = false;
+    bool second = false;
+};
+
+DiceRequest requestedDice(const GameState& s, Integer code, Integer source) {
+    if (source == ThrowByKey) {
+        if (!GameState::isSeat(s.CurPlayer))
+            return {};
+        const Player& p = s.Players(s.CurPlayer);
+        if (code == p.KeyCode(2))
+            return {true, true};
+        if (code == p.KeyCode(1))
+            return {true, false};
+        if (code == p.KeyCode(3))
+            return {false, true};
+        return {};
+    }
+    switch (code) {
+        case BothDicePicture:
+            return {true, true};
+        case FirstDiePicture:
+            return {true, false};
+        case SecondDiePicture:
+            return {false, true};
+        default:
+            return {};
+    }
+}
+}  // namespace
+
 void Game::TaoProc(Integer code, Integer source) {
-    enum class Request { None, Both, First, Second };
-    Request request = Request::None;
-    if (source == 1) {
-        if (state.CurPlayer >= 1 && state.CurPlayer <= 4) {
-            const Player& p = state.Players(state.CurPlayer);
-            if (code == p.KeyCode(2))
-                request = Request::Both;
-            else if (code == p.KeyCode(1))
-                request = Request::First;
-            else if (code == p.KeyCode(3))
-                request = Request::Second;
-        }
-    } else if (source == 2) {
-        if (code == 2)
-            request = Request::Both;
-        else if (code == 0)
-            request = Request::First;
-        else if (code == 1)
-            request = Request::Second;
-    } else {
+    if (source != ThrowByKey && source != ThrowByPicture)
+        return;
+    const DiceRequest r = requestedDice(state, code, source);
+    // A request for no die, or for a die already thrown, is refused as a whole.
+    if ((!r.first && !r.second) || (r.first && state.Die1 != 0) || (r.second && state.Die2 != 0)) {
+        port.beep();
         return;
     }
-
+    if (r.first)
+        state.Die1 = TaoCal(1);
+    if (r.second)
+        state.Die2 = TaoCal(2);
+    TaoList(r.first ? state.Die1 : Integer{0}, r.second ? state.Die2 : Integer{0});
+    // The labels of the keys that would throw a thrown die again: its own and both dice.
     const QString used = QStringLiteral("---");
-    switch (request) {
-        case Request::Both:
-            if (state.Die1 != 0 || state.Die2 != 0) {
-                port.beep();
-                return;
-            }
-            state.Die1 = TaoCal(1);
-            state.Die2 = TaoCal(2);
-            TaoList(state.Die1, state.Die2);
-            window.LblKeyT[0].Caption = used;
-            window.LblKeyT[1].Caption = used;
-            window.LblKeyT[2].Caption = used;
-            break;
-        case Request::First:
-            if (state.Die1 != 0) {
-                port.beep();
-                return;
-            }
-            state.Die1 = TaoCal(1);
-            TaoList(state.Die1, 0);
-            window.LblKeyT[0].Caption = used;
-            window.LblKeyT[2].Caption = used;
-            break;
-        case Request::Second:
-            if (state.Die2 != 0) {
-                port.beep();
-                return;
-            }
-            state.Die2 = TaoCal(2);
-            TaoList(0, state.Die2);
-            window.LblKeyT[1].Caption = used;
-            window.LblKeyT[2].Caption = used;
-            break;
-        case Request::None:
-            port.beep();
-            return;
-    }
+    if (r.first)
+        window.LblKeyT[0].Caption = used;
+    if (r.second)
+        window.LblKeyT[1].Caption = used;
+    window.LblKeyT[2].Caption = used;
     port.playSound(soundFile(QStringLiteral("503.wav")), SoundMode::AsyncNoInterrupt);
 }
 

@@ -37,7 +37,7 @@ void Game::ResolveThrow() {
     if (state.Die1 == 0 || state.Die2 == 0)
         return;
     const Integer p = state.CurPlayer;
-    if (p < 1 || p > 4)
+    if (!GameState::isSeat(p))
         return;
     Player& player = state.Players(p);
     const auto total = static_cast<Integer>(state.Die1 + state.Die2);
@@ -45,7 +45,7 @@ void Game::ResolveThrow() {
     if (state.InputMode == RankingThrow) {
         if (state.Die1 == state.Die2) {
             // Nothing is recorded; the inputs stay as they are until the dice are cleared.
-            state.TalkStep = 10;
+            state.TalkStep = DoubleThrowAgain;
             CFace(p, 4);
             timers.TimerTalk.setEnabled(true);
             return;
@@ -53,7 +53,7 @@ void Game::ResolveThrow() {
         player.Steps = total;
         for (int earlier = 1; earlier < p; ++earlier) {
             if (state.Players(earlier).Steps == total) {
-                state.TalkStep = 11;
+                state.TalkStep = EqualTotalThrowAgain;
                 timers.TimerTalk.setEnabled(true);
                 return;
             }
@@ -67,10 +67,10 @@ void Game::ResolveThrow() {
             player.Steps = total;
         } else if (state.DoublesCount >= 2) {
             // The third double in one turn: the move is lost.
-            state.TalkStep = 15;
+            state.TalkStep = ThirdDouble;
             CFace(p, 5);
         } else {
-            state.TalkStep = 10;
+            state.TalkStep = DoubleThrowAgain;
             CFace(p, 4);
             ++state.DoublesCount;
         }

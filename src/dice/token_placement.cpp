@@ -5,7 +5,7 @@
 namespace kroda {
 
 void Game::PutTao(Integer player, Integer square, Integer place) {
-    if (player < 1 || player > 4 || square < 0 || square > 39 || place < 1 || place > 5)
+    if (!GameState::isSeat(player) || !GameState::isSquareIndex(square) || place < 1 || place > 5)
         return;
     const Rect& sq = window.ImgTable[square].Geometry;
     Rect& token = window.ShpMark[player - 1].Geometry;

@@ -15,6 +15,29 @@ void Game::setFolders(bool depth256) {
     state.ImageFolder = appFolder_ + QStringLiteral("/Image/");
 }
 
+void Game::setAppFolder(const QString& folder) {
+    appFolder_ = folder;
+    setFolders(false);
+}
+
+bool Game::isOver() const {
+    return state.TalkStep == Winner && !timers.TimerTalk.Enabled();
+}
+
+bool Game::awaitsPerson() const {
+    const GameState& s = state;
+    const Timers& t = timers;
+    if (!GameState::isSeat(s.CurPlayer) || !s.Players(s.CurPlayer).IsHuman)
+        return false;
+    if (t.TimerTalk.Enabled() || t.TimeDelay.Enabled())
+        return false;
+    if (s.AnimMode == TokenWalk && t.AnimateTimer.Enabled())
+        return false;
+    const bool throwAwaited =
+        s.TalkStep == ThrowTotal && (s.InputMode == RankingThrow || s.InputMode == MoveThrow);
+    return throwAwaited || s.InputMode == YesNoAnswer;
+}
+
 void Game::fire(TimerId id) {
     switch (id) {
         case TimerId::TimerTalk:

@@ -49,11 +49,20 @@ class Game {
         readBoard;
 
     const QString& appFolder() const { return appFolder_; }
+    // Moves the game to another application folder, before it is loaded; the resource
+    // folders follow it.
+    void setAppFolder(const QString& folder);
     // The resource folders the title screen sets, from the application folder.
     void setFolders(bool depth256);
 
     // Runs the tick of one timer.
     void fire(TimerId id);
+
+    // The winner has been named and the sequencer has stopped for good.
+    bool isOver() const;
+    // The game stands still until a person throws or answers an offer.
+    bool awaitsPerson() const;
+    bool cardOpen() const { return window.FrmCard.Visible; }
 
     // The game window's loading: reads the board, loads the pictures, fills the player
     // panels and starts the sequencer at step 1. Throws BoardLoadError for a bad board. The
@@ -83,6 +92,9 @@ class Game {
     void OpenOffer(Integer player);
     void AcceptPurchase(Integer player);
     void CloseOffer(Integer player, OfferAnswer answer);
+    // The current player's answer to the open offer, from his keys, the dice pictures or
+    // the computer: a yes buys, then the offer closes.
+    void answerOffer(OfferAnswer answer);
     void HouseCreate(Integer position, Integer mode);
     void LocateCheck(Integer n);
     QString OwnerCheck(Integer n);
@@ -118,6 +130,11 @@ class Game {
     // Sequencer helpers.
     static QString greetingText();
     void completeStep();
+    void completeOpening(Integer step);
+    void completeRanking(Integer step);
+    void completeThrow(Integer step);
+    void completeLanding(Integer step);
+    void completeEnding(Integer step);
     QString stepMessage() const;
     void ArmRoll();
     void showKeyLabels(const Player& p);
@@ -134,8 +151,7 @@ class Game {
     void insertIntoTurnQueue(Integer player, Integer total);
 
     // Landing helpers.
-    void announceLanding(Integer player);
-    void resolveLanding(Integer& player);
+    struct Landing;  // one landing, announced and resolved by the kind of its square
     void payToBank(Integer& player, Currency amount);
     Currency amountOf(Integer position) const;
     void refreshMoney(Integer player);
@@ -147,7 +163,7 @@ class Game {
     void installBoard(const LoadedBoard& board);
     void fillPlayerPanels();
     QString soundFile(const QString& name) const;
-    bool modalCardOpen() const { return window.FrmCard.Visible; }
+    bool modalCardOpen() const { return cardOpen(); }
 
     QString appFolder_;
 

@@ -57,11 +57,6 @@ const char* const kConfigItemNames[kConfigItems] = {
     "spare item",
 };
 
-const char* const kSquareItemNames[kSquareItems] = {
-    "name",   "kind",   "price",  "house cost", "hotel cost",     "rent 1",       "rent 2",
-    "rent 3", "rent 4", "rent 5", "rent 6",     "picture holder", "picture cell",
-};
-
 QString quoted(const QString& s) {
     return QLatin1Char('"') + s + QLatin1Char('"');
 }
@@ -93,6 +88,11 @@ class Reading {
 
     bool readConfigItems();
     bool readSquares();
+    struct SquareField;
+    static const SquareField kSquareFields[kSquareItems - 1];
+    void storeKind(int square, Integer v, int line, const QString& at);
+    void storePictureHolder(int square, Integer v, int line, const QString& at);
+    void storePictureCell(int square, Integer v, int line, const QString& at);
     std::optional<Integer> readInteger(const QString& at, int& line);
     std::optional<Currency> readMoney(const QString& at, int& line);
     std::optional<ConfigItem> nextNumber(const QString& at);
@@ -115,6 +115,29 @@ class Reading {
     bool ended_ = false;
     std::vector<BoardProblem> configProblems_;
     std::vector<BoardProblem> fileProblems_;
+};
+
+// The items of a square after its name, in the order the file gives them: whole numbers
+// are checked by the reading itself, money goes straight into the square.
+struct Reading::SquareField {
+    const char* name;
+    void (Reading::*wholeNumber)(int square, Integer value, int line, const QString& at);
+    void (*money)(Square& sq, Currency value);
+};
+
+const Reading::SquareField Reading::kSquareFields[kSquareItems - 1] = {
+    {"kind", &Reading::storeKind, nullptr},
+    {"price", nullptr, [](Square& sq, Currency v) { sq.Price = v; }},
+    {"house cost", nullptr, [](Square& sq, Currency v) { sq.HouseCost = v; }},
+    {"hotel cost", nullptr, [](Square& sq, Currency v) { sq.HotelCost = v; }},
+    {"rent 1", nullptr, [](Square& sq, Currency v) { sq.Rent(1) = v; }},
+    {"rent 2", nullptr, [](Square& sq, Currency v) { sq.Rent(2) = v; }},
+    {"rent 3", nullptr, [](Square& sq, Currency v) { sq.Rent(3) = v; }},
+    {"rent 4", nullptr, [](Square& sq, Currency v) { sq.Rent(4) = v; }},
+    {"rent 5", nullptr, [](Square& sq, Currency v) { sq.Rent(5) = v; }},
+    {"rent 6", nullptr, [](Square& sq, Currency v) { sq.Rent(6) = v; }},
+    {"picture holder", &Reading::storePictureHolder, nullptr},
+    {"picture cell", &Reading::storePictureCell, nullptr},
 };
 
 BoardReadResult Reading::run(bool bankruptCardOn) {
@@ -208,7 +231,7 @@ QString Reading::squareItemName(int square, int k) const {
         of += QLatin1Char(' ') + quoted(board_.Squares(square + 1).Name.rightTrimmed());
     return QStringLiteral("item %1 (%2 of %3)")
         .arg(number)
-        .arg(QLatin1String(kSquareItemNames[k]), of);
+        .arg(QLatin1String(k == 0 ? "name" : kSquareFields[k - 1].name), of);
 }
 
 std::optional<ConfigItem> Reading::nextNumber(const QString& at) {
@@ -268,6 +291,36 @@ std::optional<Currency> Reading::readMoney(const QString& at, int& line) {
     return money;
 }
 
+void Reading::storeKind(int square, Integer v, int line, const QString& at) {
+    board_.Squares(square + 1).Kind = v;
+    if (v < 0 || v > 9)
+        error(configFile_, line, at,
+              QStringLiteral("expected a kind of square 0 to 9, found %1").arg(v));
+}
+
+void Reading::storePictureHolder(int square, Integer v, int line, const QString& at) {
+    board_.Pictures[static_cast<std::size_t>(square)].Holder = v;
+    if (!squareHolderGrid(v))
+        error(configFile_, line, at,
+              QStringLiteral("expected picture holder 9 (the corner squares) or 10 (the side "
+                             "squares), found %1")
+                  .arg(v));
+}
+
+void Reading::storePictureCell(int square, Integer v, int line, const QString& at) {
+    BoardPicture& pic = board_.Pictures[static_cast<std::size_t>(square)];
+    pic.Cell = v;
+    const PictureGrid* grid = squareHolderGrid(pic.Holder);
+    if (grid && (v < 0 || v >= grid->cells()))
+        error(configFile_, line, at,
+              QStringLiteral("expected a cell 0 to %1 of holder %2 (%3 x %4 cells), found %5")
+                  .arg(grid->cells() - 1)
+                  .arg(pic.Holder)
+                  .arg(grid->rows)
+                  .arg(grid->columns)
+                  .arg(v));
+}
+
 bool Reading::readSquares() {
     for (int i = 0; i < kSquareCount; ++i) {
         Square& sq = board_.Squares(i + 1);
@@ -282,53 +335,20 @@ bool Reading::readSquares() {
                  QStringLiteral("the name is longer than 30 characters; its first 30 are kept"));
         int line = name->line;
         for (int k = 1; k < kSquareItems; ++k) {
+            const SquareField& field = kSquareFields[k - 1];
             const QString at = squareItemName(i, k);
-            if (k == 1 || k == 11 || k == 12) {
+            if (field.wholeNumber) {
                 const auto v = readInteger(at, line);
                 if (ended_)
                     return false;
-                if (!v)
-                    continue;
-                if (k == 1) {
-                    sq.Kind = *v;
-                    if (*v < 0 || *v > 9)
-                        error(configFile_, line, at,
-                              QStringLiteral("expected a kind of square 0 to 9, found %1").arg(*v));
-                } else if (k == 11) {
-                    board_.Pictures[static_cast<std::size_t>(i)].Holder = *v;
-                    if (!squareHolderGrid(*v))
-                        error(configFile_, line, at,
-                              QStringLiteral("expected picture holder 9 (the corner squares) or "
-                                             "10 (the side squares), found %1")
-                                  .arg(*v));
-                } else {
-                    BoardPicture& pic = board_.Pictures[static_cast<std::size_t>(i)];
-                    pic.Cell = *v;
-                    const PictureGrid* grid = squareHolderGrid(pic.Holder);
-                    if (grid && (*v < 0 || *v >= grid->cells()))
-                        error(configFile_, line, at,
-                              QStringLiteral("expected a cell 0 to %1 of holder %2 (%3 x %4 "
-                                             "cells), found %5")
-                                  .arg(grid->cells() - 1)
-                                  .arg(pic.Holder)
-                                  .arg(grid->rows)
-                                  .arg(grid->columns)
-                                  .arg(*v));
-                }
+                if (v)
+                    (this->*field.wholeNumber)(i, *v, line, at);
             } else {
                 const auto v = readMoney(at, line);
                 if (ended_)
                     return false;
-                if (!v)
-                    continue;
-                if (k == 2)
-                    sq.Price = *v;
-                else if (k == 3)
-                    sq.HouseCost = *v;
-                else if (k == 4)
-                    sq.HotelCost = *v;
-                else
-                    sq.Rent(k - 4) = *v;
+                if (v)
+                    field.money(sq, *v);
             }
         }
     }

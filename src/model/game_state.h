@@ -3,6 +3,7 @@
 // variables that drive the turn sequencer. One object holds it all, so that two games can
 // live side by side.
 
+#include "model/codes.h"
 #include "model/value_types.h"
 
 #include <QString>
@@ -52,7 +53,7 @@ struct Square {
 
 struct Card {
     kroda::Text<256> Text;
-    Integer Action = 0;  // 0 pay, 1 receive, 10 lose all money, 9 the built-in bankrupt card
+    Integer Action = 0;  // a CardActionValue
     Integer Amount = 0;
 };
 
@@ -115,6 +116,10 @@ struct GameState {
 
     // A player takes part when its number is at most PlayerCount.
     bool takesPart(int player) const { return player >= 1 && player <= PlayerCount; }
+    // Whether a number names one of the four player records.
+    static bool isSeat(int player) { return player >= 1 && player <= 4; }
+    // Whether a Position names a square of the board.
+    static bool isSquareIndex(int position) { return position >= 0 && position <= 39; }
 };
 
 }  // namespace kroda

@@ -8,8 +8,8 @@ void Game::returnSquareToBank(Integer squareNumber) {
     Square& sq = state.Squares(squareNumber);
     sq.Owner = 0;
     sq.Buildings = 0;
-    HouseCreate(static_cast<Integer>(squareNumber - 1), 3);
-    HouseCreate(static_cast<Integer>(squareNumber - 1), 1);
+    HouseCreate(static_cast<Integer>(squareNumber - 1), ClearOwnerMarker);
+    HouseCreate(static_cast<Integer>(squareNumber - 1), BuildingsOnEdge);
 }
 
 Integer Game::winner() const {
@@ -21,7 +21,7 @@ Integer Game::winner() const {
 }
 
 void Game::GameOver(Integer& player) {
-    if (player < 1 || player > 4)
+    if (!GameState::isSeat(player))
         return;
     const Integer out = player;
     Player& P = state.Players(out);
@@ -49,9 +49,9 @@ void Game::GameOver(Integer& player) {
         const Integer w = winner();
         if (w != 0)
             player = w;
-        state.TalkStep = 17;
+        state.TalkStep = Winner;
     } else {
-        state.TalkStep = 16;
+        state.TalkStep = PlayerBankrupt;
     }
     timers.TimerTalk.setEnabled(true);
 }

@@ -9,10 +9,10 @@ void Game::FrmCard_Load() {
     w.Visible = true;
     w.TxtCrd.Text.clear();
     const Integer cur = state.CurPlayer;
-    if (cur < 1 || cur > 4)
+    if (!GameState::isSeat(cur))
         return;
     Player& P = state.Players(cur);
-    if (P.Position < 0 || P.Position > 39)
+    if (!GameState::isSquareIndex(P.Position))
         return;
     const Integer kind = state.Squares(P.Position + 1).Kind;
     if (kind != TreasureCard && kind != FortuneCard)
@@ -28,18 +28,18 @@ void Game::FrmCard_Load() {
     w.TxtCrd.Text =
         K.Text.rightTrimmed() + QStringLiteral(" ") + MShow(Currency::fromUnits(K.Amount));
     switch (K.Action) {
-        case 0:
+        case PayAmount:
             P.Money -= Currency::fromUnits(K.Amount);
             CFace(cur, 4);
             refreshMoney(cur);
             break;
-        case 1:
+        case ReceiveAmount:
             P.Money += Currency::fromUnits(K.Amount);
             CFace(cur, 3);
             refreshMoney(cur);
             break;
-        case 9:   // the built-in bankrupt card
-        case 10:  // lose all money
+        case BuiltInBankrupt:
+        case LoseAllMoney:
             if (fortune) {
                 // The label is left alone: the bankruptcy that follows relabels it.
                 P.Money = Currency{};
@@ -57,11 +57,11 @@ void Game::FrmCard_Unload() {
         return;
     w.Visible = false;
     const Integer cur = state.CurPlayer;
-    if (cur < 1 || cur > 4)
+    if (!GameState::isSeat(cur))
         return;
     const Player& P = state.Players(cur);
     const bool treasure =
-        P.Position >= 0 && P.Position <= 39 && state.Squares(P.Position + 1).Kind == TreasureCard;
+        GameState::isSquareIndex(P.Position) && state.Squares(P.Position + 1).Kind == TreasureCard;
     if (treasure) {
         if (++state.NextCard1 > 20)
             state.NextCard1 = 1;

@@ -27,10 +27,10 @@ bool edgeBlock(Integer position, int& index, Integer& strip) {
 }  // namespace
 
 void Game::HouseCreate(Integer position, Integer mode) {
-    if (position < 0 || position > 39)
+    if (!GameState::isSquareIndex(position))
         return;
     const Integer buildings = state.Squares(position + 1).Buildings;
-    if (mode == 2) {
+    if (mode == BuildingsInPanel) {
         window.ImgBuilding.Strip = BuildingLevels;
         window.ImgBuilding.Cell = buildings;
         return;
@@ -40,16 +40,16 @@ void Game::HouseCreate(Integer position, Integer mode) {
     if (!edgeBlock(position, i, strip))
         return;
     switch (mode) {
-        case 0:
+        case OwnerMarker:
             window.ImgBottom[i].Strip = strip;
             window.ImgBottom[i].Cell = state.CurPlayer;
             break;
-        case 1:
+        case BuildingsOnEdge:
             window.ImgHead[i].Strip = strip;
             window.ImgHead[i].Cell =
                 buildings == 0 ? Integer{0} : static_cast<Integer>(buildings + 4);
             break;
-        case 3:
+        case ClearOwnerMarker:
             window.ImgBottom[i].Strip = strip;
             window.ImgBottom[i].Cell = 0;
             break;

@@ -1,176 +1,222 @@
-// What a square does to the player who comes to rest on it: first the narrator's sentence
-// (mode 1), then, once it has been spoken, the effect (mode 2).
+// What a square does to the player who comes to rest on it: first the narrator's sentence,
+// then, once it has been spoken, the effect. Each kind of square has its own pair.
 #include "game/game.h"
 
 namespace kroda {
 
-namespace {
-bool ownable(Integer kind) {
-    return kind == Land || kind == HotelSite || kind == PairSite;
-}
-bool isSeat(int player) {
-    return player >= 1 && player <= 4;
-}
-}  // namespace
+// One landing: the player, his square and the game they belong to.
+struct Game::Landing {
+    Game& g;
+    Integer& player;
+    Player& P;
+    Integer position;
+    Square& S;
 
-void Game::ActionCheck(Integer& player, Integer mode) {
-    if (!isSeat(player))
-        return;
-    const Integer position = state.Players(player).Position;
-    if (position < 0 || position > 39)
-        return;
-    if (mode == 1)
-        announceLanding(player);
-    else if (mode == 2)
-        resolveLanding(player);
-}
+    Landing(Game& game, Integer& who)
+        : g(game),
+          player(who),
+          P(game.state.Players(who)),
+          position(P.Position),
+          S(game.state.Squares(P.Position + 1)) {}
 
-void Game::announceLanding(Integer player) {
-    const Player& P = state.Players(player);
-    const Integer p = P.Position;
-    const Square& S = state.Squares(p + 1);
-    const QString name = P.Name.trimmed();
-    const QString apostrophe = QStringLiteral("'");
-    const QString nothing = QStringLiteral("...");
-    QString& message = state.PendingMessage;
-
-    switch (S.Kind) {
-        case Start:
-            CFace(player, 2);
-            message =
-                apostrophe + name + apostrophe + QStringLiteral("ได้รับเงิน ") + MShow(amountOf(0));
-            break;
-        case Land:
-        case HotelSite:
-        case PairSite:
-            if (S.Owner == 0) {
-                CFace(player, 1);
-                message = S.Kind == HotelSite
-                              ? QStringLiteral("คุณต้องการซื้อโรงแรมนี้หรือไม่ (O=ซื้อ, X=ไม่ซื้อ)")
-                              : QStringLiteral("คุณต้องการซื้อที่ดินนี้หรือไม่ (O=ซื้อ, X=ไม่ซื้อ)");
-            } else if (S.Owner == player) {
-                if (S.Kind != Land) {
-                    CFace(player, 2);
-                    message = nothing;
-                } else if (S.Buildings <= 3) {
-                    CFace(player, 2);
-                    message = QStringLiteral("คุณต้องการซื้อบ้านหรือไม่ (O=ซื้อ, X=ไม่ซื้อ)");
-                } else if (S.Buildings == 4) {
-                    CFace(player, 2);
-                    message = QStringLiteral("คุณต้องการซื้อโรงแรมหรือไม่ (O=ซื้อ, X=ไม่ซื้อ)");
-                } else {
-                    CFace(player, 3);
-                    message = nothing;
-                }
-            } else if (isSeat(S.Owner)) {
-                CFace(player, 5);
-                CFace(S.Owner, 3);
-                message = apostrophe + name + apostrophe + QStringLiteral(" จ่ายค่าเช่าให้ ") +
-                          apostrophe + state.Players(S.Owner).Name.trimmed() + apostrophe +
-                          QStringLiteral(" ") + MShow(amountOf(p));
-            }
-            break;
-        case TreasureCard:
-        case FortuneCard:
-            CFace(player, 1);
-            message = QStringLiteral("กดคีย์ใด ๆ เพื่อปิดบัตร");
-            break;
-        case Jail:
-            CFace(player, 4);
-            message = QStringLiteral("แวะเยี่ยมคุก หยุดเดิน 1 ครั้ง");
-            break;
-        case Rest:
-            CFace(player, 4);
-            message = QStringLiteral("แวะพักผ่อน หยุดเดิน ") + PriceCheck(p) + QStringLiteral(" ครั้ง");
-            break;
-        case GoToJail:
-            CFace(player, 5);
-            message = QStringLiteral("ไปเข้าคุก และจ่ายค่าปรับ ") + MShow(amountOf(p));
-            break;
-        case Tax:
-            CFace(player, 4);
-            message = QStringLiteral("จ่ายภาษี ") + MShow(amountOf(p));
-            break;
-        default:
-            break;
+    QString& message() { return g.state.PendingMessage; }
+    QString quotedName(const Player& p) const {
+        return QStringLiteral("'") + p.Name.trimmed() + QStringLiteral("'");
     }
-    state.TalkStep = 14;
-}
+    // The turn ends after the usual pause.
+    void passTurn() {
+        g.timers.TimeDelay.setEnabled(true);
+        g.NextQ();
+    }
 
-void Game::resolveLanding(Integer& player) {
-    Player& P = state.Players(player);
-    const Integer p = P.Position;
-    Square& S = state.Squares(p + 1);
-
-    switch (S.Kind) {
-        case Start:
-            // The start money itself was paid by the walk.
-            CFace(player, 2);
-            timers.TimeDelay.setEnabled(true);
-            NextQ();
-            return;
-        case TreasureCard:
-        case FortuneCard:
-            FrmCard_Load();
-            return;
-        case Jail:
-        case Rest:
-            // Whatever count a rest square announces, it costs one turn.
-            P.SkipTurns = 1;
-            timers.TimeDelay.setEnabled(true);
-            NextQ();
-            return;
-        case GoToJail: {
-            const Currency fine = amountOf(p);
-            PutTao(player, 10, player);
-            P.Position = 10;
-            P.SkipTurns = 1;
-            payToBank(player, fine);
-            return;
+    void announce() {
+        switch (S.Kind) {
+            case Start:
+                announceStart();
+                break;
+            case Land:
+            case HotelSite:
+            case PairSite:
+                announceProperty();
+                break;
+            case TreasureCard:
+            case FortuneCard:
+                announceCard();
+                break;
+            case Jail:
+                announceJail();
+                break;
+            case Rest:
+                announceRest();
+                break;
+            case GoToJail:
+                announceGoToJail();
+                break;
+            case Tax:
+                announceTax();
+                break;
+            default:
+                break;
         }
-        case Tax:
-            payToBank(player, amountOf(p));
-            return;
-        default:
-            break;
+        g.state.TalkStep = LandingMessage;
     }
-    if (!ownable(S.Kind))
-        return;
 
-    if (S.Owner == 0) {
-        CFace(player, 1);
-        OpenOffer(player);
-    } else if (S.Owner == player) {
+    void resolve() {
+        switch (S.Kind) {
+            case Start:
+                resolveStart();
+                break;
+            case Land:
+            case HotelSite:
+            case PairSite:
+                resolveProperty();
+                break;
+            case TreasureCard:
+            case FortuneCard:
+                g.FrmCard_Load();
+                break;
+            case Jail:
+            case Rest:
+                resolveSitOut();
+                break;
+            case GoToJail:
+                resolveGoToJail();
+                break;
+            case Tax:
+                g.payToBank(player, g.amountOf(position));
+                break;
+            default:
+                break;
+        }
+    }
+
+    void announceStart() {
+        g.CFace(player, 2);
+        message() = quotedName(P) + QStringLiteral("ได้รับเงิน ") + g.MShow(g.amountOf(0));
+    }
+    void resolveStart() {
+        // The start money itself was paid by the walk.
+        g.CFace(player, 2);
+        passTurn();
+    }
+
+    void announceProperty() {
+        if (S.Owner == 0) {
+            g.CFace(player, 1);
+            message() = S.Kind == HotelSite
+                            ? QStringLiteral("คุณต้องการซื้อโรงแรมนี้หรือไม่ (O=ซื้อ, X=ไม่ซื้อ)")
+                            : QStringLiteral("คุณต้องการซื้อที่ดินนี้หรือไม่ (O=ซื้อ, X=ไม่ซื้อ)");
+        } else if (S.Owner == player) {
+            announceOwnProperty();
+        } else if (GameState::isSeat(S.Owner)) {
+            g.CFace(player, 5);
+            g.CFace(S.Owner, 3);
+            message() = quotedName(P) + QStringLiteral(" จ่ายค่าเช่าให้ ") +
+                        quotedName(g.state.Players(S.Owner)) + QStringLiteral(" ") +
+                        g.MShow(g.amountOf(position));
+        }
+    }
+    void announceOwnProperty() {
         if (S.Kind != Land) {
-            NextQ();
-        } else if (S.Buildings <= 4) {
-            OpenOffer(player);
+            g.CFace(player, 2);
+            message() = QStringLiteral("...");
+        } else if (S.Buildings <= 3) {
+            g.CFace(player, 2);
+            message() = QStringLiteral("คุณต้องการซื้อบ้านหรือไม่ (O=ซื้อ, X=ไม่ซื้อ)");
+        } else if (S.Buildings == 4) {
+            g.CFace(player, 2);
+            message() = QStringLiteral("คุณต้องการซื้อโรงแรมหรือไม่ (O=ซื้อ, X=ไม่ซื้อ)");
         } else {
-            CFace(player, 3);
-            state.PendingMessage = QStringLiteral("...");
-            timers.TimeDelay.setEnabled(true);
-            NextQ();
+            g.CFace(player, 3);
+            message() = QStringLiteral("...");
         }
-    } else if (isSeat(S.Owner)) {
+    }
+    void resolveProperty() {
+        if (S.Owner == 0) {
+            g.CFace(player, 1);
+            g.OpenOffer(player);
+        } else if (S.Owner == player) {
+            resolveOwnProperty();
+        } else if (GameState::isSeat(S.Owner)) {
+            payRent();
+        } else {
+            g.NextQ();
+        }
+    }
+    void resolveOwnProperty() {
+        if (S.Kind != Land) {
+            g.NextQ();
+        } else if (S.Buildings <= 4) {
+            g.OpenOffer(player);
+        } else {
+            g.CFace(player, 3);
+            message() = QStringLiteral("...");
+            passTurn();
+        }
+    }
+    void payRent() {
         const Integer owner = S.Owner;
-        const Currency rent = amountOf(p);
+        const Currency rent = g.amountOf(position);
         P.Money -= rent;
-        refreshMoney(player);
-        Player& k = state.Players(owner);
+        g.refreshMoney(player);
+        Player& k = g.state.Players(owner);
         if (P.Money > Currency{}) {
             k.Money += rent;
-            refreshMoney(owner);
-            timers.TimeDelay.setEnabled(true);
-            NextQ();
+            g.refreshMoney(owner);
+            passTurn();
         } else {
             // The owner is paid the whole rent, not only what the payer could afford.
-            GameOver(player);
+            g.GameOver(player);
             k.Money += rent;
-            refreshMoney(owner);
+            g.refreshMoney(owner);
         }
-    } else {
-        NextQ();
     }
+
+    void announceCard() {
+        g.CFace(player, 1);
+        message() = QStringLiteral("กดคีย์ใด ๆ เพื่อปิดบัตร");
+    }
+
+    void announceJail() {
+        g.CFace(player, 4);
+        message() = QStringLiteral("แวะเยี่ยมคุก หยุดเดิน 1 ครั้ง");
+    }
+    void announceRest() {
+        g.CFace(player, 4);
+        message() =
+            QStringLiteral("แวะพักผ่อน หยุดเดิน ") + g.PriceCheck(position) + QStringLiteral(" ครั้ง");
+    }
+    void resolveSitOut() {
+        // Whatever count a rest square announces, it costs one turn.
+        P.SkipTurns = 1;
+        passTurn();
+    }
+
+    void announceGoToJail() {
+        g.CFace(player, 5);
+        message() = QStringLiteral("ไปเข้าคุก และจ่ายค่าปรับ ") + g.MShow(g.amountOf(position));
+    }
+    void resolveGoToJail() {
+        const Currency fine = g.amountOf(position);
+        g.PutTao(player, 10, player);
+        P.Position = 10;
+        P.SkipTurns = 1;
+        g.payToBank(player, fine);
+    }
+
+    void announceTax() {
+        g.CFace(player, 4);
+        message() = QStringLiteral("จ่ายภาษี ") + g.MShow(g.amountOf(position));
+    }
+};
+
+void Game::ActionCheck(Integer& player, Integer mode) {
+    if (!GameState::isSeat(player) || !GameState::isSquareIndex(state.Players(player).Position))
+        return;
+    if (mode == AnnounceLanding)
+        Landing(*this, player).announce();
+    else if (mode == ResolveLanding)
+        Landing(*this, player).resolve();
 }
 
 void Game::payToBank(Integer& player, Currency amount) {
@@ -186,7 +232,7 @@ void Game::payToBank(Integer& player, Currency amount) {
 }
 
 void Game::refreshMoney(Integer player) {
-    if (isSeat(player))
+    if (GameState::isSeat(player))
         window.LblPMoney[player - 1].Caption = MShow(state.Players(player).Money);
 }
 

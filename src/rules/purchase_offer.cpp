@@ -5,7 +5,7 @@
 namespace kroda {
 
 void Game::OpenOffer(Integer player) {
-    if (player < 1 || player > 4)
+    if (!GameState::isSeat(player))
         return;
     const Player& P = state.Players(player);
     state.AnimMode = YesNoBlink;
@@ -25,11 +25,11 @@ void Game::OpenOffer(Integer player) {
 }
 
 void Game::AcceptPurchase(Integer player) {
-    if (player < 1 || player > 4)
+    if (!GameState::isSeat(player))
         return;
     Player& P = state.Players(player);
     const Integer p = P.Position;
-    if (p < 0 || p > 39)
+    if (!GameState::isSquareIndex(p))
         return;
     Square& S = state.Squares(p + 1);
     // No money is checked: a purchase may leave the buyer bankrupt.
@@ -38,12 +38,12 @@ void Game::AcceptPurchase(Integer player) {
             P.Money -= S.HouseCost;
             refreshMoney(player);
             ++S.Buildings;
-            HouseCreate(p, 1);
+            HouseCreate(p, BuildingsOnEdge);
         } else if (S.Buildings == 4) {
             P.Money -= S.HotelCost;
             refreshMoney(player);
             S.Buildings = 5;
-            HouseCreate(p, 1);
+            HouseCreate(p, BuildingsOnEdge);
         }
     } else if (S.Kind == Land || S.Kind == HotelSite || S.Kind == PairSite) {
         P.Money -= S.Price;
@@ -57,8 +57,14 @@ void Game::AcceptPurchase(Integer player) {
             }
         }
         S.Owner = player;
-        HouseCreate(p, 0);
+        HouseCreate(p, OwnerMarker);
     }
+}
+
+void Game::answerOffer(OfferAnswer answer) {
+    if (answer == OfferAnswer::Yes)
+        AcceptPurchase(state.CurPlayer);
+    CloseOffer(state.CurPlayer, answer);
 }
 
 void Game::CloseOffer(Integer player, OfferAnswer answer) {
@@ -69,7 +75,7 @@ void Game::CloseOffer(Integer player, OfferAnswer answer) {
         port.playSound(soundFile(QStringLiteral("503.wav")), SoundMode::AsyncNoInterrupt);
     }
     throwInputsOff();
-    if (player < 1 || player > 4)
+    if (!GameState::isSeat(player))
         return;
     if (state.Players(player).Money > Currency{}) {
         NextQ();

@@ -10,7 +10,7 @@ QString Game::OwnerCheck(Integer n) {
     const Integer owner = state.Squares(n).Owner;
     if (owner == 0)
         return QStringLiteral("เจ้าของ: ธนาคาร");
-    if (owner >= 1 && owner <= 4)
+    if (GameState::isSeat(owner))
         return QStringLiteral("เจ้าของ: ") + state.Players(owner).Name.raw();
     return {};
 }
@@ -34,7 +34,7 @@ void Game::LocateCheck(Integer n) {
             break;
         case Land:
             show(QStringLiteral("ราคาที่ดิน"), MShow(sq.Price), OwnerCheck(n));
-            HouseCreate(static_cast<Integer>(n - 1), 2);
+            HouseCreate(static_cast<Integer>(n - 1), BuildingsInPanel);
             break;
         case HotelSite:
         case PairSite:

@@ -44,7 +44,7 @@ void Game::Form_Load() {
 
     state.TalkLen = static_cast<Integer>(greetingText().size());
     state.BlinkFlag = 0;
-    state.TalkStep = 1;
+    state.TalkStep = Greeting;
 }
 
 void Game::installBoard(const LoadedBoard& board) {

@@ -6,7 +6,7 @@
 namespace kroda {
 
 void Game::CFace(Integer player, Integer face) {
-    if (player < 1 || player > 4 || face < 1 || face > 5)
+    if (!GameState::isSeat(player) || face < 1 || face > 5)
         return;
     Image& img = window.ImgPlayer[player - 1];
     img.Strip = static_cast<Integer>(player + 3);

@@ -37,7 +37,7 @@ void Game::hurryNarrator() {
 }
 
 void Game::TxtDialog_KeyDown(int keyCode, int) {
-    if (keyCode == 32)
+    if (keyCode == SpaceKey)
         hurryNarrator();
 }
 

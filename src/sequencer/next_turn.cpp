@@ -6,10 +6,6 @@ namespace kroda {
 
 namespace {
 
-bool isSeat(int player) {
-    return player >= 1 && player <= 4;
-}
-
 // The player number a character of the play order stands for; 0 for anything else.
 Integer digitValue(QChar c) {
     const char16_t u = c.unicode();
@@ -53,10 +49,10 @@ void Game::NextQ() {
     int bankruptInARow = 0;
     for (;;) {
         const Integer current = state.CurPlayer;
-        if (isSeat(current))
+        if (GameState::isSeat(current))
             PutTao(current, state.Players(current).Position, current);
         state.CurPlayer = followingPlayer(state, current);
-        if (!isSeat(state.CurPlayer))
+        if (!GameState::isSeat(state.CurPlayer))
             break;
         Player& p = state.Players(state.CurPlayer);
         if (p.Bankrupt) {
@@ -72,7 +68,7 @@ void Game::NextQ() {
         break;
     }
     state.DoublesCount = 0;
-    state.TalkStep = 12;
+    state.TalkStep = ThrowRequest;
     timers.TimerTalk.setEnabled(true);
 }
 

@@ -12,12 +12,8 @@ const QString& greeting() {
     return text;
 }
 
-bool isSeat(int player) {
-    return player >= 1 && player <= 4;
-}
-
 QString nameOf(const GameState& s, int player) {
-    return isSeat(player) ? s.Players(player).Name.trimmed() : QString();
+    return GameState::isSeat(player) ? s.Players(player).Name.trimmed() : QString();
 }
 
 // The player named by digit k (1..4) of the play order; 0 when there is none.
@@ -37,17 +33,18 @@ QString Game::stepMessage() const {
     const GameState& s = state;
     const QString apostrophe = QStringLiteral("'");
     switch (s.TalkStep) {
-        case 1:
+        case Greeting:
             return greeting();
-        case 2:
+        case ReadTheManual:
             return QStringLiteral("ขอให้ผู้เล่นทุกท่าน อ่านคู่มือก่อนการเล่น");
-        case 3:
-        case 4:
-        case 5:
-        case 6:
-            return QStringLiteral("ขอเชิญ") + apostrophe + nameOf(s, s.TalkStep - 2) + apostrophe +
+        case RankingRequest1:
+        case RankingRequest2:
+        case RankingRequest3:
+        case RankingRequest4:
+            return QStringLiteral("ขอเชิญ") + apostrophe +
+                   nameOf(s, s.TalkStep - RankingRequest1 + 1) + apostrophe +
                    QStringLiteral("โยนลูกเต๋าเพื่อจัดอันดับครับ");
-        case 7: {
+        case RankingResult: {
             QString m = QStringLiteral("การจัดอันดับเสร็จสิ้นแล้ว ผลออกมาดังนี้ 1:") +
                         nameOf(s, queued(s, 1)) + QStringLiteral(", 2:") + nameOf(s, queued(s, 2));
             if (s.PlayerCount > 2)
@@ -56,35 +53,35 @@ QString Game::stepMessage() const {
                 m += QStringLiteral(", 4:") + nameOf(s, queued(s, 4));
             return m;
         }
-        case 8:
+        case GameBegins:
             return QStringLiteral("จะขอเริ่มเกม ณ บัดนี้");
-        case 9: {
-            const int steps = isSeat(s.CurPlayer) ? s.Players(s.CurPlayer).Steps : 0;
+        case ThrowTotal: {
+            const int steps = GameState::isSeat(s.CurPlayer) ? s.Players(s.CurPlayer).Steps : 0;
             return QStringLiteral("ได้ ") + QString::number(steps) + QStringLiteral(" แต้ม");
         }
-        case 10:
+        case DoubleThrowAgain:
             return QStringLiteral("ลูกเต๋าซ้ำกัน โปรดโยนใหม่");
-        case 11:
+        case EqualTotalThrowAgain:
             return QStringLiteral("จำนวนแต้มซ้ำกับผู้อื่น โปรดโยนใหม่");
-        case 12:
+        case ThrowRequest:
             return QStringLiteral("ขอเชิญ ") + apostrophe + nameOf(s, s.CurPlayer) + apostrophe +
                    QStringLiteral(" โยนลูกเต๋า");
-        case 13: {
+        case LandedOn: {
             QString square;
-            if (isSeat(s.CurPlayer)) {
+            if (GameState::isSeat(s.CurPlayer)) {
                 const int position = s.Players(s.CurPlayer).Position;
                 if (position >= 0 && position <= 39)
                     square = s.Squares(position + 1).Name.trimmed();
             }
             return QStringLiteral("ตกที่ ") + apostrophe + square + apostrophe;
         }
-        case 14:
+        case LandingMessage:
             return s.PendingMessage;
-        case 15:
+        case ThirdDouble:
             return QStringLiteral("ลูกเต๋าซ้ำกันครบ 3 ครั้ง หยุดเดิน 1 ครั้ง");
-        case 16:
+        case PlayerBankrupt:
             return apostrophe + nameOf(s, s.CurPlayer) + QStringLiteral("' ล้มละลาย");
-        case 17:
+        case Winner:
             return apostrophe + nameOf(s, s.CurPlayer) + QStringLiteral("' เป็นผู้ชนะ");
         default:
             return {};
@@ -107,35 +104,35 @@ const QString& Game::currentMessage() {
     const QString* quoted = nullptr;
     bool cacheable = true;
     switch (step) {
-        case 3:
-        case 4:
-        case 5:
-        case 6:
-            quoted = &s.Players(step - 2).Name.raw();
+        case RankingRequest1:
+        case RankingRequest2:
+        case RankingRequest3:
+        case RankingRequest4:
+            quoted = &s.Players(step - RankingRequest1 + 1).Name.raw();
             break;
-        case 7:
+        case RankingResult:
             cacheable = false;  // once a game
             break;
-        case 9:
+        case ThrowTotal:
             player = s.CurPlayer;
-            value = isSeat(player) ? s.Players(player).Steps : Integer{0};
+            value = GameState::isSeat(player) ? s.Players(player).Steps : Integer{0};
             break;
-        case 12:
-        case 16:
-        case 17:
+        case ThrowRequest:
+        case PlayerBankrupt:
+        case Winner:
             player = s.CurPlayer;
-            if (isSeat(player))
+            if (GameState::isSeat(player))
                 quoted = &s.Players(player).Name.raw();
             break;
-        case 13:
+        case LandedOn:
             player = s.CurPlayer;
-            if (isSeat(player)) {
+            if (GameState::isSeat(player)) {
                 value = s.Players(player).Position;
                 if (value >= 0 && value <= 39)
                     quoted = &s.Squares(value + 1).Name.raw();
             }
             break;
-        case 14:
+        case LandingMessage:
             quoted = &s.PendingMessage;
             break;
         default:
@@ -159,12 +156,12 @@ const QString& Game::currentMessage() {
 
 void Game::TimerTalk_Timer() {
     const Integer step = state.TalkStep;
-    if (step < 1 || step > 17)
+    if (step < Greeting || step > Winner)
         return;
     const QString& message = currentMessage();
     Talk(message, state.TalkPos);
-    if (step != 16 && step != 17)
-        Animate(1);
+    if (step != PlayerBankrupt && step != Winner)
+        Animate(NarratorMouth);
     if (state.TalkPos > state.TalkLen) {
         if (narrationComplete)
             narrationComplete(step, message);
@@ -174,7 +171,7 @@ void Game::TimerTalk_Timer() {
 
 void Game::faceAfterRoll() {
     const Integer p = state.CurPlayer;
-    if (!isSeat(p))
+    if (!GameState::isSeat(p))
         return;
     const Integer t = state.Players(p).Steps;
     if (t == 3)
@@ -194,99 +191,130 @@ void Game::completeStep() {
     state.TalkPos = 0;
     state.TalkLen = 0;
     narratorAtRest();
+    if (step <= ReadTheManual)
+        completeOpening(step);
+    else if (step <= GameBegins)
+        completeRanking(step);
+    else if (step <= ThrowRequest)
+        completeThrow(step);
+    else if (step <= LandingMessage)
+        completeLanding(step);
+    else
+        completeEnding(step);
+}
+
+// The greeting and the advice to read the manual.
+void Game::completeOpening(Integer step) {
+    state.TalkStep = step == Greeting ? ReadTheManual : RankingRequest1;
+    Pause();
+}
+
+// The requests for the ranking throws, the ranking's result and the start of play.
+void Game::completeRanking(Integer step) {
     switch (step) {
-        case 1:
-            state.TalkStep = 2;
-            Pause();
-            break;
-        case 2:
-            state.TalkStep = 3;
-            Pause();
-            break;
-        case 3:
-            state.TalkStep = 9;
+        case RankingRequest1:
+            state.TalkStep = ThrowTotal;
             state.InputMode = RankingThrow;
             state.CurPlayer = 1;
             ArmRoll();
             break;
-        case 4:
-        case 5:
-        case 6:
+        case RankingRequest2:
+        case RankingRequest3:
+        case RankingRequest4:
             state.Die1 = 0;
             state.Die2 = 0;
-            state.TalkStep = 9;
-            state.CurPlayer = static_cast<Integer>(step - 2);
+            state.TalkStep = ThrowTotal;
+            state.CurPlayer = static_cast<Integer>(step - RankingRequest1 + 1);
             ArmRoll();
             break;
-        case 7: {
-            state.TalkStep = 8;
+        case RankingResult: {
+            state.TalkStep = GameBegins;
             const int faces[4] = {3, 2, 4, 5};
             const int shown = state.PlayerCount == 4 ? 4 : state.PlayerCount > 2 ? 3 : 2;
             for (int k = 1; k <= shown; ++k) {
                 const int p = queued(state, k);
-                if (isSeat(p))
+                if (GameState::isSeat(p))
                     CFace(static_cast<Integer>(p), static_cast<Integer>(faces[k - 1]));
             }
             Pause();
             break;
         }
-        case 8: {
-            state.TalkStep = 12;
+        case GameBegins: {
+            state.TalkStep = ThrowRequest;
             const QString q = state.TurnQueue.trimmed();
             if (!q.isEmpty() && q[0] >= QLatin1Char('1') && q[0] <= QLatin1Char('4'))
                 state.CurPlayer = static_cast<Integer>(q[0].unicode() - u'0');
             Pause();
             break;
         }
-        case 9:
+        default:
+            break;
+    }
+}
+
+// A throw asked for, thrown again or announced.
+void Game::completeThrow(Integer step) {
+    switch (step) {
+        case ThrowTotal:
             faceAfterRoll();
             if (state.InputMode == RankingThrow) {
                 state.TalkStep = state.CurPlayer == state.PlayerCount
-                                     ? Integer{7}
-                                     : static_cast<Integer>(state.CurPlayer + 3);
+                                     ? Integer{RankingResult}
+                                     : static_cast<Integer>(RankingRequest1 + state.CurPlayer);
                 Pause();
             } else if (state.InputMode == MoveThrow) {
-                state.TalkStep = 13;
+                state.TalkStep = LandedOn;
                 state.AnimMode = TokenWalk;
                 state.DoublesCount = 0;
                 timers.AnimateTimer.setEnabled(true);
                 timers.TimerTalk.setEnabled(false);
             }
             break;
-        case 10:
-        case 11:
+        case DoubleThrowAgain:
+        case EqualTotalThrowAgain:
             state.Die1 = 0;
             state.Die2 = 0;
             ArmRoll();
             break;
-        case 12:
+        case ThrowRequest:
             state.Die1 = 0;
             state.Die2 = 0;
             state.InputMode = MoveThrow;
-            state.TalkStep = 9;
+            state.TalkStep = ThrowTotal;
             ArmRoll();
             break;
-        case 13:
-            ActionCheck(state.CurPlayer, 1);
-            Pause();
+        default:
             break;
-        case 14:
-            timers.TimerTalk.setEnabled(false);
-            ActionCheck(state.CurPlayer, 2);
-            break;
-        case 15:
+    }
+}
+
+// The square named, then its rule.
+void Game::completeLanding(Integer step) {
+    if (step == LandedOn) {
+        ActionCheck(state.CurPlayer, AnnounceLanding);
+        Pause();
+    } else {
+        timers.TimerTalk.setEnabled(false);
+        ActionCheck(state.CurPlayer, ResolveLanding);
+    }
+}
+
+// A lost move, a bankruptcy or the winner.
+void Game::completeEnding(Integer step) {
+    switch (step) {
+        case ThirdDouble:
             state.Die1 = 0;
             state.Die2 = 0;
             Pause();
             NextQ();
             break;
-        case 16:
+        case PlayerBankrupt:
             Pause();
             NextQ();
             break;
-        case 17: {
+        case Winner: {
             const Integer w = state.CurPlayer;
-            if (isSeat(w)) {
+            if (GameState::isSeat(w)) {
                 const Player& p = state.Players(w);
                 showKeyLabels(p);
                 window.ShpTaoPad.FillColor = p.Color;
@@ -308,7 +336,7 @@ void Game::showKeyLabels(const Player& p) {
 
 void Game::ArmRoll() {
     const Integer cur = state.CurPlayer;
-    if (!isSeat(cur))
+    if (!GameState::isSeat(cur))
         return;
     const Player& p = state.Players(cur);
     if (p.IsHuman) {
@@ -320,7 +348,7 @@ void Game::ArmRoll() {
     state.TalkPos = 0;
     state.TalkLen = 0;
     window.ShpTaoPad.FillColor = p.Color;
-    state.TalkStep = 9;
+    state.TalkStep = ThrowTotal;
     timers.TimerTalk.setEnabled(false);
     state.AnimMode = DiceFlicker;
     timers.AnimateTimer.setEnabled(true);

@@ -1,10 +1,8 @@
 #pragma once
-// A game without windows for the engine's tests: a recording port, a virtual clock, a board
-// filled from a table in code, and ways to run the clock until something has happened.
+// A game without windows for the engine's tests: the windowless game with a board filled
+// from a table in code, and ways to run the clock until something has happened.
 
-#include "game/game.h"
-#include "platform/recording_port.h"
-#include "sequencer/virtual_clock.h"
+#include "game/windowless_game.h"
 
 #include <QString>
 
@@ -31,9 +29,10 @@ class GameHarness {
     explicit GameHarness(int playerCount = 4, std::vector<int> humans = {},
                          bool bankruptCardOn = false);
 
-    RecordingPort port;
-    Game game;
-    VirtualClock clock;
+    WindowlessGame windowless;
+    RecordingPort& port;
+    Game& game;
+    VirtualClock& clock;
     std::vector<Narration> narration;
 
     GameState& s() { return game.state; }
@@ -62,8 +61,6 @@ class GameHarness {
     bool runUntilNarrated(Integer step, std::int64_t limitMs = 600000);
     // Until TalkStep is the step.
     bool runUntilStep(Integer step, std::int64_t limitMs = 600000);
-    // Until the game waits for a person: a throw, an answer or the card window.
-    bool runUntilWaiting(std::int64_t limitMs = 600000);
 
     // Plays on until the winner has been named, closing every card window with a key a
     // second after it opens; false if the game has not ended within limitMs.

@@ -1,17 +1,13 @@
 #pragma once
-// One game played without windows: the engine on a virtual clock, with a recording port
-// whose time of day is a fixed instant plus the virtual time that has passed.
+// One game played without windows, set up as the wizard would: the windowless game, whose
+// time of day is a fixed instant plus the virtual time that has passed when it is seeded.
 
-#include "game/game.h"
-#include "platform/recording_port.h"
-#include "sequencer/virtual_clock.h"
+#include "game/windowless_game.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <functional>
-#include <memory>
-#include <optional>
 
 namespace kroda::headless {
 
@@ -21,11 +17,11 @@ class Session {
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    Game& game() { return *game_; }
-    const Game& game() const { return *game_; }
-    RecordingPort& port() { return port_; }
-    const RecordingPort& port() const { return port_; }
-    const QString& folder() const { return game_->appFolder(); }
+    Game& game() { return windowless_.game; }
+    const Game& game() const { return windowless_.game; }
+    RecordingPort& port() { return windowless_.port; }
+    const RecordingPort& port() const { return windowless_.port; }
+    const QString& folder() const { return windowless_.game.appFolder(); }
 
     // Changes the application folder; only before the game starts. What was set up so far
     // is kept.
@@ -40,11 +36,11 @@ class Session {
     // Seats that take part but were never set up play as computers under their default
     // names. Throws BoardLoadError for a board that cannot be played.
     void start();
-    bool started() const { return clock_ != nullptr; }
+    bool started() const { return started_; }
 
     // Virtual milliseconds since start.
-    std::int64_t now() const { return clock_ ? clock_->now() : 0; }
-    std::uint64_t ticks() const { return clock_ ? clock_->ticksFired() : 0; }
+    std::int64_t now() const { return windowless_.clock.now(); }
+    std::uint64_t ticks() const { return windowless_.clock.ticksFired(); }
 
     void advance(std::int64_t ms);
     // Runs until a person must act, the card window is open or there is a winner, at most
@@ -63,13 +59,8 @@ class Session {
     std::function<void(std::int64_t ms, Integer step, const QString& message)> onNarration;
 
   private:
-    double timeOfDay() const;
-
-    RecordingPort port_;
-    std::unique_ptr<Game> game_;
-    std::unique_ptr<VirtualClock> clock_;
-    std::optional<double> fixedTime_;  // seconds since midnight at start, when seeded
-    double realTime_ = 0;
+    WindowlessGame windowless_;
+    bool started_ = false;
     bool setUp_[5] = {};
 };
 

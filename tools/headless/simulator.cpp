@@ -36,7 +36,7 @@ GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t s
 
     GameOutcome out;
     session.onNarration = [&out](std::int64_t, Integer step, const QString&) {
-        if (step == 12)
+        if (step == ThrowRequest)
             ++out.turns;
     };
     session.start();
@@ -66,7 +66,7 @@ GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t s
             out.stalled = true;  // a person is awaited in a game of computers
             break;
         }
-        session.game().keyPressed(32, 0);
+        session.game().keyPressed(SpaceKey, 0);
         if (session.cardOpen()) {
             out.stalled = true;
             break;

@@ -1,0 +1,65 @@
+#pragma once
+// The small codes the procedures pass each other, with the numbers the game has always used.
+
+#include "model/value_types.h"
+
+namespace kroda {
+
+// The steps of the turn sequencer (TalkStep).
+enum TalkStepValue : Integer {
+    Greeting = 1,
+    ReadTheManual = 2,
+    RankingRequest1 = 3,  // player k is asked in step RankingRequest1 + k - 1
+    RankingRequest2 = 4,
+    RankingRequest3 = 5,
+    RankingRequest4 = 6,
+    RankingResult = 7,
+    GameBegins = 8,
+    ThrowTotal = 9,
+    DoubleThrowAgain = 10,
+    EqualTotalThrowAgain = 11,
+    ThrowRequest = 12,
+    LandedOn = 13,
+    LandingMessage = 14,
+    ThirdDouble = 15,
+    PlayerBankrupt = 16,
+    Winner = 17,
+};
+
+// The two phases of ActionCheck.
+enum LandingPhaseValue : Integer { AnnounceLanding = 1, ResolveLanding = 2 };
+
+// What one frame of Animate draws.
+enum AnimatePatternValue : Integer {
+    NarratorMouth = 1,
+    DiceFlickerFrame = 10,
+    WalkOneSquare = 11,
+    YesNoBlinkFrame = 12,
+};
+
+// Where a throw request of TaoProc comes from: a key code or a die picture's index.
+enum ThrowSourceValue : Integer { ThrowByKey = 1, ThrowByPicture = 2 };
+
+// The die pictures a click or the computer player throws with (ImgTao).
+enum DicePictureValue : Integer { FirstDiePicture = 0, SecondDiePicture = 1, BothDicePicture = 2 };
+
+// What HouseCreate draws for a square.
+enum HouseModeValue : Integer {
+    OwnerMarker = 0,
+    BuildingsOnEdge = 1,
+    BuildingsInPanel = 2,
+    ClearOwnerMarker = 3,
+};
+
+// What a card does to the player who draws it.
+enum CardActionValue : Integer {
+    PayAmount = 0,
+    ReceiveAmount = 1,
+    BuiltInBankrupt = 9,
+    LoseAllMoney = 10,
+};
+
+// The Windows virtual-key codes the game itself reacts to, besides the players' own keys.
+enum VirtualKeyValue : int { SpaceKey = 32 };
+
+}  // namespace kroda
