@@ -8,7 +8,7 @@ packages=(
   libfluidsynth-dev timgm6mb-soundfont
   fonts-thai-tlwg
   libgtest-dev googletest
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth x11-apps imagemagick xdotool
   lintian desktop-file-utils appstream dpkg-dev
 )
 

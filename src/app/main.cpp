@@ -1,64 +1,141 @@
-// Kroda. Until the game has its windows, it plays a game of four computer players in the
-// terminal: the narrator's every message, as he finishes it, with the game clock beside it.
+// Kroda: the game window with two players sharing the keyboard (or the seats given with
+// --seats), until the title screen and the new-game wizard stand in front of it.
 
 #include "frontend/seat_defaults.h"
-#include "game/windowless_game.h"
-#include "model/board_reader.h"
+#include "widgets/frm_back.h"
+#include "widgets/game_session.h"
+#include "widgets/music_device.h"
+#include "widgets/program_log.h"
+#include "window_pictures.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
-#include <QTextStream>
+#include <QApplication>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QStringList>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
-QString clockText(std::int64_t ms) {
-    const std::int64_t s = ms / 1000;
-    return QStringLiteral("%1:%2:%3")
-        .arg(s / 3600, 2, 10, QLatin1Char('0'))
-        .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(s % 60, 2, 10, QLatin1Char('0'));
+const char kUsage[] =
+    "usage: kroda [OPTION]...\n"
+    "Plays Kroda, the Thai property-trading board game.\n"
+    "\n"
+    "  --narration   print each message of the narrator on stdout as he finishes it:\n"
+    "                <ms> <step> <message>, the game's milliseconds since the game window\n"
+    "                opened, the sequencer's step and the message\n"
+    "  --speed F     run every game timer F times faster (0.25 to 100; default 1)\n"
+    "  --board DIR   play the board in DIR (its KovarT.dat, card files and square pictures\n"
+    "                in DIR/Image) instead of the game folder's; it is checked at start-up\n"
+    "  --scale N     enlarge every window N times, pixel for pixel (1 to 4; default 1)\n"
+    "  --seats LIST  who plays each seat, p for a person and c for the computer, two to\n"
+    "                four letters (default pp)\n"
+    "  --help        show this help and exit\n";
+
+struct Options {
+    kroda::widgets::SessionOptions session;
+    QString seats = QStringLiteral("pp");
+    bool help = false;
+};
+
+std::optional<QString> parse(const QStringList& args, Options& o) {
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const auto value = [&]() -> std::optional<QString> {
+            if (i + 1 >= args.size())
+                return std::nullopt;
+            return args[++i];
+        };
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            o.help = true;
+        } else if (a == QLatin1String("--narration")) {
+            o.session.narration = true;
+        } else if (a == QLatin1String("--speed")) {
+            bool ok = false;
+            const auto v = value();
+            const double f = v ? v->toDouble(&ok) : 0;
+            if (!ok || f < 0.25 || f > 100)
+                return QStringLiteral("--speed takes a factor from 0.25 to 100");
+            o.session.speed = f;
+        } else if (a == QLatin1String("--scale")) {
+            bool ok = false;
+            const auto v = value();
+            const int n = v ? v->toInt(&ok) : 0;
+            if (!ok || n < 1 || n > 4)
+                return QStringLiteral("--scale takes a whole factor from 1 to 4");
+            o.session.scale = n;
+        } else if (a == QLatin1String("--board")) {
+            const auto v = value();
+            if (!v || v->isEmpty())
+                return QStringLiteral("--board takes a folder");
+            o.session.boardDir = *v;
+        } else if (a == QLatin1String("--seats")) {
+            const auto v = value();
+            if (!v || v->size() < 2 || v->size() > 4 ||
+                !QRegularExpression(QStringLiteral("^[pc]+$")).match(*v).hasMatch())
+                return QStringLiteral("--seats takes two to four letters p or c");
+            o.seats = *v;
+        } else {
+            return QStringLiteral("unknown option ") + a;
+        }
+    }
+    return std::nullopt;
+}
+
+void prepareSeats(kroda::GameState& s, const QString& seats) {
+    s.PlayerCount = static_cast<kroda::Integer>(seats.size());
+    s.BankruptCardOn = false;
+    for (int p = 1; p <= 4; ++p) {
+        kroda::Player& player = s.Players(p);
+        const kroda::SeatDefaults& seat = kroda::seatDefaults()[static_cast<std::size_t>(p - 1)];
+        player.Name = QStringLiteral("ผู้เล่น:%1").arg(p);
+        player.Color = seat.Color;
+        player.IsHuman = p <= seats.size() && seats[p - 1] == QLatin1Char('p');
+        for (int k = 1; k <= 3; ++k) {
+            player.KeyCode(k) = seat.KeyCode[static_cast<std::size_t>(k - 1)];
+            player.KeyLabel(k) = QString::fromUtf16(seat.KeyLabel[static_cast<std::size_t>(k - 1)]);
+        }
+    }
+}
+
+void fail(const QString& text, bool box) {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    if (box)
+        QMessageBox::critical(nullptr, QStringLiteral("Kroda"), text);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    kroda::widgets::installProgramLog();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kroda"));
+    kroda::windowpictures::load();
+    kroda::widgets::routeFluidsynthLog();
 
-    kroda::WindowlessGame windowless(QCoreApplication::applicationDirPath());
-    kroda::Game& game = windowless.game;
-    game.random.seed(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
-
-    kroda::GameState& s = game.state;
-    s.PlayerCount = 4;
-    s.BankruptCardOn = true;
-    s.NewBoard = true;
-    s.Config.ConfigPath = game.appFolder() + QStringLiteral("/KovarT.dat");
-    for (int p = 1; p <= 4; ++p) {
-        s.Players(p).Name = QStringLiteral("ผู้เล่น:%1").arg(p);
-        s.Players(p).IsHuman = false;
-        s.Players(p).Color = kroda::seatDefaults()[p - 1].Color;
+    Options options;
+    if (const auto error = parse(QApplication::arguments(), options)) {
+        std::fprintf(stderr, "kroda: %s\n%s", error->toUtf8().constData(), kUsage);
+        return 2;
     }
-
-    game.narrationComplete = [&](kroda::Integer, const QString& message) {
-        out << clockText(windowless.clock.now()) << "  " << message << Qt::endl;
-    };
-    try {
-        game.Form_Load();
-    } catch (const kroda::BoardLoadError& e) {
-        err << e.text() << Qt::endl;
+    if (options.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    // A board of one's own is checked before any window opens.
+    if (const auto problem = kroda::widgets::checkBoard(options.session.boardDir, false)) {
+        fail(*problem, true);
         return 1;
     }
 
-    // A game ends with the winner's narration; the clock stops there. Nobody sits at the
-    // keyboard, so a drawn card is read out and put away after a moment.
-    const std::int64_t day = std::int64_t{24} * 3600 * 1000;
-    windowless.play(day, 1500, [&] {
-        out << clockText(windowless.clock.now()) << "  [" << game.window.FrmCard.TxtCrd.Text << "]"
-            << Qt::endl;
-    });
-    return game.isOver() ? 0 : 2;
+    kroda::widgets::GameSession session(QApplication::applicationDirPath(), options.session);
+    prepareSeats(session.game().state, options.seats);
+    auto* backdrop = new kroda::widgets::FrmBack;
+    backdrop->show();
+    if (!session.start(backdrop)) {
+        backdrop->close();
+        return 1;
+    }
+    return QApplication::exec();
 }

@@ -30,22 +30,20 @@ void Game::ImgIconT_MouseDown(int index, int, int, int, int) {
     if (button.Geometry.Top == kPressedTop)
         return;
     press(button);
-    port.playSound(soundFile(QStringLiteral("505.wav")), SoundMode::Sync);
+    // The click sound plays to its end before the command runs; the port calls back then.
+    port.playSound(soundFile(QStringLiteral("505.wav")), SoundMode::Sync,
+                   [this, index] { toolbarCommand(index); });
+}
+
+void Game::toolbarCommand(int index) {
     switch (index) {
-        case 1: {
+        case 1:
             port.musicClose();
-            const QString file =
-                port.askOpenFile(QStringLiteral("เปิดไฟล์เพลง"),
-                                 QStringLiteral("MidiFile(*.mid, *.rmi)|*.mid;*.rmi"), appFolder_);
-            release(button);
-            if (!file.isEmpty()) {
-                window.MM.FileName = file;
-                port.musicOpen(file);
-                port.musicPlay();
-                timers.TimerMM.setEnabled(true);
-            }
+            // The dialog answers later; the game goes on behind it.
+            port.askOpenFile(QStringLiteral("เปิดไฟล์เพลง"),
+                             QStringLiteral("MidiFile(*.mid, *.rmi)|*.mid;*.rmi"), appFolder_,
+                             [this](const QString& file) { musicChosen(file); });
             break;
-        }
         case 4:
             port.openDocument(appFolder_ + QStringLiteral("/help/help.htm"));
             break;
@@ -55,6 +53,18 @@ void Game::ImgIconT_MouseDown(int index, int, int, int, int) {
         default:
             break;
     }
+}
+
+void Game::musicChosen(const QString& file) {
+    Image& button = window.ImgIconT[1];
+    if (button.Geometry.Top == kPressedTop)
+        release(button);
+    if (file.isEmpty())
+        return;
+    window.MM.FileName = file;
+    port.musicOpen(file);
+    port.musicPlay();
+    timers.TimerMM.setEnabled(true);
 }
 
 void Game::ImgIconT_MouseMove(int index, int button, int, int, int) {

@@ -3,6 +3,7 @@
 // the port to the platform. The procedures of every subsystem are members of this object and
 // are defined in the subsystem's own folder; they never touch a widget or a clock.
 
+#include "deedcard/deed_card.h"
 #include "dice/random.h"
 #include "model/board_reader.h"
 #include "model/game_state.h"
@@ -35,6 +36,7 @@ class Game {
 
     GameState state;
     GameWindow window;
+    DeedCardWindow FrmOCard;  // the deed card, while it is open
     SourceWindow FrmSource;
     Timers timers;
     Random random;
@@ -107,6 +109,12 @@ class Game {
     void TxtCrd_MouseDown(int button, int shift, int x, int y);
     void FrmCard_Unload();
 
+    // The deed card window of ViewedSquare, modeless: loaded on a screen of the given size
+    // (it centres itself), drawn again on every activation, closed by its "X".
+    void FrmOCard_Load(int screenWidth, int screenHeight);
+    void FrmOCard_Activate();
+    void LblClose_Click();
+
     // Computer player.
     void CPControl();
 
@@ -158,6 +166,10 @@ class Game {
     void refreshMoney(Integer player);
     void returnSquareToBank(Integer squareNumber);
     Integer winner() const;
+
+    // Toolbar helpers: the command after the click sound, the answer of the music dialog.
+    void toolbarCommand(int index);
+    void musicChosen(const QString& file);
 
     // Window helpers.
     void layOutWindow();

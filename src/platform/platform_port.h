@@ -5,13 +5,15 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 namespace kroda {
 
 enum class SoundMode {
     // Returns at once; dropped when a sound is already playing.
     AsyncNoInterrupt,
-    // Returns when the sound has finished.
+    // The caller goes on only when the sound has finished: it passes what comes next as
+    // `finished`, which a real port runs later from the event loop (never in a blocking wait).
     Sync,
 };
 
@@ -20,7 +22,11 @@ class PlatformPort {
     virtual ~PlatformPort() = default;
 
     virtual void beep() = 0;
-    virtual void playSound(const QString& wavPath, SoundMode mode) = 0;
+    // `finished` runs once the sound is over (Sync) or at once (AsyncNoInterrupt); a missing
+    // or unplayable sound counts as over.
+    virtual void playSound(const QString& wavPath, SoundMode mode,
+                           std::function<void()> finished) = 0;
+    void playSound(const QString& wavPath, SoundMode mode) { playSound(wavPath, mode, {}); }
 
     // The music device: one MIDI piece, length and position in the same unit.
     virtual void musicClose() = 0;
@@ -29,9 +35,11 @@ class PlatformPort {
     virtual std::int64_t musicLength() = 0;
     virtual std::int64_t musicPosition() = 0;
 
-    // A modal file-open dialog; an empty answer means it was cancelled.
-    virtual QString askOpenFile(const QString& title, const QString& filter,
-                                const QString& initialFolder) = 0;
+    // A modal file-open dialog, answered later through `answer`; an empty name means it was
+    // cancelled. The game goes on behind the dialog.
+    virtual void askOpenFile(const QString& title, const QString& filter,
+                             const QString& initialFolder,
+                             std::function<void(const QString& file)> answer) = 0;
     // Opens a document with its default handler, without waiting and ignoring the result.
     virtual void openDocument(const QString& path) = 0;
     virtual void quit() = 0;

@@ -18,6 +18,23 @@ VirtualClock::~VirtualClock() {
 
 void VirtualClock::timerRestarted(TimerId id) {
     due_[static_cast<int>(id)] = now_ + timers_[id].Interval();
+    if (rescheduled)
+        rescheduled();
+}
+
+std::int64_t VirtualClock::nextDue() const {
+    std::int64_t next = -1;
+    for (int i = 0; i < kTimerCount; ++i) {
+        const LogicalTimer& t = timers_[static_cast<TimerId>(i)];
+        if (t.Enabled() && t.Interval() > 0 && (next < 0 || due_[i] < next))
+            next = due_[i];
+    }
+    return next;
+}
+
+void VirtualClock::skip(std::int64_t ms) {
+    now_ += ms;
+    for (std::int64_t& due : due_) due += ms;
 }
 
 void VirtualClock::timerStopped(TimerId) {}

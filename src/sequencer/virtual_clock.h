@@ -30,6 +30,15 @@ class VirtualClock final : public TimerObserver {
 
     std::uint64_t ticksFired() const { return ticks_; }
 
+    // The instant of the next due tick, or -1 when no timer runs.
+    std::int64_t nextDue() const;
+    // Moves the clock and every running timer's count on by ms without firing anything, as
+    // if the game had been paused for that long.
+    void skip(std::int64_t ms);
+    // Called whenever a timer's count starts again, so that whoever waits for nextDue() can
+    // wait for the new instant instead.
+    std::function<void()> rescheduled;
+
     void timerRestarted(TimerId id) override;
     void timerStopped(TimerId id) override;
 

@@ -18,8 +18,8 @@ TEST(Bankruptcy, SquaresReturnToTheBank) {
         h.square(pos).Owner = 2;
         h.square(pos).Buildings = 5;
         h.player(2).Owned(slot++) = static_cast<Integer>(pos + 1);
-        h.game.HouseCreate(static_cast<Integer>(pos), 0);
-        h.game.HouseCreate(static_cast<Integer>(pos), 1);
+        h.game.HouseCreate(static_cast<Integer>(pos), OwnerMarker);
+        h.game.HouseCreate(static_cast<Integer>(pos), BuildingsOnEdge);
     }
     h.game.GameOver(h.s().CurPlayer);
     for (int pos : {9, 19, 29, 39, 5}) {

@@ -34,6 +34,34 @@ TEST(Commands, ArrowKeysOfPlayerThree) {
     }
 }
 
+// A die picture takes clicks only while it is enabled: neither while the narrator speaks
+// nor after the throw, and never for a computer player's throw.
+TEST(Commands, DisabledDiceTakeNoClicks) {
+    GameHarness h(2, {1});
+    h.load();
+    ASSERT_TRUE(h.runUntilStep(3));
+    h.s().InputMode = RankingThrow;  // as if a throw were awaited
+    for (int die : {0, 1, 2}) h.game.ImgTao_Click(die);
+    EXPECT_EQ(h.s().Die1 + h.s().Die2, 0) << "the narrator is still speaking";
+    EXPECT_EQ(h.port.beeps, 0);
+
+    ASSERT_TRUE(h.runUntil([&] { return h.game.window.KeyPreview; }));
+    h.dice({2, 5});
+    h.game.ImgTao_Click(2);
+    ASSERT_EQ(h.player(1).Steps, 7);
+    EXPECT_FALSE(h.game.window.ImgTao[2].Enabled);
+    h.game.ImgTao_Click(2);
+    EXPECT_EQ(h.port.beeps, 0) << "a thrown die's picture is not a button any more";
+    EXPECT_EQ(h.port.sounds.size(), 1);
+
+    // Player 2 is a computer: his dice are never buttons, even while they flicker.
+    ASSERT_TRUE(h.runUntil([&] { return h.s().CurPlayer == 2 && h.s().Die1 != 0; }));
+    const Integer die1 = h.s().Die1;
+    h.game.ImgTao_Click(0);
+    EXPECT_EQ(h.s().Die1, die1);
+    EXPECT_EQ(h.port.beeps, 0);
+}
+
 // A square click opens its deed card at any time; the toolbar buttons sink one pixel while
 // pressed, show their description on hover, play the click sound and do their command.
 TEST(Commands, BoardClicksAndToolbar) {

@@ -44,13 +44,29 @@ TEST(Displays, InformationPanelDescribesASquare) {
     EXPECT_EQ(h.game.OwnerCheck(1), QString());
 }
 
-// CFace shows cell face - 1 of the player's strip: player 3, face 5 is the fifth cell of the
-// white faces in the third panel.
-TEST(Displays, FacesAreCellsOfThePlayersStrip) {
+// After the ranking each panel shows its own player's face for his place: the first to play
+// looks happiest, the last glum; a face number out of 1..5 or a seat out of 1..4 leaves every
+// panel as it was.
+TEST(Displays, FacesFollowTheRanking) {
     GameHarness h;
-    h.game.CFace(3, 5);
-    EXPECT_EQ(h.game.window.ImgPlayer[2].Strip, 6);
-    EXPECT_EQ(h.game.window.ImgPlayer[2].Cell, 4);
+    h.loadAndRank({5, 9, 7, 11});  // play order 4, 2, 3, 1
+    const GameWindow& w = h.game.window;
+    const struct {
+        int player;
+        int face;
+    } shown[] = {{4, 3}, {2, 2}, {3, 4}, {1, 5}};
+    for (const auto& f : shown) {
+        EXPECT_EQ(w.ImgPlayer[f.player - 1].Strip, f.player + 3) << "panel " << f.player;
+        EXPECT_EQ(w.ImgPlayer[f.player - 1].Cell, f.face - 1) << "panel " << f.player;
+    }
+    const auto before = w.ImgPlayer;
+    for (const auto& [player, face] : {std::pair{1, 0}, {1, 6}, {0, 1}, {5, 1}}) {
+        h.game.CFace(static_cast<Integer>(player), static_cast<Integer>(face));
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(w.ImgPlayer[k].Cell, before[k].Cell) << player << "/" << face;
+            EXPECT_EQ(w.ImgPlayer[k].Strip, before[k].Strip) << player << "/" << face;
+        }
+    }
 }
 
 // Money is shown exactly in the locale's currency style; the C locale has none and shows baht.

@@ -44,7 +44,7 @@ TEST(Landing, AnnouncementOfEverySquare) {
         h.standOn(1, c.position);
         h.square(c.position).Owner = static_cast<Integer>(c.owner);
         h.square(c.position).Buildings = static_cast<Integer>(c.buildings);
-        h.game.ActionCheck(h.s().CurPlayer, 1);
+        h.game.ActionCheck(h.s().CurPlayer, AnnounceLanding);
         EXPECT_EQ(h.s().PendingMessage, c.message) << c.position;
         EXPECT_EQ(h.game.window.ImgPlayer[0].Cell, c.face - 1) << c.position;
         EXPECT_EQ(h.s().TalkStep, 14);
@@ -77,12 +77,40 @@ TEST(Landing, RentFollowsBuildingsAndGroups) {
         EXPECT_TRUE(h.game.timers.TimeDelay.Enabled());
     }
     h.standOn(2, 15);
-    h.game.ActionCheck(h.s().CurPlayer, 1);
-    h.game.ActionCheck(h.s().CurPlayer, 2);
+    h.game.ActionCheck(h.s().CurPlayer, AnnounceLanding);
+    h.game.ActionCheck(h.s().CurPlayer, ResolveLanding);
     EXPECT_EQ(h.player(2).Money, Currency::fromUnits(15000 + paid));
     EXPECT_EQ(h.s().CurPlayer, 1);
     EXPECT_EQ(h.game.PriceCheck(15), QStringLiteral("1000"));
     EXPECT_EQ(h.game.PriceCheck(2), QString());
+}
+
+// A hotel site's rent is Rent(n) for the n hotels its owner holds, counted over all five
+// places of the group, the last one included; the pair counts both its squares. A hotel of
+// another owner does not count.
+TEST(Landing, GroupRentCountsEverySquareOfTheGroup) {
+    const struct {
+        std::vector<int> owned;  // positions player 2 owns; player 1 owns the rest of {4, 5}
+        int position;
+        const char* rent;
+    } cases[] = {
+        {{4, 5, 15, 25, 35}, 35, "3000"},
+        {{4, 5, 15, 25, 35}, 4, "3000"},
+        {{15, 35}, 35, "500"},
+        {{15, 35}, 15, "500"},
+        {{35}, 35, "250"},
+        {{25, 35}, 25, "500"},
+        {{12, 28}, 28, "1000"},
+        {{28}, 28, "400"},
+    };
+    for (const auto& c : cases) {
+        GameHarness h(2);
+        h.load();
+        for (int pos : {4, 5}) h.square(pos).Owner = 1;
+        for (int pos : c.owned) h.square(pos).Owner = 2;
+        EXPECT_EQ(h.game.PriceCheck(static_cast<Integer>(c.position)), QLatin1String(c.rent))
+            << "square index " << c.position << " with " << c.owned.size() << " owned";
+    }
 }
 
 // A payer left with exactly 0 (or less) is bankrupt, and the owner still gets the whole rent.
@@ -116,9 +144,9 @@ TEST(Landing, JailRestTaxAndStart) {
 
     h.square(20).Price = Currency::fromUnits(3);
     h.standOn(1, 20);
-    h.game.ActionCheck(h.s().CurPlayer, 1);
+    h.game.ActionCheck(h.s().CurPlayer, AnnounceLanding);
     EXPECT_EQ(h.s().PendingMessage, QStringLiteral("แวะพักผ่อน หยุดเดิน 3 ครั้ง"));
-    h.game.ActionCheck(h.s().CurPlayer, 2);
+    h.game.ActionCheck(h.s().CurPlayer, ResolveLanding);
     EXPECT_EQ(h.player(1).SkipTurns, 1);
     h.game.NextQ();
     EXPECT_EQ(h.s().CurPlayer, 2);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace kroda::testing {
 namespace {
 
@@ -83,6 +85,46 @@ TEST(Narration, SpaceAndNarratorClickHurryTyping) {
         EXPECT_EQ(w.s().TalkPos, 0);
         // The space key also reaches the throw keys, where it is no key of the player's.
         EXPECT_EQ(w.port.beeps, way == 0 ? 1 : 0);
+    }
+}
+
+// What the narrator says is always made of the present values: a name, a total, a square's
+// name or a landing message that changes while its message is being typed is typed in its
+// new form from the next tick on.
+TEST(Narration, AQuotedValueChangedMidMessageIsTypedAnew) {
+    const struct {
+        const char* what;
+        Integer step;
+        std::function<void(GameHarness&)> change;
+        QString expected;
+    } cases[] = {
+        {"the player's name", ThrowRequest,
+         [](GameHarness& h) { h.player(h.s().CurPlayer).Name = QStringLiteral("สมชาย"); },
+         QStringLiteral("ขอเชิญ 'สมชาย' โยนลูกเต๋า")},
+        {"a ranking request's name", RankingRequest2,
+         [](GameHarness& h) { h.player(2).Name = QStringLiteral("สมศรี"); },
+         QStringLiteral("ขอเชิญ'สมศรี'โยนลูกเต๋าเพื่อจัดอันดับครับ")},
+        {"the total", ThrowTotal, [](GameHarness& h) { h.player(h.s().CurPlayer).Steps = 11; },
+         QStringLiteral("ได้ 11 แต้ม")},
+        {"the square's name", LandedOn,
+         [](GameHarness& h) {
+             h.square(h.player(h.s().CurPlayer).Position).Name = QStringLiteral("ที่ใหม่");
+         },
+         QStringLiteral("ตกที่ 'ที่ใหม่'")},
+        {"the landing message", LandingMessage,
+         [](GameHarness& h) { h.s().PendingMessage = QStringLiteral("ข้อความใหม่"); },
+         QStringLiteral("ข้อความใหม่")},
+    };
+    for (const auto& c : cases) {
+        GameHarness h(2);
+        h.load();
+        ASSERT_TRUE(h.runUntil([&] { return h.s().TalkStep == c.step && h.s().TalkPos > 4; }))
+            << c.what;
+        c.change(h);
+        h.clock.advance(60);
+        EXPECT_EQ(h.game.window.TxtDialog.Text, c.expected.left(h.s().TalkPos - 1)) << c.what;
+        ASSERT_TRUE(h.runUntilNarrated(c.step)) << c.what;
+        EXPECT_EQ(h.lastMessage(), c.expected) << c.what;
     }
 }
 

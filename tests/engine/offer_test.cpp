@@ -93,19 +93,19 @@ TEST(Offer, HouseCreateMapsPositionsToEdgeBlocks) {
     const Integer strip[] = {HorizontalBlocks, VerticalBlocks, HorizontalBlocks, VerticalBlocks,
                              HorizontalBlocks};
     for (int i = 0; i < 5; ++i) {
-        h.game.HouseCreate(static_cast<Integer>(positions[i]), 0);
+        h.game.HouseCreate(static_cast<Integer>(positions[i]), OwnerMarker);
         EXPECT_EQ(h.game.window.ImgBottom[index[i]].Strip, strip[i]);
         EXPECT_EQ(h.game.window.ImgBottom[index[i]].Cell, 3) << positions[i];
     }
     const GameWindow before = h.game.window;
     for (int corner : {0, 10, 20, 30}) {
-        h.game.HouseCreate(static_cast<Integer>(corner), 0);
-        h.game.HouseCreate(static_cast<Integer>(corner), 1);
+        h.game.HouseCreate(static_cast<Integer>(corner), OwnerMarker);
+        h.game.HouseCreate(static_cast<Integer>(corner), BuildingsOnEdge);
     }
     for (int k = 0; k < 36; ++k)
         EXPECT_EQ(h.game.window.ImgBottom[k].Cell, before.ImgBottom[k].Cell);
     h.square(20).Buildings = 2;
-    h.game.HouseCreate(20, 2);
+    h.game.HouseCreate(20, BuildingsInPanel);
     EXPECT_EQ(h.game.window.ImgBuilding.Strip, BuildingLevels);
     EXPECT_EQ(h.game.window.ImgBuilding.Cell, 2);
 }

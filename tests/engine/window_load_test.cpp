@@ -5,6 +5,8 @@
 
 #include <QTemporaryDir>
 
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 namespace kroda::testing {
@@ -102,22 +104,85 @@ TEST(WindowLoad, WrongMarkBeepsAndErrorsThrow) {
     EXPECT_EQ(broken.state.TalkStep, 0);
 }
 
-// The board's pieces stand where the layout puts them: squares clockwise from the start,
-// edge blocks inside and outside each side square, tokens in their quarters of the start.
-TEST(WindowLoad, LayoutOfTheBoard) {
+namespace {
+bool overlap(const Rect& a, const Rect& b) {
+    return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height &&
+           b.Top < a.Top + a.Height;
+}
+bool inside(const Rect& in, const Rect& out) {
+    return in.Left >= out.Left && in.Top >= out.Top && in.Left + in.Width <= out.Left + out.Width &&
+           in.Top + in.Height <= out.Top + out.Height;
+}
+// Twice the centre, to stay in whole pixels.
+int cx(const Rect& r) {
+    return 2 * r.Left + r.Width;
+}
+int cy(const Rect& r) {
+    return 2 * r.Top + r.Height;
+}
+}  // namespace
+
+// The squares make a closed ring: each touches the next one along a whole side, corners are
+// 48 pixels and the others 32, and no two overlap.
+TEST(WindowLoad, TheSquaresMakeARing) {
     GameHarness h;
     const GameWindow& w = h.game.window;
-    EXPECT_EQ(w.ImgTable[9].Geometry, (Rect{56, 352, 32, 32}));
-    EXPECT_EQ(w.ImgTable[11].Geometry, (Rect{16, 312, 32, 32}));
-    EXPECT_EQ(w.ImgTable[29].Geometry, (Rect{312, 16, 32, 32}));
-    EXPECT_EQ(w.ImgTable[31].Geometry, (Rect{352, 56, 32, 32}));
-    EXPECT_EQ(w.ImgHead[9].Geometry, (Rect{48, 312, 9, 33}));
-    EXPECT_EQ(w.ImgBottom[9].Geometry, (Rect{8, 312, 9, 33}));
-    EXPECT_EQ(w.ImgBottom[26].Geometry, (Rect{312, 8, 33, 9}));
-    EXPECT_EQ(w.ImgHead[35].Geometry, (Rect{344, 312, 9, 33}));
-    EXPECT_EQ(w.ShpMark[3].Geometry, (Rect{368, 368, 16, 16}));
-    EXPECT_EQ(w.LblPMoney[3].Geometry, (Rect{472, 440, 153, 25}));
-    EXPECT_EQ(w.TxtDialog.BackColor, 0x00FFFF);
+    for (int k = 0; k < 40; ++k) {
+        const Rect& a = w.ImgTable[k].Geometry;
+        const int size = k % 10 == 0 ? 48 : 32;
+        EXPECT_EQ(a.Width, size) << k;
+        EXPECT_EQ(a.Height, size) << k;
+        for (int j = k + 1; j < 40; ++j)
+            EXPECT_FALSE(overlap(a, w.ImgTable[j].Geometry)) << k << "/" << j;
+        // The next square, grown by one pixel, meets this one.
+        const Rect& b = w.ImgTable[(k + 1) % 40].Geometry;
+        const Rect grown{b.Left - 1, b.Top - 1, b.Width + 2, b.Height + 2};
+        EXPECT_TRUE(overlap(a, grown)) << k << " does not touch the next square";
+    }
+}
+
+// Each side square has its building block on the board's inner side and its owner block on
+// the outer side, both running along the square; the tokens at rest on a square stay inside
+// it and apart.
+TEST(WindowLoad, EdgeBlocksAndTokensSitAroundTheirSquares) {
+    GameHarness h;
+    const GameWindow& w = h.game.window;
+    const Rect& centre = w.ImgTable[20].Geometry;  // the top-left corner and its opposite
+    const Rect& far = w.ImgTable[0].Geometry;
+    const int mx = (cx(centre) + cx(far)) / 2;
+    const int my = (cy(centre) + cy(far)) / 2;
+    int i = 0;
+    for (int k = 0; k < 40; ++k) {
+        if (k % 10 == 0)
+            continue;
+        const Rect& sq = w.ImgTable[k].Geometry;
+        const Rect& head = w.ImgHead[i].Geometry;
+        const Rect& bottom = w.ImgBottom[i].Geometry;
+        ++i;
+        const auto distance = [&](const Rect& r) {
+            return std::abs(cx(r) - mx) + std::abs(cy(r) - my);
+        };
+        EXPECT_LT(distance(head), distance(sq)) << k;
+        EXPECT_GT(distance(bottom), distance(sq)) << k;
+        const bool row = k < 10 || (k > 20 && k < 30);
+        for (const Rect* block : {&head, &bottom}) {
+            EXPECT_EQ(row ? block->Left : block->Top, row ? sq.Left : sq.Top) << k;
+            EXPECT_EQ(row ? block->Width : block->Height, 33) << k;
+        }
+    }
+    EXPECT_EQ(i, 36);
+
+    for (int square : {0, 5, 10}) {
+        for (int p = 1; p <= 4; ++p) {
+            h.game.PutTao(static_cast<Integer>(p), static_cast<Integer>(square),
+                          static_cast<Integer>(p));
+        }
+        for (int p = 0; p < 4; ++p) {
+            EXPECT_TRUE(inside(w.ShpMark[p].Geometry, w.ImgTable[square].Geometry)) << square;
+            for (int q = p + 1; q < 4; ++q)
+                EXPECT_FALSE(overlap(w.ShpMark[p].Geometry, w.ShpMark[q].Geometry)) << square;
+        }
+    }
 }
 
 }  // namespace

@@ -17,8 +17,8 @@ struct Row {
     int cell;
 };
 
-// A board laid out as the default one, with amounts of its own: the tests keep these while
-// the default board is tuned (its start money, for one, is no longer 2000).
+// A board laid out as the default one but with amounts of its own, which the tests rely on;
+// tuning the default board leaves them alone (its start money, for one, differs).
 const Row kBoard[40] = {
     {u"จุดเริ่มต้น", Start, 2000, 0, 0, {0, 0, 0, 0, 0, 0}, true, 0},
     {u"บุรีรัมย์", Land, 600, 500, 500, {20, 100, 300, 900, 1600, 2500}, false, 0},

@@ -111,6 +111,9 @@ const ScriptRunner::Command* ScriptRunner::findCommand(const QString& word) {
         {"play", &ScriptRunner::cmdPlay},
         {"key", &ScriptRunner::cmdKey},
         {"click", &ScriptRunner::cmdClick},
+        {"mousedown", &ScriptRunner::cmdMouseDown},
+        {"mousemove", &ScriptRunner::cmdMouseMove},
+        {"mouseup", &ScriptRunner::cmdMouseUp},
         {"dice", &ScriptRunner::cmdDice},
         {"answer", &ScriptRunner::cmdAnswer},
         {"set", &ScriptRunner::cmdSet},
@@ -347,11 +350,48 @@ void ScriptRunner::cmdClick(const QString& args) {
         noIndex();
         if (win.FrmCard.Visible)
             g.TxtCrd_MouseDown(kLeftButton, 0, 0, 0);
+    } else if (name == QLatin1String("LblClose")) {
+        noIndex();
+        if (g.FrmOCard.Visible)
+            g.LblClose_Click();
     } else {
-        fail(QStringLiteral("cannot click \"%1\" (ImgTao, ImgDescripter, ImgTable, ImgIconT or "
-                            "TxtCrd)")
+        fail(QStringLiteral("cannot click \"%1\" (ImgTao, ImgDescripter, ImgTable, ImgIconT, "
+                            "TxtCrd or LblClose)")
                  .arg(name));
     }
+}
+
+// The toolbar's mouse, one event at a time: `mousemove ImgIconT I held` moves over a
+// button with a mouse button held.
+void ScriptRunner::cmdMouse(const QString& args, int event) {
+    requireStarted();
+    const QStringList w = words(args);
+    expectCount(w, 2, 3, "mousedown|mousemove|mouseup ImgIconT INDEX [held]");
+    if (w[0] != QLatin1String("ImgIconT"))
+        fail(QStringLiteral("the mouse commands take ImgIconT"));
+    const int i = static_cast<int>(wholeNumber(w[1], 1, 5, "the index"));
+    if (i != 1 && i != 4 && i != 5)
+        fail(QStringLiteral("the toolbar buttons are ImgIconT 1, 4 and 5"));
+    const bool held = w.size() == 3;
+    if (held && (event != 1 || w[2] != QLatin1String("held")))
+        fail(QStringLiteral("only mousemove takes \"held\""));
+    Game& g = session_->game();
+    if (event == 0)
+        g.ImgIconT_MouseDown(i, 1, 0, 0, 0);
+    else if (event == 1)
+        g.ImgIconT_MouseMove(i, held ? 1 : 0, 0, 0, 0);
+    else
+        g.ImgIconT_MouseUp(i, 1, 0, 0, 0);
+}
+
+void ScriptRunner::cmdMouseDown(const QString& args) {
+    cmdMouse(args, 0);
+}
+void ScriptRunner::cmdMouseMove(const QString& args) {
+    cmdMouse(args, 1);
+}
+void ScriptRunner::cmdMouseUp(const QString& args) {
+    cmdMouse(args, 2);
 }
 
 void ScriptRunner::cmdDice(const QString& args) {

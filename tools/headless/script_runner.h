@@ -60,6 +60,10 @@ class ScriptRunner {
     void cmdPlay(const QString& args);
     void cmdKey(const QString& args);
     void cmdClick(const QString& args);
+    void cmdMouse(const QString& args, int event);  // 0 down, 1 move, 2 up
+    void cmdMouseDown(const QString& args);
+    void cmdMouseMove(const QString& args);
+    void cmdMouseUp(const QString& args);
     void cmdDice(const QString& args);
     void cmdAnswer(const QString& args);
     void cmdSet(const QString& args);

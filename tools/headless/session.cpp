@@ -24,6 +24,14 @@ void setUpSeat(GameState& state, int player, bool human, const QString& name) {
 
 Session::Session(const QString& folder) : windowless_(folder) {
     Game& g = windowless_.game;
+    windowless_.port.musicFollowsClock = true;
+    // The deed card opens on the designed 640 x 480 screen, as the windows would place it.
+    windowless_.port.deedCardShown = [&g] {
+        if (g.FrmOCard.Visible)
+            g.FrmOCard_Activate();
+        else
+            g.FrmOCard_Load(640, 480);
+    };
     g.random.seed(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
     // The wizard names every seat when it loads.
     for (int p = 1; p <= 4; ++p) g.state.Players(p).Name = QStringLiteral("ผู้เล่น:%1").arg(p);

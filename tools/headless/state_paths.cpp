@@ -309,6 +309,32 @@ struct Fields<CardWindow> {
 };
 
 template <>
+struct Fields<DeedPanelBox> {
+    template <class V>
+    static void visit(V& v) {
+        v("Visible", &DeedPanelBox::Visible);
+    }
+};
+
+// The deed card window: FrmOCard.Visible, LblLname.Caption, PicOpad(0).Visible ...
+template <>
+struct Fields<DeedCardWindow> {
+    template <class V>
+    static void visit(V& v) {
+        v("FrmOCard.Visible", &DeedCardWindow::Visible);
+        v("FrmOCard.Caption", &DeedCardWindow::Caption);
+        v("LblLname", &DeedCardWindow::LblLname);
+        v("LblLabel", &DeedCardWindow::LblLabel);
+        v("ImgOLocate", &DeedCardWindow::ImgOLocate);
+        v("PicOpad", &DeedCardWindow::PicOpad);
+        v("LblOcard1", &DeedCardWindow::LblOcard1);
+        v("LblVariable", &DeedCardWindow::LblVariable);
+        v("Lblv3", &DeedCardWindow::Lblv3);
+        v("LblVriable2", &DeedCardWindow::LblVriable2);
+    }
+};
+
+template <>
 struct Fields<GameWindow> {
     template <class V>
     static void visit(V& v) {
@@ -375,6 +401,9 @@ struct Fields<RecordingPort> {
         v("DeedCards", &RecordingPort::deedCards);
         v("OpenFileAnswer", &RecordingPort::openFileAnswer);
         v("OpenFileRequests", &RecordingPort::openFileRequests);
+        v("OpenFileTitle", &RecordingPort::openFileTitle);
+        v("OpenFileFilter", &RecordingPort::openFileFilter);
+        v("OpenFileFolder", &RecordingPort::openFileFolder);
         v("MusicLength", &RecordingPort::musicLengthValue);
         v("MusicPosition", &RecordingPort::musicPositionValue);
     }
@@ -498,6 +527,7 @@ PathTable::PathTable(Session& session) {
     c.node<GameState>(QString(), [s] { return &s->game().state; });
     c.node<GameWindow>(QString(), [s] { return &s->game().window; });
     c.node<SourceWindow>(QString(), [s] { return &s->game().FrmSource; });
+    c.node<DeedCardWindow>(QString(), [s] { return &s->game().FrmOCard; });
 
     for (int i = 0; i < kTimerCount; ++i) {
         static const char* const names[] = {"TimerTalk", "TimeDelay", "AnimateTimer", "TimerMM"};
@@ -536,6 +566,10 @@ PathTable::PathTable(Session& session) {
         };
     };
     c.add({QStringLiteral("Sounds"), ValueKind::Text, list(&RecordingPort::sounds), {}});
+    c.add({QStringLiteral("DroppedSounds"),
+           ValueKind::Text,
+           list(&RecordingPort::droppedSounds),
+           {}});
     c.add({QStringLiteral("Documents"), ValueKind::Text, list(&RecordingPort::documents), {}});
     c.add(
         {QStringLiteral("MusicCommands"),

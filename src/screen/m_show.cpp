@@ -1,17 +1,10 @@
-// The faces of the player panels, the money text and the background-music loop.
+// Money as the player sees it: in the currency format of the game's locale, worked out once
+// and kept until the locale changes.
 #include "game/game.h"
 
 #include <algorithm>
 
 namespace kroda {
-
-void Game::CFace(Integer player, Integer face) {
-    if (!GameState::isSeat(player) || face < 1 || face > 5)
-        return;
-    Image& img = window.ImgPlayer[player - 1];
-    img.Strip = static_cast<Integer>(player + 3);
-    img.Cell = static_cast<Integer>(face - 1);
-}
 
 const Game::CurrencyFormat& Game::currencyFormat() const {
     if (formatReady_ && formatLocale_ == locale)
@@ -94,17 +87,6 @@ QString Game::MShow(Currency amount) const {
     if (f.texts.size() >= 4096)
         f.texts.clear();
     return *f.texts.insert(amount.raw(), formatMoney(f, amount));
-}
-
-void Game::TimerMM_Timer() {
-    const std::int64_t length = port.musicLength();
-    if (length <= 0)
-        return;
-    if (port.musicPosition() >= length) {
-        port.musicClose();
-        port.musicOpen(window.MM.FileName);
-        port.musicPlay();
-    }
 }
 
 }  // namespace kroda

@@ -1,0 +1,28 @@
+// The deed card window's procedures: loading centres and draws it, every activation draws
+// it again, and the "X" closes it. It changes nothing of the game.
+#include "game/game.h"
+#include "screen/window_placement.h"
+
+namespace kroda {
+
+void Game::FrmOCard_Load(int screenWidth, int screenHeight) {
+    FrmOCard = DeedCardWindow{};
+    if (const auto at = placeWindow(5, screenWidth, screenHeight, FrmOCard.Geometry.Width,
+                                    FrmOCard.Geometry.Height)) {
+        FrmOCard.Geometry.Left = at->Left;
+        FrmOCard.Geometry.Top = at->Top;
+    }
+    FrmOCard.Visible = true;
+    FrmOCard_Activate();
+}
+
+void Game::FrmOCard_Activate() {
+    FrmOCard.draw(state, state.ViewedSquare, [this](Currency amount) { return MShow(amount); });
+}
+
+void Game::LblClose_Click() {
+    FrmOCard.hidePanels();
+    FrmOCard.Visible = false;
+}
+
+}  // namespace kroda

@@ -1,0 +1,18 @@
+#pragma once
+// The backdrop FrmBack: a black window with the caption ":::" and no controls, shown by the
+// hand-over and closed when the game window becomes active.
+
+#include <QWidget>
+
+namespace kroda::widgets {
+
+class FrmBack : public QWidget {
+    Q_OBJECT
+  public:
+    explicit FrmBack(QWidget* parent = nullptr);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace kroda::widgets

@@ -1,0 +1,58 @@
+#pragma once
+// The game window FrmGame: paints the game window's controls and turns keys and the mouse
+// into the game's handlers. It decides nothing and keeps no copy of the game.
+
+#include "widgets/input_sink.h"
+#include "widgets/picture_cache.h"
+
+#include <QWidget>
+
+namespace kroda {
+class Game;
+struct Image;
+}  // namespace kroda
+
+namespace kroda::widgets {
+
+class FrmGame : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kWidth = 640;
+    static constexpr int kHeight = 480;
+
+    FrmGame(const Game& game, InputSink input, PictureCache& pictures, int scale = 1,
+            QWidget* parent = nullptr);
+
+    int scale() const { return scale_; }
+    // Runs when the window becomes active (Form_Activate).
+    std::function<void()> activated;
+
+    // Which control is under a point of the designed 640 x 480 area.
+    struct Hit {
+        enum Kind { None, Die, Narrator, Square, Toolbar } kind = None;
+        int index = 0;
+        int x = 0, y = 0;  // inside the control
+    };
+    Hit hitAt(QPoint logical) const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool focusNextPrevChild(bool) override { return false; }
+
+  private:
+    QPoint logical(QPoint widgetPoint) const;
+    void updatePointer(const Hit& hit);
+
+    const Game& game_;
+    InputSink input_;
+    PictureCache& pictures_;
+    int scale_;
+    Hit pressed_;  // the control the held button went down on
+};
+
+}  // namespace kroda::widgets

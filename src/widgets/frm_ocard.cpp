@@ -1,0 +1,140 @@
+#include "widgets/frm_ocard.h"
+
+#include "game/game.h"
+#include "widgets/control_painter.h"
+#include "widgets/fonts.h"
+#include "widgets/key_codes.h"
+#include "window_pictures.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPixmap>
+
+namespace kroda::widgets {
+
+namespace {
+const QCursor& titleCursor() {
+    static const QCursor cursor(QPixmap(QString::fromLatin1(windowpictures::kDeedTitleCursor)),
+                                windowpictures::kDeedTitleCursorHotSpot.x(),
+                                windowpictures::kDeedTitleCursorHotSpot.y());
+    return cursor;
+}
+}  // namespace
+
+FrmOCard::FrmOCard(const Game& game, InputSink input, PictureCache& pictures, int scale,
+                   QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      game_(game),
+      input_(std::move(input)),
+      pictures_(pictures),
+      scale_(std::clamp(scale, 1, 4)) {
+    const DeedCardWindow& card = game_.FrmOCard;
+    setWindowTitle(card.Caption);
+    setFixedSize(card.Geometry.Width * scale_, card.Geometry.Height * scale_);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    follow();
+}
+
+void FrmOCard::follow() {
+    const Rect& g = game_.FrmOCard.Geometry;
+    if (pos() != QPoint(g.Left, g.Top))
+        move(g.Left, g.Top);
+    update();
+}
+
+FrmOCard::Part FrmOCard::partAt(QPoint widgetPoint) const {
+    const QPoint p = widgetPoint / scale_;
+    const DeedCardWindow& card = game_.FrmOCard;
+    if (toQRect(card.LblClose.Geometry).contains(p))
+        return Part::Close;
+    if (toQRect(card.LblLname.Geometry).contains(p))
+        return Part::Title;
+    return Part::None;
+}
+
+void FrmOCard::paintEvent(QPaintEvent*) {
+    const DeedCardWindow& card = game_.FrmOCard;
+    ControlPainter::render(*this, {card.Geometry.Width, card.Geometry.Height}, scale_,
+                           [&](QPainter& qp) {
+                               ControlPainter p(qp, pictures_, game_.FrmSource);
+                               qp.fillRect(QRect(0, 0, card.Geometry.Width, card.Geometry.Height),
+                                           ControlPainter::color(card.BackColor));
+                               QFont bold = labelFont();
+                               bold.setBold(true);
+                               p.paint(card.LblLname, bold);
+                               p.paint(card.LblClose, bold, false, Qt::AlignCenter);
+                               qp.setPen(QColor(0x80, 0x80, 0x80));
+                               qp.drawRect(QRect(7, 47, 97, 97));  // the picture's frame
+                               p.paint(card.ImgOLocate);
+                               p.paint(card.LblLabel, labelFont());
+                               qp.drawLine(8, 40, 330, 40);
+                               for (const DeedPanelBox& panel : card.PicOpad)
+                                   if (panel.Visible)
+                                       qp.drawRect(toQRect(panel.Geometry).adjusted(0, 0, -1, -1));
+                               const QFont font = labelFont();
+                               const auto rows = [&](const auto& texts, const auto& values) {
+                                   for (const Label& l : texts) p.paint(l, font);
+                                   for (const Label& l : values)
+                                       p.paint(l, font, false, Qt::AlignRight | Qt::AlignVCenter);
+                               };
+                               if (card.PicOpad[LandPanel].Visible)
+                                   rows(card.LblLand, card.LblVariable);
+                               if (card.PicOpad[PairPanel].Visible)
+                                   rows(card.LblPair, card.Lblv3);
+                               if (card.PicOpad[HotelPanel].Visible)
+                                   rows(card.LblHotel, card.LblVriable2);
+                               if (card.PicOpad[TextPanel].Visible)
+                                   for (const Label& l : card.LblOcard1) p.paint(l, font);
+                           });
+}
+
+void FrmOCard::mousePressEvent(QMouseEvent* event) {
+    const Part part = partAt(event->position().toPoint());
+    titleHeld_ = event->button() == Qt::LeftButton && part == Part::Title;
+    if (event->button() == Qt::LeftButton && part == Part::Close)
+        input_([](Game& g) { g.LblClose_Click(); });
+}
+
+QPoint FrmOCard::insideTitle(QPoint widgetPoint) const {
+    // The drag works in screen pixels, the unit the window is placed in.
+    const Rect& title = game_.FrmOCard.LblLname.Geometry;
+    return widgetPoint - QPoint(title.Left, title.Top) * scale_;
+}
+
+void FrmOCard::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const Part part = partAt(at);
+    if (part == Part::None)
+        unsetCursor();
+    else
+        setCursor(titleCursor());
+    const bool left = event->buttons().testFlag(Qt::LeftButton);
+    // The title keeps the mouse while the button that went down on it is held.
+    if (!(titleHeld_ && left) && part != Part::Title)
+        return;
+    const QPoint p = insideTitle(at);
+    const int button = titleHeld_ && left ? kLeftButton : mouseButtons(event->buttons()) & ~1;
+    input_([=](Game& g) { g.FrmOCard.LblLname_MouseMove(button, p.x(), p.y()); });
+}
+
+void FrmOCard::mouseReleaseEvent(QMouseEvent* event) {
+    titleHeld_ = false;
+    const QPoint at = event->position().toPoint();
+    if (partAt(at) != Part::Title)
+        return;
+    const QPoint p = insideTitle(at);
+    const int button = mouseButtons(event->button());
+    input_([=](Game& g) { g.FrmOCard.LblLname_MouseUp(button, p.x(), p.y()); });
+}
+
+void FrmOCard::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        input_([](Game& g) {
+            if (g.FrmOCard.Visible)
+                g.FrmOCard_Activate();
+        });
+    QWidget::changeEvent(event);
+}
+
+}  // namespace kroda::widgets

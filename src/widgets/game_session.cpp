@@ -1,0 +1,201 @@
+#include "widgets/game_session.h"
+
+#include "screen/window_placement.h"
+#include "widgets/frm_card.h"
+#include "widgets/frm_game.h"
+#include "widgets/frm_ocard.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+#include <cstdio>
+
+namespace kroda::widgets {
+
+namespace {
+
+BoardLocation boardIn(const QString& dir) {
+    return {dir + QStringLiteral("/KovarT.dat"), dir, dir + QStringLiteral("/Image")};
+}
+
+QSize screenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(640, 480);
+}
+
+// A window placed with anchor mode 5 on the primary screen.
+void centre(QWidget& window) {
+    const QSize s = screenSize();
+    if (const auto at = placeWindow(5, s.width(), s.height(), window.width(), window.height()))
+        window.move(at->Left, at->Top);
+}
+
+}  // namespace
+
+std::optional<QString> checkBoard(const QString& boardDir, bool bankruptCardOn) {
+    if (boardDir.isEmpty())
+        return std::nullopt;
+    const BoardReadResult result = readBoard(boardIn(boardDir), bankruptCardOn);
+    if (!result.hasErrors() && result.board)
+        return std::nullopt;
+    const QString text = result.errorText();
+    return text.isEmpty() ? boardDir + QStringLiteral(": the board cannot be read") : text;
+}
+
+GameSession::GameSession(const QString& appFolder, const SessionOptions& options, QObject* parent)
+    : QObject(parent), options_(options), game_(std::make_unique<Game>(port_, appFolder)) {
+    if (!options_.boardDir.isEmpty()) {
+        const QString dir = options_.boardDir;
+        game_->boardReader = [dir](const BoardLocation&, bool bankruptCardOn) {
+            return readBoard(boardIn(dir), bankruptCardOn);
+        };
+    }
+    port_.deliver = [this](std::function<void()> f) {
+        deliver([f = std::move(f)](Game&) { f(); });
+    };
+    port_.deedCard = [this] { showDeedCard(); };
+}
+
+GameSession::~GameSession() {
+    for (QObject* w :
+         {static_cast<QObject*>(frmGame_.data()), static_cast<QObject*>(frmOCard_.data())})
+        if (w)
+            w->disconnect(this);
+    delete frmOCard_;
+    delete frmCard_;
+    delete frmGame_;
+}
+
+bool GameSession::start(QWidget* backdrop) {
+    Game& g = *game_;
+    g.state.NewBoard = true;
+    if (g.state.Config.ConfigPath.trimmed().isEmpty())
+        g.state.Config.ConfigPath = g.appFolder() + QStringLiteral("/KovarT.dat");
+    if (options_.narration)
+        g.narrationComplete = [this](Integer step, const QString& message) {
+            printNarration(step, message);
+        };
+    try {
+        g.Form_Load();
+    } catch (const BoardLoadError& e) {
+        std::fprintf(stderr, "%s\n", e.text().toUtf8().constData());
+        std::fflush(stderr);
+        if (interactive)
+            QMessageBox::critical(nullptr, QStringLiteral("Kroda"), e.text());
+        return false;
+    }
+
+    backdrop_ = backdrop;
+    auto sink = [this](const GameInput& input) { deliver(input); };
+    frmGame_ = new FrmGame(g, sink, pictures_, options_.scale);
+    frmGame_->setAttribute(Qt::WA_DeleteOnClose);
+    frmGame_->activated = [this] {
+        if (backdrop_)
+            backdrop_->close();  // Form_Activate unloads the backdrop
+    };
+    port_.dialogParent = frmGame_.data();
+    // The window quits the program when it is closed from its frame.
+    connect(frmGame_, &QObject::destroyed, this, [this] { port_.quit(); });
+
+    const QSize screen = screenSize();
+    centre(*frmGame_);
+    if (maximiseOn640x480(screen.width(), screen.height()) == WindowState::Maximized)
+        frmGame_->showMaximized();
+    else
+        frmGame_->show();
+    frmGame_->activateWindow();
+    frmGame_->setFocus();
+
+    clock_ = std::make_unique<RealClock>(
+        g.timers, [this](TimerId id) { game_->fire(id); }, options_.speed);
+    clock_->changed = [this] { engineChanged(); };
+    clock_->start();
+    return true;
+}
+
+void GameSession::deliver(const std::function<void(Game&)>& input) {
+    if (!clock_) {
+        input(*game_);
+        return;
+    }
+    clock_->deliver([&] { input(*game_); });
+}
+
+void GameSession::engineChanged() {
+    if (frmGame_)
+        frmGame_->update();
+    syncCardWindow();
+    syncDeedCard();
+}
+
+void GameSession::syncCardWindow() {
+    const bool open = game_->window.FrmCard.Visible;
+    if (open && !frmCard_ && frmGame_) {
+        auto sink = [this](const GameInput& input) { deliver(input); };
+        frmCard_ = new FrmCard(*game_, sink, options_.scale, frmGame_);
+        frmCard_->setAttribute(Qt::WA_DeleteOnClose);
+        centre(*frmCard_);
+        frmCard_->open();  // window-modal; a later key or click answers it
+        frmCard_->activateWindow();
+        frmCard_->setFocus();
+    } else if (!open && frmCard_) {
+        frmCard_->hide();
+        frmCard_->deleteLater();
+        frmCard_ = nullptr;
+        if (frmGame_) {
+            frmGame_->activateWindow();
+            frmGame_->setFocus();
+        }
+    } else if (frmCard_) {
+        frmCard_->update();
+    }
+}
+
+void GameSession::showDeedCard() {
+    Game& g = *game_;
+    if (g.FrmOCard.Visible) {
+        g.FrmOCard_Activate();
+    } else {
+        const QSize s = screenSize();
+        g.FrmOCard_Load(s.width(), s.height());
+    }
+    // The window itself comes up once the input has run (syncDeedCard).
+    if (frmOCard_) {
+        frmOCard_->raise();
+        frmOCard_->activateWindow();
+    }
+}
+
+void GameSession::syncDeedCard() {
+    const bool open = game_->FrmOCard.Visible;
+    if (open && !frmOCard_) {
+        auto sink = [this](const GameInput& input) { deliver(input); };
+        frmOCard_ = new FrmOCard(*game_, sink, pictures_, options_.scale);
+        frmOCard_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(frmOCard_, &QObject::destroyed, this, [this] {
+            // Closed from its frame: the card is unloaded as by its "X".
+            if (game_->FrmOCard.Visible)
+                deliver([](Game& gm) { gm.LblClose_Click(); });
+        });
+        frmOCard_->show();
+        frmOCard_->raise();
+        frmOCard_->activateWindow();
+    } else if (open) {
+        frmOCard_->follow();
+    } else if (frmOCard_) {
+        QWidget* w = frmOCard_;
+        frmOCard_ = nullptr;
+        w->close();
+    }
+}
+
+void GameSession::printNarration(Integer step, const QString& message) {
+    const std::int64_t ms = clock_ ? clock_->now() : 0;
+    const QByteArray line = QByteArray::number(static_cast<qlonglong>(ms)) + ' ' +
+                            QByteArray::number(step) + ' ' + message.toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stdout);
+    std::fflush(stdout);
+}
+
+}  // namespace kroda::widgets

@@ -1,0 +1,77 @@
+#pragma once
+// One game on screen: the game state a front end prepared, the game window and the windows
+// it opens, the real clock and the real port. The title screen's hand-over starts one.
+
+#include "game/game.h"
+#include "widgets/frm_card.h"
+#include "widgets/frm_game.h"
+#include "widgets/frm_ocard.h"
+#include "widgets/picture_cache.h"
+#include "widgets/real_clock.h"
+#include "widgets/real_port.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace kroda::widgets {
+
+struct SessionOptions {
+    bool narration = false;  // print each completed message on stdout
+    double speed = 1.0;      // every game timer this many times faster
+    int scale = 1;           // every window enlarged this many times
+    QString boardDir;        // a board folder of its own, or empty for the game folder's
+};
+
+// Reads the board of `options.boardDir` (or nothing when it is empty) and returns the reader's
+// message when it cannot be played.
+std::optional<QString> checkBoard(const QString& boardDir, bool bankruptCardOn);
+
+class GameSession : public QObject {
+    Q_OBJECT
+  public:
+    GameSession(const QString& appFolder, const SessionOptions& options, QObject* parent = nullptr);
+    ~GameSession() override;
+
+    // The game state before the start, for the front end to fill as the wizard does.
+    Game& game() { return *game_; }
+    RealPort& port() { return port_; }
+    RealClock* clock() { return clock_.get(); }
+    FrmGame* gameWindow() { return frmGame_; }
+    FrmCard* cardWindow() { return frmCard_; }
+    FrmOCard* deedCardWindow() { return frmOCard_; }
+
+    // Loads the game window (Form_Load), shows it placed on the screen and starts the clock.
+    // A board that cannot be read is reported in a message box and on stderr; the result is
+    // then false and no window stays open. `backdrop` is closed when the game window
+    // activates.
+    bool start(QWidget* backdrop = nullptr);
+
+    // Runs an input on the game at the real instant and shows what changed.
+    void deliver(const std::function<void(Game&)>& input);
+
+    // Whether message boxes are shown (tests turn them off).
+    bool interactive = true;
+
+  private:
+    void engineChanged();
+    void syncCardWindow();
+    void syncDeedCard();
+    void showDeedCard();
+    void printNarration(Integer step, const QString& message);
+
+    SessionOptions options_;
+    RealPort port_;
+    std::unique_ptr<Game> game_;
+    std::unique_ptr<RealClock> clock_;
+    PictureCache pictures_;
+    QPointer<FrmGame> frmGame_;
+    QPointer<FrmCard> frmCard_;
+    QPointer<FrmOCard> frmOCard_;
+    QPointer<QWidget> backdrop_;
+};
+
+}  // namespace kroda::widgets

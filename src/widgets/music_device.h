@@ -1,0 +1,60 @@
+#pragma once
+// The music device: one MIDI piece played through fluidsynth with Debian's General MIDI
+// soundfont. Length and position are MIDI ticks. Without a sound card no audio driver can be
+// made; the piece is then rendered silently as time passes, so its position still moves and
+// the music loop still behaves.
+
+#include <QElapsedTimer>
+#include <QString>
+
+#include <cstdint>
+
+struct _fluid_hashtable_t;
+struct _fluid_synth_t;
+struct _fluid_player_t;
+struct _fluid_audio_driver_t;
+
+namespace kroda::widgets {
+
+class MusicDevice {
+  public:
+    MusicDevice();
+    ~MusicDevice();
+    MusicDevice(const MusicDevice&) = delete;
+    MusicDevice& operator=(const MusicDevice&) = delete;
+
+    // Loads a piece, rewound; false (and nothing loaded) for a file that is not MIDI.
+    bool open(const QString& midiPath);
+    void play();
+    void close();
+    bool isOpen() const { return player_ != nullptr; }
+    // Whether the sound reaches a sound card.
+    bool audible() const { return driver_ != nullptr; }
+
+    // In MIDI ticks; the length is 0 until the piece has begun to play, and the position
+    // never passes it.
+    std::int64_t length();
+    std::int64_t position();
+
+    // The soundfont used: default-GM.sf2, else any .sf2 in the same folder; empty if none.
+    static QString soundFont(const QString& folder = QStringLiteral("/usr/share/sounds/sf2"));
+
+  private:
+    bool ensureSynth();
+    void renderElapsed();
+
+    _fluid_hashtable_t* settings_ = nullptr;
+    _fluid_synth_t* synth_ = nullptr;
+    _fluid_audio_driver_t* driver_ = nullptr;
+    _fluid_player_t* player_ = nullptr;
+    bool triedSynth_ = false;
+    QElapsedTimer rendered_;  // silent rendering: real time not yet rendered
+    std::int64_t renderedFrames_ = 0;
+    bool playing_ = false;
+    double sampleRate_ = 44100;
+};
+
+// Sends fluidsynth's messages to the program's log ("kroda.music"), not to stderr.
+void routeFluidsynthLog();
+
+}  // namespace kroda::widgets

@@ -1,0 +1,61 @@
+#pragma once
+// The one place where real time enters the game. A single precise timer waits for the next
+// due tick of the engine's timers; when it fires, the virtual clock is advanced to the real
+// time elapsed (times the speed), so that ticks falling due together keep their fixed order.
+
+#include "sequencer/timers.h"
+#include "sequencer/virtual_clock.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <cstdint>
+#include <functional>
+
+namespace kroda::widgets {
+
+class RealClock : public QObject {
+    Q_OBJECT
+  public:
+    // A gap longer than this (in real ms) between what is due and what has passed is a
+    // stall: the missed ticks are dropped instead of replayed.
+    static constexpr std::int64_t kStallMs = 1000;
+
+    RealClock(Timers& timers, VirtualClock::Fire fire, double speed = 1.0,
+              QObject* parent = nullptr);
+
+    // Virtual milliseconds since start.
+    std::int64_t now() const { return clock_.now(); }
+    double speed() const { return speed_; }
+    VirtualClock& virtualClock() { return clock_; }
+
+    // Starts counting real time and waits for the first due tick.
+    void start();
+    // Brings the engine up to the real time (firing what is due), runs `input`, then waits
+    // for the next due tick. Every input from the windows goes through here, so that a timer
+    // it enables counts from the real instant of the input.
+    void deliver(const std::function<void()>& input);
+    // Brings the engine up to the real time.
+    void catchUp();
+
+    // Called after the engine has run: ticks fired or an input was delivered.
+    std::function<void()> changed;
+
+    // For tests: the real elapsed time is taken from here instead of the elapsed timer.
+    std::function<std::int64_t()> elapsedSource;
+
+  private:
+    std::int64_t realElapsed() const;
+    void schedule();
+    void onTimeout();
+
+    VirtualClock clock_;
+    QElapsedTimer elapsed_;
+    QTimer timer_;
+    double speed_;
+    bool running_ = false;
+    bool inEngine_ = false;
+};
+
+}  // namespace kroda::widgets

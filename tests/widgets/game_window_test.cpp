@@ -1,0 +1,139 @@
+// The real windows on the offscreen platform, driven by QTest's keys and mouse.
+#include "frontend/seat_defaults.h"
+#include "widgets/game_session.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace kroda::widgets {
+namespace {
+
+struct Session {
+    GameSession session{QStringLiteral(KRODA_GAME_DIR), SessionOptions{false, 100.0, 1, {}}};
+    bool quit = false;
+    Session() {
+        session.interactive = false;
+        session.port().onQuit = [this] { quit = true; };
+        GameState& s = session.game().state;
+        s.PlayerCount = 2;
+        for (int p = 1; p <= 2; ++p) {
+            Player& pl = s.Players(p);
+            const SeatDefaults& seat = seatDefaults()[static_cast<std::size_t>(p - 1)];
+            pl.Name = QStringLiteral("ผู้เล่น:%1").arg(p);
+            pl.IsHuman = true;
+            pl.Color = seat.Color;
+            for (int k = 1; k <= 3; ++k)
+                pl.KeyCode(k) = seat.KeyCode[static_cast<std::size_t>(k - 1)];
+        }
+    }
+    Game& game() { return session.game(); }
+    QPoint centreOf(const Image& image) const {
+        const Rect& r = image.Geometry;
+        return {r.Left + r.Width / 2, r.Top + r.Height / 2};
+    }
+};
+
+TEST(GameWindow, OpensAtItsSizeWithItsCaption) {
+    Session t;
+    ASSERT_TRUE(t.session.start());
+    FrmGame* w = t.session.gameWindow();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->size(), QSize(640, 480));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("เกมKroda 2.0 Final"));
+}
+
+TEST(GameWindow, ABadBoardIsRefusedWithItsMessage) {
+    EXPECT_FALSE(checkBoard(QStringLiteral("/nonexistent-board"), false)->isEmpty());
+    EXPECT_FALSE(checkBoard(QString(), false).has_value());
+}
+
+// A die takes a click only while it is enabled: at the start nobody may throw.
+TEST(GameWindow, AClickOnADisabledDieDoesNothing) {
+    Session t;
+    ASSERT_TRUE(t.session.start());
+    Game& g = t.game();
+    ASSERT_FALSE(g.window.ImgTao[0].Enabled);
+    QTest::mouseClick(t.session.gameWindow(), Qt::LeftButton, {}, t.centreOf(g.window.ImgTao[0]));
+    QTest::mouseClick(t.session.gameWindow(), Qt::LeftButton, {}, t.centreOf(g.window.ImgTao[2]));
+    EXPECT_EQ(g.state.Die1, 0);
+    EXPECT_EQ(g.state.Die2, 0);
+}
+
+// The toolbar sinks while pressed, names the button under the pointer, and its quit runs
+// after the click sound, which ends even with no audio device.
+TEST(GameWindow, ToolbarPressHoverAndQuit) {
+    Session t;
+    ASSERT_TRUE(t.session.start());
+    Game& g = t.game();
+    FrmGame* w = t.session.gameWindow();
+    QTest::mouseMove(w, t.centreOf(g.window.ImgIconT[1]));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(g.window.LblBDescript.Caption, QStringLiteral("ดนตรีประกอบ"));
+    const QPoint quit = t.centreOf(g.window.ImgIconT[5]);
+    QTest::mousePress(w, Qt::LeftButton, {}, quit);
+    EXPECT_EQ(g.window.ImgIconT[5].Geometry.Top, 313);
+    EXPECT_EQ(g.window.ImgIconT[5].Geometry.Left, 153);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, quit);
+    EXPECT_EQ(g.window.ImgIconT[5].Geometry.Top, 312);
+    QTRY_VERIFY_WITH_TIMEOUT(t.quit, 5000);
+}
+
+// The card window is window-modal; any key or mouse press closes it through the game.
+TEST(CardWindow, ClosesOnAKeyAndOnAMousePress) {
+    Session t;
+    ASSERT_TRUE(t.session.start());
+    Game& g = t.game();
+    int treasure = 0;
+    for (int n = 1; n <= 40 && !treasure; ++n)
+        if (g.state.Squares(n).Kind == TreasureCard)
+            treasure = n;
+    ASSERT_NE(treasure, 0);
+    const auto openCard = [&] {
+        t.session.deliver([&](Game& gm) {
+            gm.timers.TimerTalk.setEnabled(false);
+            gm.state.CurPlayer = 1;
+            gm.state.Players(1).Position = static_cast<Integer>(treasure - 1);
+            gm.FrmCard_Load();
+        });
+    };
+    openCard();
+    FrmCard* card = t.session.cardWindow();
+    ASSERT_NE(card, nullptr);
+    EXPECT_TRUE(card->isVisible());
+    EXPECT_EQ(card->windowModality(), Qt::WindowModal);
+    QTest::keyClick(card, Qt::Key_Q);
+    EXPECT_FALSE(g.window.FrmCard.Visible);
+    QTRY_VERIFY(t.session.cardWindow() == nullptr);
+
+    openCard();
+    card = t.session.cardWindow();
+    ASSERT_NE(card, nullptr);
+    QTest::mousePress(card, Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_FALSE(g.window.FrmCard.Visible);
+}
+
+// A click on a square opens its deed card; another square redraws it; "X" closes it.
+TEST(DeedCardWindow, OpensRedrawsAndCloses) {
+    Session t;
+    ASSERT_TRUE(t.session.start());
+    Game& g = t.game();
+    FrmGame* w = t.session.gameWindow();
+    QTest::mouseClick(w, Qt::LeftButton, {}, t.centreOf(g.window.ImgTable[1]));
+    ASSERT_TRUE(g.FrmOCard.Visible);
+    FrmOCard* card = t.session.deedCardWindow();
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(card->windowTitle(), QStringLiteral("///"));
+    EXPECT_EQ(card->size(), QSize(340, 240));
+    EXPECT_EQ(g.FrmOCard.LblLname.Caption, g.state.Squares(2).Name.trimmed());
+    QTest::mouseClick(w, Qt::LeftButton, {}, t.centreOf(g.window.ImgTable[5]));
+    EXPECT_EQ(g.FrmOCard.LblLname.Caption, g.state.Squares(6).Name.trimmed());
+    EXPECT_EQ(t.session.deedCardWindow(), card);
+    QTest::mousePress(card, Qt::LeftButton, {}, QPoint(318, 22));
+    EXPECT_FALSE(g.FrmOCard.Visible);
+    QTRY_VERIFY(t.session.deedCardWindow() == nullptr);
+}
+
+}  // namespace
+}  // namespace kroda::widgets

@@ -1,0 +1,14 @@
+// The window tests need an application object; they run on the offscreen platform.
+#include "window_pictures.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    kroda::windowpictures::load();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
