@@ -78,7 +78,10 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kroda)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The maintainer, the home page and the screenshot's address (packaging/*.metainfo.xml) stand
+# in until the game has a publisher of its own: docs/packaging.md lists what to set.
 set(CPACK_PACKAGE_CONTACT "The Kroda developers <maintainers@kroda.example.org>")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kroda.example.org/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Thai property-trading board game")
 set(CPACK_PACKAGE_DESCRIPTION
     "Kroda is a property-trading board game in Thai for two to four players,

@@ -86,7 +86,7 @@ if grep -aq -- '--seats' "$game_program"; then
                       kill -0 $pid 2>/dev/null || break
                       sleep 0.1
                   done
-                  kill $pid 2>/dev/null; wait $pid' sh "$root/usr/games/kroda" "$narration"
+                  kill $pid 2>/dev/null; wait $pid 2>/dev/null' sh "$root/usr/games/kroda" "$narration"
     set -e
     grep -q '^[0-9]* 13 ' "$narration" ||
         fail "the installed kroda did not play a turn in its window: $(cat "$narration.err")"
@@ -105,7 +105,7 @@ if grep -aq -- '--print-startup' "$game_program"; then
                       kill -0 $pid 2>/dev/null || break
                       sleep 0.1
                   done
-                  kill $pid 2>/dev/null; wait $pid' sh "$root/usr/games/kroda" "$err"
+                  kill $pid 2>/dev/null; wait $pid 2>/dev/null' sh "$root/usr/games/kroda" "$err"
     set -e
     grep -q '^startup-ms [0-9]' "$err" || fail "kroda did not paint its title screen: $(cat "$err")"
     echo "package-check: kroda painted its title screen ($(grep -m1 '^startup-ms' "$err"))"
