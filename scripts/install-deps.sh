@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-apps imagemagick
   xdotool fonts-dejavu-core python3
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
+  lintian desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

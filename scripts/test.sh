@@ -21,3 +21,6 @@ fi
 
 # Robustness, bounded: each fuzz target for a minute.
 scripts/fuzz.sh 60
+
+# The Debian package, built in build-package/ and checked as a user gets it.
+bash scripts/package-check.sh

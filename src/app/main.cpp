@@ -3,12 +3,12 @@
 
 #include "frontend/running_copy.h"
 #include "frontend/seat_defaults.h"
+#include "platform/startup_clock.h"
 #include "widgets/frm_back.h"
 #include "widgets/front_end.h"
 #include "widgets/game_session.h"
 #include "widgets/music_device.h"
 #include "widgets/program_log.h"
-#include "widgets/startup_time.h"
 #include "window_pictures.h"
 
 #include <QApplication>
@@ -117,8 +117,7 @@ void fail(const QString& text, bool box) {
 }
 
 void printStartup() {
-    std::fprintf(stderr, "startup-ms %lld\n",
-                 static_cast<long long>(kroda::widgets::msSinceProcessStart()));
+    std::fprintf(stderr, "startup-ms %lld\n", static_cast<long long>(kroda::msSinceProcessStart()));
 }
 
 // The game window straight away, with the seats given on the command line.
@@ -139,7 +138,7 @@ int playSeats(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    kroda::widgets::msSinceProcessStart();
+    kroda::msSinceProcessStart();
     kroda::widgets::installProgramLog();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kroda"));

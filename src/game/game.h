@@ -12,6 +12,7 @@
 #include "screen/controls.h"
 #include "sequencer/timers.h"
 
+#include <QHash>
 #include <QLocale>
 #include <QString>
 
@@ -208,6 +209,11 @@ class Game {
     };
     const QString& currentMessage();
     MessageCache message_;
+    // What Talk typed into last: the message (held, so that its buffer stays its own) and the
+    // shown text's buffer.
+    QString typedMessage_;
+    const QChar* typedBuffer_ = nullptr;
+    bool typedOnLastTick(const QString& text) const;
 
     // The currency format MShow derived from `locale`, kept until the locale changes.
     struct CurrencyFormat {
@@ -215,6 +221,8 @@ class Game {
         int decimals = 2;
         QString decimalPoint;
         QString positivePrefix, positiveSuffix, negativePrefix, negativeSuffix;
+        // The texts already made in this format: the same amounts are shown again and again.
+        mutable QHash<qint64, QString> texts;
     };
     const CurrencyFormat& currencyFormat() const;
     mutable QLocale formatLocale_;

@@ -48,8 +48,10 @@ const Game::CurrencyFormat& Game::currencyFormat() const {
     return format_;
 }
 
-QString Game::MShow(Currency amount) const {
-    const CurrencyFormat& f = currencyFormat();
+namespace {
+
+template <typename Format>
+QString formatMoney(const Format& f, Currency amount) {
     const std::int64_t raw = amount.raw();
     const bool negative = raw < 0;
     std::uint64_t magnitude =
@@ -73,6 +75,18 @@ QString Game::MShow(Currency amount) const {
     if (negative && magnitude != 0)
         return f.negativePrefix + number + f.negativeSuffix;
     return f.positivePrefix + number + f.positiveSuffix;
+}
+
+}  // namespace
+
+QString Game::MShow(Currency amount) const {
+    const CurrencyFormat& f = currencyFormat();
+    const auto found = f.texts.constFind(amount.raw());
+    if (found != f.texts.constEnd())
+        return *found;
+    if (f.texts.size() >= 4096)
+        f.texts.clear();
+    return *f.texts.insert(amount.raw(), formatMoney(f, amount));
 }
 
 }  // namespace kroda

@@ -16,14 +16,23 @@ void Game::Talk(const QString& text, Integer& pos) {
         shown.reserve(text.size());
     } else if (pos >= text.size()) {
         shown = text;
-    } else if (shown.size() == pos - 1 && QStringView(text).left(pos - 1) == shown) {
+    } else if (shown.size() == pos - 1 && (typedOnLastTick(text) || text.startsWith(shown))) {
         // One more character of the same message: grow the text in place.
         shown.append(text[pos - 1]);
+        typedMessage_ = text;
+        typedBuffer_ = shown.constData();
     } else {
         shown = text.left(pos);
     }
     window.TxtDialog.SelStart = std::max<int>(0, std::min<int>(pos, text.size()));
     ++pos;
+}
+
+bool Game::typedOnLastTick(const QString& text) const {
+    // The message typed last is still held, so its buffer cannot have been given to another
+    // text; and a shown text still in the buffer it was typed into was left alone.
+    return typedBuffer_ == window.TxtDialog.Text.constData() &&
+           typedMessage_.constData() == text.constData() && typedMessage_.size() == text.size();
 }
 
 void Game::hurryNarrator() {

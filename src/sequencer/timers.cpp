@@ -23,24 +23,6 @@ void LogicalTimer::setInterval(int ms) {
         observer_->timerRestarted(id_);
 }
 
-LogicalTimer& Timers::operator[](TimerId id) {
-    switch (id) {
-        case TimerId::TimerTalk:
-            return TimerTalk;
-        case TimerId::TimeDelay:
-            return TimeDelay;
-        case TimerId::AnimateTimer:
-            return AnimateTimer;
-        case TimerId::TimerMM:
-            break;
-    }
-    return TimerMM;
-}
-
-const LogicalTimer& Timers::operator[](TimerId id) const {
-    return const_cast<Timers&>(*this)[id];
-}
-
 void Timers::bind(TimerObserver* observer) {
     for (int i = 0; i < kTimerCount; ++i) (*this)[static_cast<TimerId>(i)].bind(observer);
 }

@@ -51,9 +51,15 @@ struct Timers {
     LogicalTimer AnimateTimer{TimerId::AnimateTimer, 200, false};
     LogicalTimer TimerMM{TimerId::TimerMM, 20, false};
 
-    LogicalTimer& operator[](TimerId id);
-    const LogicalTimer& operator[](TimerId id) const;
+    // Inline: the clocks look every timer up on every tick.
+    LogicalTimer& operator[](TimerId id) { return *all()[static_cast<int>(id)]; }
+    const LogicalTimer& operator[](TimerId id) const { return const_cast<Timers&>(*this)[id]; }
     void bind(TimerObserver* observer);
+
+  private:
+    std::array<LogicalTimer*, kTimerCount> all() {
+        return {&TimerTalk, &TimeDelay, &AnimateTimer, &TimerMM};
+    }
 };
 
 }  // namespace kroda

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <iterator>
 #include <numeric>
+#include <optional>
 
 namespace kroda::headless {
 
@@ -65,7 +66,13 @@ QByteArray bankruptcyCounts(const std::vector<GameOutcome>& games) {
 }  // namespace
 
 GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t seed) {
+    return playComputerGame(settings, seed, readBoard);
+}
+
+GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t seed,
+                             const BoardReader& reader) {
     Session session(settings.folder);
+    session.game().boardReader = reader;
     session.seed(seed);
     GameState& s = session.game().state;
     s.PlayerCount = static_cast<Integer>(settings.players);
@@ -138,11 +145,19 @@ SimulationResult simulate(const SimulationSettings& settings) {
     SimulationResult r;
     r.settings = settings;
     r.games.reserve(static_cast<std::size_t>(std::max(settings.games, 0)));
+    // Every game plays the same board: it is read from the files once, by the first game, and
+    // the later games load that reading (a board with errors stops the first game already).
+    std::optional<BoardReadResult> firstReading;
+    const BoardReader reader = [&firstReading](const BoardLocation& where, bool bankruptCardOn) {
+        if (!firstReading)
+            firstReading = readBoard(where, bankruptCardOn);
+        return *firstReading;
+    };
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < settings.games; ++i) {
         r.games.push_back(
-            playComputerGame(settings, settings.seed + static_cast<std::uint64_t>(i)));
+            playComputerGame(settings, settings.seed + static_cast<std::uint64_t>(i), reader));
         if (r.games.back().broken)
             break;
     }

@@ -1,12 +1,14 @@
 #pragma once
 // Plays whole games of computer players, one after the other, and sums them up.
 
+#include "model/board_reader.h"
 #include "rules/payment_cause.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -67,6 +69,11 @@ struct SimulationResult {
 
 // Plays one game; throws BoardLoadError when the board cannot be read.
 GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t seed);
+
+// The same, with the board taken from `reader` instead of the files.
+using BoardReader = std::function<BoardReadResult(const BoardLocation&, bool bankruptCardOn)>;
+GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t seed,
+                             const BoardReader& reader);
 
 SimulationResult simulate(const SimulationSettings& settings);
 

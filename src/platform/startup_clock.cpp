@@ -1,4 +1,4 @@
-#include "widgets/startup_time.h"
+#include "platform/startup_clock.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -7,7 +7,7 @@
 #include <unistd.h>
 #include <ctime>
 
-namespace kroda::widgets {
+namespace kroda {
 
 namespace {
 
@@ -48,4 +48,4 @@ std::int64_t msSinceProcessStart() {
     return nowMs >= startMs ? nowMs - startMs : sinceFirstCall.elapsed();
 }
 
-}  // namespace kroda::widgets
+}  // namespace kroda

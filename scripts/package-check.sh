@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Checks the Debian package as a user gets it: lintian, desktop-file-validate and appstreamcli
+# find no errors; unpacked with dpkg -x into a scratch root, kroda-headless plays a whole seeded
+# game from there, run as an unprivileged user, and tells the checked-in transcript byte for
+# byte; kroda plays a turn in its window and paints its title screen, each under an Xvfb of its
+# own; and nothing in the unpacked tree changes.
+#   package-check.sh [DEB]   (without DEB, scripts/package.sh builds one)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+top=$PWD
+deb=${1:-}
+[ -n "$deb" ] || deb=$(scripts/package.sh | tail -1)
+deb=$(realpath "$deb")
+fail() { echo "package-check: $*" >&2; exit 1; }
+
+echo "package-check: $deb"
+# lintian exits non-zero on errors only; warnings are printed and listed in docs/packaging.md.
+lintian_status=0
+lintian_out=$(lintian --fail-on error "$deb" 2>&1) || lintian_status=$?
+grep -v 'running with root privileges' <<<"$lintian_out" || true
+[ "$lintian_status" -eq 0 ] || fail "lintian reports errors"
+
+# dpkg-shlibdeps found every library the window program links.
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libfluidsynth3 \
+    fonts-thai-tlwg timgm6mb-soundfont; do
+    grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
+done
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+chmod 755 "$scratch"
+root=$scratch/root
+dpkg -x "$deb" "$root"
+desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "desktop file"
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null ||
+    fail "AppStream metainfo: $(appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml)"
+for size in 48 64 128 256; do
+    [ -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/kroda.png" ] || fail "no ${size} icon"
+done
+for program in kroda kroda-board kroda-headless; do
+    [ -x "$root/usr/games/$program" ] || fail "no launcher /usr/games/$program"
+    [ -s "$root/usr/share/man/man6/$program.6.gz" ] || fail "no manual page for $program"
+done
+
+# The programs run for any user: when this runs as root, they run as nobody.
+home=$scratch/home
+mkdir -p "$home"
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    chown nobody "$home"
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+fi
+run() { env -i PATH=/usr/bin:/bin HOME="$home" LC_ALL=C "$@"; }
+
+snapshot() { (cd "$root" && find . -printf '%p %y %m %s %T@ %l\n' | sort); }
+before=$(snapshot)
+
+transcript=$scratch/transcript.log
+run "${as_user[@]}" "$root/usr/games/kroda-headless" --narration \
+    "$top/tests/golden/four-computers.script" >"$transcript" ||
+    fail "kroda-headless did not play the seeded game through"
+cmp -s "$transcript" "$top/tests/golden/four-computers.log" ||
+    fail "the installed kroda-headless tells another game than tests/golden/four-computers.log"
+echo "package-check: kroda-headless played the seeded game ($(wc -l <"$transcript") lines)"
+
+run "${as_user[@]}" "$root/usr/games/kroda-board" check "$root/usr/lib/games/kroda" >/dev/null ||
+    fail "kroda-board finds errors in the installed board"
+
+# kroda is a window program: each check below starts an X server of its own (xvfb-run), so
+# that none needs a display. The window program has no sound card here either.
+xkroda() {
+    run "${as_user[@]}" timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+}
+game_program=$root/usr/lib/games/kroda/kroda
+
+# The game window: two computers play from the installed game folder until the first token
+# has walked and the narrator names the square it landed on (step 13), which takes the
+# pictures, the board, the sounds and every timer of the window.
+if grep -aq -- '--seats' "$game_program"; then
+    narration=$home/kroda.out
+    set +e
+    xkroda sh -c '"$1" --seats cc --speed 100 --narration >"$2" 2>"$2.err" & pid=$!
+                  for _ in $(seq 1 500); do
+                      grep -q "^[0-9]* 13 " "$2" && break
+                      kill -0 $pid 2>/dev/null || break
+                      sleep 0.1
+                  done
+                  kill $pid 2>/dev/null; wait $pid 2>/dev/null' sh "$root/usr/games/kroda" "$narration"
+    set -e
+    grep -q '^[0-9]* 13 ' "$narration" ||
+        fail "the installed kroda did not play a turn in its window: $(cat "$narration.err")"
+    echo "package-check: kroda played a turn in its window ($(wc -l <"$narration") messages)"
+else
+    echo "package-check: skipped the game window: this kroda has no --seats"
+fi
+
+# The title screen: kroda prints "startup-ms N" on standard error at its first painted frame.
+if grep -aq -- '--print-startup' "$game_program"; then
+    err=$home/kroda.err
+    set +e
+    xkroda sh -c '"$1" --print-startup 2>"$2" & pid=$!
+                  for _ in $(seq 1 500); do
+                      grep -q "^startup-ms [0-9]" "$2" && break
+                      kill -0 $pid 2>/dev/null || break
+                      sleep 0.1
+                  done
+                  kill $pid 2>/dev/null; wait $pid 2>/dev/null' sh "$root/usr/games/kroda" "$err"
+    set -e
+    grep -q '^startup-ms [0-9]' "$err" || fail "kroda did not paint its title screen: $(cat "$err")"
+    echo "package-check: kroda painted its title screen ($(grep -m1 '^startup-ms' "$err"))"
+else
+    echo "package-check: skipped the title screen: this kroda has no --print-startup"
+fi
+
+[ "$(snapshot)" = "$before" ] || fail "the programs changed files of the installed tree"
+echo "package-check: passed"
