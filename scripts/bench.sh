@@ -15,7 +15,6 @@ cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DKRODA_TESTS=OFF -DKRODA_BENCH=
 cmake --build "$dir" --parallel "$(nproc)" >/dev/null
 game=$(realpath "$dir/game")
 bench=$(realpath "$dir/bench")
-steps=$PWD/bench/four-players.steps
 scratch=$(mktemp -d)
 xvfb_pid=
 cleanup() {
@@ -35,9 +34,6 @@ stats() {
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)] / 2 + v[int(NR / 2) + 1] / 2 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "" || b == "" || b == 0) print "n/a"; else printf "%.2f\n", a / b }'; }
 field() { awk -v k="$1" '{ for (i = 1; i < NF; i++) if ($i == k) print $(i + 1) }'; }
-
-has_startup=no
-grep -aq -- '--print-startup' "$game/kroda" && has_startup=yes
 
 echo "Kroda benchmarks: $runs runs each, $(nproc) cores, $(uname -m), load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
@@ -62,29 +58,22 @@ launch() {
 for platform in xcb offscreen; do
     for _ in $(seq 1 "$runs"); do
         launch "baseline-$platform" "$platform" -- "$bench/kroda-baseline" "$game"
-        if [ "$has_startup" = yes ]; then
-            launch "kroda-$platform" "$platform" -- "$game/kroda" --print-startup
-        fi
+        launch "kroda-$platform" "$platform" -- "$game/kroda" --print-startup
     done
 done
 for platform in xcb offscreen; do
     label=$([ "$platform" = xcb ] && echo "Xvfb" || echo "offscreen")
     base=$(field first-frame-ms <"$scratch/baseline-$platform" | median)
     echo "Start-up, $label: baseline first frame, ms: $(field first-frame-ms <"$scratch/baseline-$platform" | stats)"
-    if [ "$has_startup" = yes ]; then
-        game_ms=$(field first-frame-ms <"$scratch/kroda-$platform" | median)
-        echo "Start-up, $label: kroda title screen, ms:   $(field first-frame-ms <"$scratch/kroda-$platform" | stats)"
-        echo "Start-up, $label: ratio kroda / baseline: $(ratio "$game_ms" "$base") (target at most 1.5)"
-    else
-        echo "Start-up, $label: kroda not measured: it has no --print-startup yet"
-    fi
+    game_ms=$(field first-frame-ms <"$scratch/kroda-$platform" | median)
+    echo "Start-up, $label: kroda title screen, ms:   $(field first-frame-ms <"$scratch/kroda-$platform" | stats)"
+    echo "Start-up, $label: ratio kroda / baseline: $(ratio "$game_ms" "$base") (target at most 1.5)"
 done
 echo
 
 # Memory and idle CPU on the X server: the baseline idle in its window; kroda in a game of
-# four players where the person must throw. Today's kroda opens the game window itself
-# (--seats pccc): the person is asked for his ranking throw in step 3, and the game then
-# waits for him. A kroda with a title screen in front is led there by bench/four-players.steps.
+# four players where the person must throw. kroda opens the game window itself (--seats pccc):
+# the person is asked for his ranking throw in step 3, and the game then waits for him.
 idle_runs=${KRODA_BENCH_IDLE_RUNS:-$(( runs < 20 ? runs : 20 ))}
 proc_rss() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 proc_ticks() { sed 's/.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
@@ -113,30 +102,20 @@ in_game() {
     echo "rss-kb $rss cpu-percent $(awk -v t=$(( after - before )) -v hz="$hz" 'BEGIN { printf "%.2f", t / hz / 10 * 100 }')" \
         >>"$scratch/kroda-idle"
 }
-kroda_idle=none
-if grep -aq -- '--seats' "$game/kroda"; then
-    kroda_idle=seats
-elif [ "$has_startup" = yes ] && grep -vqE '^\s*(#|$)' "$steps"; then
-    kroda_idle=steps
-fi
 for _ in $(seq 1 "$idle_runs"); do
     launch baseline-idle xcb --settle 1000 --cpu-over 10000 -- "$bench/kroda-baseline" "$game"
-    case "$kroda_idle" in
-        seats) in_game ;;
-        steps) launch kroda-idle xcb --then "DISPLAY=$xdisplay $PWD/bench/drive.sh $steps" \
-                   --settle 3000 --cpu-over 10000 -- "$game/kroda" --print-startup ;;
-    esac
+    in_game
 done
 base_rss=$(field rss-kb <"$scratch/baseline-idle" | median)
 echo "Memory: baseline resident set, kB: $(field rss-kb <"$scratch/baseline-idle" | stats)"
 echo "Idle CPU: baseline, % of one core over 10 s: $(field cpu-percent <"$scratch/baseline-idle" | stats)"
-if [ "$kroda_idle" != none ] && [ -s "$scratch/kroda-idle" ]; then
+if [ -s "$scratch/kroda-idle" ]; then
     where="in a four-player game, a person to throw"
     echo "Memory: kroda $where, kB: $(field rss-kb <"$scratch/kroda-idle" | stats)"
     echo "Memory: ratio kroda / baseline: $(ratio "$(field rss-kb <"$scratch/kroda-idle" | median)" "$base_rss") (target at most 1.3)"
     echo "Idle CPU: kroda $where, % of one core over 10 s: $(field cpu-percent <"$scratch/kroda-idle" | stats) (target at most 1)"
 else
-    echo "Memory and idle CPU of kroda: not measured: it has neither --seats nor a title screen with steps into a game"
+    echo "Memory and idle CPU of kroda: not measured: it never asked the person to throw"
 fi
 echo
 

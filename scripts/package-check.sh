@@ -72,46 +72,42 @@ run "${as_user[@]}" "$root/usr/games/kroda-board" check "$root/usr/lib/games/kro
 xkroda() {
     run "${as_user[@]}" timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" "$@"
 }
-game_program=$root/usr/lib/games/kroda/kroda
+# Runs the installed kroda with OPTIONS until a line of FILE (its stdout, or its stderr when
+# the name ends in .err) matches PATTERN or it ends: window_run FILE PATTERN OPTIONS...
+window_run() {
+    local file=$1 pattern=$2
+    shift 2
+    set +e
+    xkroda sh -c 'file=$1 pattern=$2 program=$3; shift 3
+                  case $file in
+                      *.err) "$program" "$@" >/dev/null 2>"$file" & ;;
+                      *) "$program" "$@" >"$file" 2>"$file.err" & ;;
+                  esac
+                  pid=$!
+                  for _ in $(seq 1 500); do
+                      grep -q "$pattern" "$file" && break
+                      kill -0 $pid 2>/dev/null || break
+                      sleep 0.1
+                  done
+                  kill $pid 2>/dev/null; wait $pid 2>/dev/null' \
+        sh "$file" "$pattern" "$root/usr/games/kroda" "$@"
+    set -e
+    grep -q "$pattern" "$file"
+}
 
 # The game window: two computers play from the installed game folder until the first token
 # has walked and the narrator names the square it landed on (step 13), which takes the
 # pictures, the board, the sounds and every timer of the window.
-if grep -aq -- '--seats' "$game_program"; then
-    narration=$home/kroda.out
-    set +e
-    xkroda sh -c '"$1" --seats cc --speed 100 --narration >"$2" 2>"$2.err" & pid=$!
-                  for _ in $(seq 1 500); do
-                      grep -q "^[0-9]* 13 " "$2" && break
-                      kill -0 $pid 2>/dev/null || break
-                      sleep 0.1
-                  done
-                  kill $pid 2>/dev/null; wait $pid 2>/dev/null' sh "$root/usr/games/kroda" "$narration"
-    set -e
-    grep -q '^[0-9]* 13 ' "$narration" ||
-        fail "the installed kroda did not play a turn in its window: $(cat "$narration.err")"
-    echo "package-check: kroda played a turn in its window ($(wc -l <"$narration") messages)"
-else
-    echo "package-check: skipped the game window: this kroda has no --seats"
-fi
+narration=$home/kroda.out
+window_run "$narration" '^[0-9]* 13 ' --seats cc --speed 100 --narration ||
+    fail "the installed kroda did not play a turn in its window: $(cat "$narration.err")"
+echo "package-check: kroda played a turn in its window ($(wc -l <"$narration") messages)"
 
 # The title screen: kroda prints "startup-ms N" on standard error at its first painted frame.
-if grep -aq -- '--print-startup' "$game_program"; then
-    err=$home/kroda.err
-    set +e
-    xkroda sh -c '"$1" --print-startup 2>"$2" & pid=$!
-                  for _ in $(seq 1 500); do
-                      grep -q "^startup-ms [0-9]" "$2" && break
-                      kill -0 $pid 2>/dev/null || break
-                      sleep 0.1
-                  done
-                  kill $pid 2>/dev/null; wait $pid 2>/dev/null' sh "$root/usr/games/kroda" "$err"
-    set -e
-    grep -q '^startup-ms [0-9]' "$err" || fail "kroda did not paint its title screen: $(cat "$err")"
-    echo "package-check: kroda painted its title screen ($(grep -m1 '^startup-ms' "$err"))"
-else
-    echo "package-check: skipped the title screen: this kroda has no --print-startup"
-fi
+err=$home/kroda.err
+window_run "$err" '^startup-ms [0-9]' --print-startup ||
+    fail "kroda did not paint its title screen: $(cat "$err")"
+echo "package-check: kroda painted its title screen ($(grep -m1 '^startup-ms' "$err"))"
 
 [ "$(snapshot)" = "$before" ] || fail "the programs changed files of the installed tree"
 echo "package-check: passed"
