@@ -55,10 +55,9 @@ Breach checkRanges(const GameState& s) {
                       QStringLiteral("the second deck has %1 cards").arg(s.Deck2.size()));
     for (int p = 1; p <= 4; ++p) {
         const Player& P = s.Players(p);
-        const QString name = QStringLiteral("Players(%1).").arg(p);
-        if (auto b = outOfRange((name + QStringLiteral("Position")).toLatin1().constData(),
-                                P.Position, 0, 39))
-            return b;
+        if (P.Position < 0 || P.Position > 39)
+            return outOfRange(QStringLiteral("Players(%1).Position").arg(p).toLatin1().constData(),
+                              P.Position, 0, 39);
         if (!s.takesPart(p) && P.Money != Currency{})
             return breach("a seat that does not take part has no money",
                           QStringLiteral("player %1 has %2").arg(p).arg(P.Money.toPlainText()));

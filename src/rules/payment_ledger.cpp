@@ -2,6 +2,14 @@
 
 namespace kroda {
 
+namespace {
+
+bool isParty(Integer party) {
+    return party >= kBank && party <= 4;
+}
+
+}  // namespace
+
 const char* causeName(PaymentCause cause) {
     switch (cause) {
         case PaymentCause::OpeningMoney:
@@ -33,12 +41,17 @@ const char* causeName(PaymentCause cause) {
 void PaymentLedger::clear() {
     payments_.clear();
     bankruptcies_.clear();
+    for (Currency& b : balances_) b = Currency{};
     // A long game moves money a few thousand times; growing once or twice is enough.
     payments_.reserve(1024);
 }
 
 void PaymentLedger::record(Integer payer, Integer payee, Currency amount, PaymentCause cause) {
     payments_.push_back(Payment{payer, payee, amount, cause});
+    if (isParty(payee))
+        balances_[payee] += amount;
+    if (isParty(payer))
+        balances_[payer] -= amount;
 }
 
 void PaymentLedger::recordBankruptcy(Integer player) {
@@ -46,14 +59,7 @@ void PaymentLedger::recordBankruptcy(Integer player) {
 }
 
 Currency PaymentLedger::balance(Integer party) const {
-    Currency sum;
-    for (const Payment& p : payments_) {
-        if (p.payee == party)
-            sum += p.amount;
-        if (p.payer == party)
-            sum -= p.amount;
-    }
-    return sum;
+    return isParty(party) ? balances_[party] : Currency{};
 }
 
 std::optional<PaymentCause> PaymentLedger::lastCause(Integer party) const {

@@ -45,6 +45,8 @@ class PaymentLedger {
   private:
     std::vector<Payment> payments_;
     std::vector<BankruptcyRecord> bankruptcies_;
+    // Kept as the entries arrive, so that asking after every event stays cheap.
+    Currency balances_[5];
 };
 
 }  // namespace kroda
