@@ -63,9 +63,17 @@ void Game::musicChosen(const QString& file) {
     if (file.isEmpty())
         return;
     window.MM.FileName = file;
-    port.musicOpen(file);
+    if (!port.musicOpen(file)) {
+        musicRefused();
+        return;
+    }
     port.musicPlay();
     timers.TimerMM.setEnabled(true);
+}
+
+void Game::musicRefused() {
+    timers.TimerMM.setEnabled(false);
+    window.LblBDescript.Caption = QStringLiteral("เล่นไฟล์เพลงนี้ไม่ได้");
 }
 
 void Game::ImgIconT_MouseMove(int index, int button, int, int, int) {

@@ -187,6 +187,8 @@ class Game {
     // Toolbar helpers: the command after the click sound, the answer of the music dialog.
     void toolbarCommand(int index);
     void musicChosen(const QString& file);
+    // A piece that cannot be played: the toolbar says so and the game goes on without music.
+    void musicRefused();
 
     // Window helpers.
     void layOutWindow();

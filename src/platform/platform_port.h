@@ -28,9 +28,10 @@ class PlatformPort {
                            std::function<void()> finished) = 0;
     void playSound(const QString& wavPath, SoundMode mode) { playSound(wavPath, mode, {}); }
 
-    // The music device: one MIDI piece, length and position in the same unit.
+    // The music device: one MIDI piece, length and position in the same unit. Opening fails
+    // for a file that cannot be played; nothing is open then.
     virtual void musicClose() = 0;
-    virtual void musicOpen(const QString& midiPath) = 0;
+    virtual bool musicOpen(const QString& midiPath) = 0;
     virtual void musicPlay() = 0;
     virtual std::int64_t musicLength() = 0;
     virtual std::int64_t musicPosition() = 0;

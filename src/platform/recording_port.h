@@ -34,6 +34,7 @@ class RecordingPort : public PlatformPort {
     // and, when musicFollowsClock is set, advances one unit per millisecond of the clock
     // while it plays, up to the length; otherwise it stays where a test puts it.
     std::int64_t musicLengthValue = 0;
+    bool musicRefused = false;  // every file given to musicOpen cannot be played
     std::int64_t musicPositionValue = 0;
     bool musicFollowsClock = false;
     // Runs when a deed card is shown; the headless driver loads or redraws its data there.
@@ -59,10 +60,11 @@ class RecordingPort : public PlatformPort {
         musicCommands << QStringLiteral("close");
         musicPlaying_ = false;
     }
-    void musicOpen(const QString& midiPath) override {
+    bool musicOpen(const QString& midiPath) override {
         musicCommands << QStringLiteral("open ") + midiPath;
         musicPositionValue = 0;
         musicPlaying_ = false;
+        return !musicRefused;
     }
     void musicPlay() override {
         musicCommands << QStringLiteral("play");

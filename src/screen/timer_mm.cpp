@@ -9,7 +9,11 @@ void Game::TimerMM_Timer() {
         return;
     if (port.musicPosition() >= length) {
         port.musicClose();
-        port.musicOpen(window.MM.FileName);
+        // The file may have gone or changed since it was chosen.
+        if (!port.musicOpen(window.MM.FileName)) {
+            musicRefused();
+            return;
+        }
         port.musicPlay();
     }
 }

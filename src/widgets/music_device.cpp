@@ -1,5 +1,7 @@
 #include "widgets/music_device.h"
 
+#include "model/midi_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
@@ -99,14 +101,27 @@ bool MusicDevice::ensureSynth() {
 
 bool MusicDevice::open(const QString& midiPath) {
     close();
-    const QByteArray name = QFile::encodeName(midiPath);
-    if (!fluid_is_midifile(name.constData()) || !ensureSynth())
+    MidiPiece piece = readMidiPiece(midiPath);
+    refusal_ = piece.error;
+    if (!piece.ok()) {
+        qCInfo(kMusicLog, "%s cannot be played: %s", qUtf8Printable(midiPath),
+               qUtf8Printable(piece.error));
         return false;
+    }
+    if (!ensureSynth()) {
+        refusal_ = QStringLiteral("the synthesiser cannot be started");
+        return false;
+    }
+    piece_ = std::move(piece.smf);
     player_ = new_fluid_player(synth_);
-    if (!player_)
+    if (!player_) {
+        refusal_ = QStringLiteral("the player cannot be started");
         return false;
-    if (fluid_player_add(player_, name.constData()) != FLUID_OK) {
+    }
+    if (fluid_player_add_mem(player_, piece_.constData(), static_cast<size_t>(piece_.size())) !=
+        FLUID_OK) {
         close();
+        refusal_ = QStringLiteral("the player does not take it");
         return false;
     }
     return true;
@@ -129,6 +144,7 @@ void MusicDevice::close() {
         renderElapsed();  // lets the player see its stop before it is deleted
     delete_fluid_player(player_);
     player_ = nullptr;
+    piece_.clear();
     playing_ = false;
     if (synth_)
         fluid_synth_system_reset(synth_);

@@ -4,6 +4,7 @@
 // made; the piece is then rendered silently as time passes, so its position still moves and
 // the music loop still behaves.
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
 
@@ -23,8 +24,10 @@ class MusicDevice {
     MusicDevice(const MusicDevice&) = delete;
     MusicDevice& operator=(const MusicDevice&) = delete;
 
-    // Loads a piece, rewound; false (and nothing loaded) for a file that is not MIDI.
+    // Loads a piece, rewound; false (and nothing loaded) for a file that cannot be played,
+    // with the reason in refusal().
     bool open(const QString& midiPath);
+    const QString& refusal() const { return refusal_; }
     void play();
     void close();
     bool isOpen() const { return player_ != nullptr; }
@@ -51,6 +54,8 @@ class MusicDevice {
     QElapsedTimer rendered_;  // silent rendering: real time not yet rendered
     std::int64_t renderedFrames_ = 0;
     bool playing_ = false;
+    QByteArray piece_;  // the player reads the piece from here, never from the file again
+    QString refusal_;
     double sampleRate_ = 44100;
 };
 

@@ -43,8 +43,8 @@ void RealPort::musicClose() {
     music_.close();
 }
 
-void RealPort::musicOpen(const QString& midiPath) {
-    music_.open(midiPath);
+bool RealPort::musicOpen(const QString& midiPath) {
+    return music_.open(midiPath);
 }
 
 void RealPort::musicPlay() {

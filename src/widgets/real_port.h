@@ -36,7 +36,7 @@ class RealPort : public PlatformPort {
     void beep() override;
     void playSound(const QString& wavPath, SoundMode mode, std::function<void()> finished) override;
     void musicClose() override;
-    void musicOpen(const QString& midiPath) override;
+    bool musicOpen(const QString& midiPath) override;
     void musicPlay() override;
     std::int64_t musicLength() override;
     std::int64_t musicPosition() override;

@@ -126,5 +126,37 @@ TEST(Displays, MusicLoopsAtItsEnd) {
     EXPECT_TRUE(h.port.musicCommands.isEmpty());
 }
 
+// Music that cannot be played, whether chosen so or gone by the time it would start again,
+// is refused in the toolbar's description line; the music timer stops and the game goes on.
+TEST(Displays, MusicThatCannotBePlayedIsRefusedInTheToolbar) {
+    const QString refused = QStringLiteral("เล่นไฟล์เพลงนี้ไม่ได้");
+    {
+        GameHarness h;
+        h.port.musicRefused = true;
+        h.port.openFileAnswer = QStringLiteral("/music/broken.mid");
+        h.game.ImgIconT_MouseDown(1, 1, 0, 4, 4);
+        h.game.ImgIconT_MouseUp(1, 1, 0, 4, 4);
+        EXPECT_EQ(h.game.window.LblBDescript.Caption, refused);
+        EXPECT_FALSE(h.game.timers.TimerMM.Enabled());
+        EXPECT_FALSE(h.port.musicCommands.contains(QStringLiteral("play")));
+    }
+    {
+        GameHarness h;
+        h.port.openFileAnswer = QStringLiteral("/music/song.mid");
+        h.game.ImgIconT_MouseDown(1, 1, 0, 4, 4);
+        h.game.ImgIconT_MouseUp(1, 1, 0, 4, 4);
+        ASSERT_TRUE(h.game.timers.TimerMM.Enabled());
+        EXPECT_NE(h.game.window.LblBDescript.Caption, refused);
+        h.port.musicLengthValue = 1000;
+        h.port.musicPositionValue = 1000;
+        h.port.musicRefused = true;  // the file has been deleted while it played
+        h.port.musicCommands.clear();
+        h.clock.advance(20);
+        EXPECT_EQ(h.port.musicCommands, (QStringList{"close", "open /music/song.mid"}));
+        EXPECT_EQ(h.game.window.LblBDescript.Caption, refused);
+        EXPECT_FALSE(h.game.timers.TimerMM.Enabled());
+    }
+}
+
 }  // namespace
 }  // namespace kroda::testing

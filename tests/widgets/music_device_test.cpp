@@ -64,5 +64,59 @@ TEST(MusicDevice, RefusesAFileThatIsNotMidi) {
     EXPECT_EQ(music.position(), 0);
 }
 
+QString writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
+    const QString path = dir.filePath(QLatin1String(name));
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+}
+
+// An empty file, a cut MIDI file and one that only begins like MIDI are refused with the
+// reason; the device stays closed and silent.
+TEST(MusicDevice, RefusesEmptyAndCutPiecesWithTheReason) {
+    QTemporaryDir dir;
+    const QByteArray midi = tinyMidi();
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* reason;
+    } cases[] = {
+        {"empty.mid", {}, "it is empty"},
+        {"cut.mid", midi.left(midi.size() - 5), "it is cut short"},
+        {"header.mid", midi.left(14), "it is cut short"},
+    };
+    MusicDevice music;
+    for (const auto& c : cases) {
+        EXPECT_FALSE(music.open(writeFile(dir, c.name, c.bytes))) << c.name;
+        EXPECT_EQ(music.refusal().toStdString(), c.reason) << c.name;
+        EXPECT_FALSE(music.isOpen()) << c.name;
+        EXPECT_EQ(music.length(), 0) << c.name;
+    }
+}
+
+// The piece plays from memory: deleting its file or writing other bytes over it while it
+// plays changes nothing until it is opened again, when the new state of the file counts.
+TEST(MusicDevice, APieceDeletedOrReplacedWhilePlayingPlaysOn) {
+    for (const bool deleted : {true, false}) {
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, "song.mid", tinyMidi());
+        MusicDevice music;
+        ASSERT_TRUE(music.open(path));
+        music.play();
+        if (deleted)
+            QFile::remove(path);
+        else
+            writeFile(dir, "song.mid", "not music any more");
+        QTRY_VERIFY_WITH_TIMEOUT(music.length() > 0, 3000);
+        EXPECT_EQ(music.length(), 96);
+        QTRY_VERIFY_WITH_TIMEOUT(music.position() == music.length(), 5000);
+        music.close();
+        EXPECT_FALSE(music.open(path));
+        EXPECT_EQ(music.refusal().toStdString(),
+                  deleted ? "it is missing" : "it is not a MIDI file");
+    }
+}
+
 }  // namespace
 }  // namespace kroda::widgets
