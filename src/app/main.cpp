@@ -4,6 +4,7 @@
 #include "frontend/running_copy.h"
 #include "frontend/seat_defaults.h"
 #include "platform/startup_clock.h"
+#include "widgets/error_box.h"
 #include "widgets/frm_back.h"
 #include "widgets/front_end.h"
 #include "widgets/game_session.h"
@@ -12,7 +13,6 @@
 #include "window_pictures.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -113,7 +113,7 @@ void prepareSeats(kroda::GameState& s, const QString& seats) {
 void fail(const QString& text, bool box) {
     std::fprintf(stderr, "%s\n", text.toUtf8().constData());
     if (box)
-        QMessageBox::critical(nullptr, QStringLiteral("Kroda"), text);
+        kroda::widgets::showErrorBox(QStringLiteral("Kroda"), text);
 }
 
 void printStartup() {

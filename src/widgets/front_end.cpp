@@ -2,6 +2,7 @@
 
 #include "frontend/colour_count.h"
 #include "widgets/about_window.h"
+#include "widgets/error_box.h"
 #include "widgets/frm_back.h"
 #include "widgets/picture_check.h"
 #include "widgets/title_window.h"
@@ -9,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
 
 #include <cstdio>
@@ -78,7 +78,7 @@ void FrontEnd::fail(const QString& text) {
     const QString line = QStringLiteral("kroda: ") + text;
     std::fprintf(stderr, "%s\n", line.toUtf8().constData());
     if (interactive)
-        QMessageBox::critical(nullptr, title_.window.Caption, line);
+        showErrorBox(title_.window.Caption, line);
 }
 
 ClickPlayer FrontEnd::clickPlayer() {

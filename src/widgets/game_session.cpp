@@ -1,12 +1,12 @@
 #include "widgets/game_session.h"
 
 #include "screen/window_placement.h"
+#include "widgets/error_box.h"
 #include "widgets/frm_card.h"
 #include "widgets/frm_game.h"
 #include "widgets/frm_ocard.h"
 
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
 
 #include <cstdio>
@@ -83,7 +83,7 @@ bool GameSession::start(QWidget* backdrop) {
         std::fprintf(stderr, "%s\n", e.text().toUtf8().constData());
         std::fflush(stderr);
         if (interactive)
-            QMessageBox::critical(nullptr, QStringLiteral("Kroda"), e.text());
+            showErrorBox(QStringLiteral("Kroda"), e.text());
         return false;
     }
 
