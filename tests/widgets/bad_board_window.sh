@@ -36,4 +36,7 @@ expect not-a-picture "Image/Hblocks.bmp: expected a BMP picture" "printf 'BMxxxx
 expect empty-picture "Image/Corners.bmp" ": >Image/Corners.bmp"
 expect missing-picture "Image/CBlock.bmp" "rm Image/CBlock.bmp"
 expect empty-config "KovarT.dat" ": >KovarT.dat"
+expect square-kind "KovarT.dat:9: item 22" "sed -i '9s/,1,600,/,10,600,/' KovarT.dat"
+expect fifo-card "Fortune.crd: the card file cannot be read: it is a FIFO" \
+  "rm Fortune.crd && mkfifo Fortune.crd"
 exit $((failures > 0))
