@@ -1,10 +1,10 @@
 #include "widgets/real_port.h"
 
+#include "widgets/document_opener.h"
+
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QTime>
-#include <QUrl>
 
 namespace kroda::widgets {
 
@@ -83,7 +83,7 @@ void RealPort::askOpenFile(const QString& title, const QString& filter,
 }
 
 void RealPort::openDocument(const QString& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    widgets::openDocument(path);
 }
 
 void RealPort::quit() {
