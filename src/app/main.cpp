@@ -8,7 +8,6 @@
 #include "widgets/frm_back.h"
 #include "widgets/front_end.h"
 #include "widgets/game_session.h"
-#include "widgets/music_device.h"
 #include "widgets/program_log.h"
 #include "window_pictures.h"
 
@@ -161,7 +160,6 @@ int main(int argc, char** argv) {
     }
 
     kroda::windowpictures::load();
-    kroda::widgets::routeFluidsynthLog();
     // A board of one's own is checked before any window opens.
     if (const auto problem = kroda::widgets::checkBoard(options.session.boardDir, false)) {
         fail(*problem, true);

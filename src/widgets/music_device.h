@@ -17,6 +17,8 @@ struct _fluid_audio_driver_t;
 
 namespace kroda::widgets {
 
+struct Fluidsynth;
+
 class MusicDevice {
   public:
     MusicDevice();
@@ -46,6 +48,7 @@ class MusicDevice {
     bool ensureSynth();
     void renderElapsed();
 
+    const Fluidsynth* fs_ = nullptr;  // loaded with the first synthesiser
     _fluid_hashtable_t* settings_ = nullptr;
     _fluid_synth_t* synth_ = nullptr;
     _fluid_audio_driver_t* driver_ = nullptr;
@@ -58,8 +61,5 @@ class MusicDevice {
     QString refusal_;
     double sampleRate_ = 44100;
 };
-
-// Sends fluidsynth's messages to the program's log ("kroda.music"), not to stderr.
-void routeFluidsynthLog();
 
 }  // namespace kroda::widgets

@@ -12,7 +12,14 @@ namespace kroda::widgets {
 
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {
     clock_.start();
-    // Without a device a sound effect only complains; the timing alone is kept then.
+}
+
+// Asking for the device starts the sound system, which waits for a sound to be needed.
+// Without a device a sound effect only complains; the timing alone is kept then.
+void SoundPlayer::ensureDevice() {
+    if (askedDevice_)
+        return;
+    askedDevice_ = true;
     hasDevice_ = !QMediaDevices::defaultAudioOutput().isNull();
     if (hasDevice_)
         effect_ = std::make_unique<QSoundEffect>();
@@ -40,6 +47,7 @@ void SoundPlayer::play(const QString& wavPath, std::function<void()> finished) {
         return;
     }
     busyUntil_ = clock_.elapsed() + *length;
+    ensureDevice();
     if (effect_) {
         effect_->disconnect(this);
         effect_->stop();

@@ -26,10 +26,10 @@ class SoundPlayer : public QObject {
     // Plays the file; `finished` runs from the event loop once it is over. A sound already
     // playing is cut off.
     void play(const QString& wavPath, std::function<void()> finished);
-    // Whether sound reaches a device at all.
-    bool hasDevice() const { return hasDevice_; }
 
   private:
+    void ensureDevice();
+
     void finish(std::uint64_t serial);
 
     std::unique_ptr<QSoundEffect> effect_;
@@ -37,6 +37,7 @@ class SoundPlayer : public QObject {
     std::int64_t busyUntil_ = 0;
     std::uint64_t serial_ = 0;
     std::function<void()> finished_;
+    bool askedDevice_ = false;
     bool hasDevice_ = false;
 };
 
