@@ -1,8 +1,43 @@
 #include "widgets/control_painter.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 
 namespace kroda::widgets {
+
+namespace {
+
+bool holdsLineBreaks(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+void drawCaption(QPainter& painter, const QRect& r, Qt::Alignment align, const QString& text) {
+    // Breaking Thai text into lines needs a dictionary whose loading costs as much as the
+    // rest of the first frame, so a caption that fits on one line is set without it, at the
+    // place the line would have had.
+    const QFontMetricsF metrics(painter.font());
+    const qreal width = metrics.horizontalAdvance(text);
+    if (width > r.width() || metrics.height() > r.height() || holdsLineBreaks(text)) {
+        painter.drawText(r, static_cast<int>(align) | Qt::TextWordWrap, text);
+        return;
+    }
+    qreal x = r.left();
+    if (align & Qt::AlignHCenter)
+        x += (r.width() - width) / 2;
+    else if (align & Qt::AlignRight)
+        x += r.width() - width;
+    qreal top = r.top();
+    if (align & Qt::AlignVCenter)
+        top += (r.height() - metrics.height()) / 2;
+    else if (align & Qt::AlignBottom)
+        top += r.height() - metrics.height();
+    painter.drawText(QPointF(x, top + metrics.ascent()), text);
+}
 
 QRect toQRect(const Rect& r) {
     return {r.Left, r.Top, r.Width, r.Height};
@@ -55,7 +90,7 @@ void ControlPainter::paint(const Label& label, const QFont& font, bool opaque,
     painter_.setFont(font);
     painter_.setPen(color(label.ForeColor));
     // drawText with a QString is plain text: a caption is never read as markup.
-    painter_.drawText(r, static_cast<int>(align) | Qt::TextWordWrap, label.Caption);
+    drawCaption(painter_, r, align, label.Caption);
 }
 
 void ControlPainter::paint(const TextBox& box, const QFont& font, bool frame) {

@@ -15,6 +15,9 @@
 
 namespace kroda::widgets {
 
+// Plain text in a rectangle, aligned and wrapped at words as drawText does it.
+void drawCaption(QPainter& painter, const QRect& r, Qt::Alignment align, const QString& text);
+
 class ControlPainter {
   public:
     ControlPainter(QPainter& painter, PictureCache& pictures, const SourceWindow& source);

@@ -4,7 +4,6 @@
 #include "widgets/about_window.h"
 #include "widgets/error_box.h"
 #include "widgets/frm_back.h"
-#include "widgets/picture_check.h"
 #include "widgets/title_window.h"
 #include "widgets/wizard_window.h"
 
@@ -46,15 +45,16 @@ bool FrontEnd::start() {
     if (display != nullptr)
         colours = colourCount(display->depth(), 1);
     title_.Form_Load(screen(), colours);
-    // A failed load is tried once more with the same folders.
-    if (pictureProblem(title_.pictureFiles())) {
+    // A failed load is tried once more with the same folders. The pictures checked are the
+    // ones the title screen shows.
+    pictures_.clear();
+    if (pictures_.load(title_.pictureFiles())) {
         title_.loadPictures();
-        if (const auto problem = pictureProblem(title_.pictureFiles())) {
+        if (const auto problem = pictures_.load(title_.pictureFiles())) {
             fail(*problem);
             return false;
         }
     }
-    pictures_.clear();
     frmTitle_ = new FrmTitle(title_, pictures_, session_.game().FrmSource, options_.scale);
     frmTitle_->firstFrame = [this] {
         if (firstFrame)

@@ -1,16 +1,52 @@
 #include "widgets/picture_cache.h"
 
+#include <QFileInfo>
+#include <QImageReader>
+
 namespace kroda::widgets {
+
+namespace {
+
+// The game's pictures are BMP files: naming the format spares Qt from loading every picture
+// plugin to ask each whether it knows the file. Anything else is still tried as Qt sees it.
+QImage readPicture(const QString& file, QString* why = nullptr) {
+    QImageReader bmp(file, "bmp");
+    QImage image = bmp.read();
+    if (!image.isNull())
+        return image;
+    QImageReader any(file);
+    image = any.read();
+    if (image.isNull() && why)
+        *why = any.errorString();
+    return image;
+}
+
+}  // namespace
 
 const QImage& PictureCache::picture(const QString& file) {
     auto it = pictures_.find(file);
-    if (it == pictures_.end()) {
-        QImage image;
-        if (!file.isEmpty())
-            image.load(file);
-        it = pictures_.insert(file, image);
-    }
+    if (it == pictures_.end())
+        it = pictures_.insert(file, file.isEmpty() ? QImage() : readPicture(file));
     return it.value();
+}
+
+std::optional<QString> PictureCache::load(const QStringList& files) {
+    for (const QString& file : files) {
+        if (pictures_.contains(file) && !pictures_.value(file).isNull())
+            continue;
+        const QFileInfo info(file);
+        if (!info.exists())
+            return file + QStringLiteral(": the file is missing");
+        if (!info.isFile())
+            return file + QStringLiteral(": not a file");
+        QString why;
+        const QImage image = readPicture(file, &why);
+        if (image.isNull())
+            return file + QStringLiteral(": not a picture that can be read (") + why +
+                   QStringLiteral(")");
+        pictures_.insert(file, image);
+    }
+    return std::nullopt;
 }
 
 QRect PictureCache::cellRect(const PictureHolder& holder, int cell) {

@@ -8,6 +8,9 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace kroda::widgets {
 
@@ -15,6 +18,9 @@ class PictureCache {
   public:
     // The picture of a file; a null image when the file is missing or not a picture.
     const QImage& picture(const QString& file);
+    // Loads the files and keeps them, as the windows will show them; the first that is
+    // missing or no picture that can be read is named with what is wrong with it.
+    std::optional<QString> load(const QStringList& files);
     // The rectangle of cell `cell` of a holder inside picture(holder.File), counted row by
     // row from 0; an empty rectangle for a cell outside the grid or a holder with no picture.
     QRect cellRect(const PictureHolder& holder, int cell);

@@ -1,5 +1,6 @@
-// The title screen's picture check names the file and what is wrong with it.
-#include "widgets/picture_check.h"
+// The title screen's pictures are loaded once: the first bad file is named with what is wrong
+// with it, and the good ones are kept for the windows to show.
+#include "widgets/picture_cache.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +23,14 @@ TEST(PictureCheck, NamesTheFirstBadFileAndWhy) {
     f.close();
     const QString missing = dir.filePath(QStringLiteral("missing.bmp"));
 
-    EXPECT_EQ(pictureProblem({good, good}), std::nullopt);
+    PictureCache kept;
+    EXPECT_EQ(kept.load({good, good}), std::nullopt);
+    QFile::remove(good);  // what was loaded is shown without reading the file again
+    EXPECT_EQ(kept.picture(good).size(), QSize(4, 4));
+    EXPECT_EQ(kept.load({good}), std::nullopt);
+    QImage(4, 4, QImage::Format_RGB32).save(good, "BMP");
+
+    const auto pictureProblem = [](const QStringList& files) { return PictureCache().load(files); };
     const auto gone = pictureProblem({good, missing, broken});
     ASSERT_TRUE(gone);
     EXPECT_EQ(*gone, missing + QStringLiteral(": the file is missing"));
