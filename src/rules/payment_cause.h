@@ -18,12 +18,13 @@ enum class PaymentCause : Integer {
     CardGain = 8,       // a card that gives money
     LoseAll = 9,        // a fortune card that takes all one's money
     BankruptCard = 10,  // the built-in bankrupt card of the second deck
+    Adjustment = 11,    // money set by hand, outside the rules (the headless driver's set)
 };
 
-inline constexpr int kPaymentCauseCount = 11;
+inline constexpr int kPaymentCauseCount = 12;
 
 // The cause's name in reports: "opening", "startMoney", "rent", "purchase", "building",
-// "tax", "fine", "cardPay", "cardGain", "loseAll", "bankruptCard".
+// "tax", "fine", "cardPay", "cardGain", "loseAll", "bankruptCard", "adjustment".
 const char* causeName(PaymentCause cause);
 
 }  // namespace kroda

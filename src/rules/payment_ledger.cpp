@@ -34,6 +34,8 @@ const char* causeName(PaymentCause cause) {
             return "loseAll";
         case PaymentCause::BankruptCard:
             return "bankruptCard";
+        case PaymentCause::Adjustment:
+            return "adjustment";
     }
     return "";
 }

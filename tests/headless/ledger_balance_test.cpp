@@ -3,12 +3,15 @@
 
 #include "driver_harness.h"
 
+#include "headless/script_runner.h"
 #include "headless/session.h"
 #include "model/codes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <sstream>
 
 namespace kroda::headless::testing {
 namespace {
@@ -66,6 +69,26 @@ TEST(LedgerBalance, MoneyIsTheBalanceAfterEveryEvent) {
             EXPECT_EQ(watch.balance[kBank], -held);
         }
     }
+}
+
+// Money the driver sets by hand is entered in the ledger as an adjustment, so that the
+// balance still holds for the game that goes on; other values leave the ledger alone.
+TEST(LedgerBalance, MoneySetByTheDriverIsAnAdjustment) {
+    std::ostringstream out;
+    std::ostringstream err;
+    ScriptRunner runner(RunnerOptions{boardFolder()}, out, err);
+    std::istringstream script(
+        "players 2\nstart\nadvance 2000\nset Players(2).Money 123.5\nset Die1 3\n"
+        "set Players(1).Money -7\n");
+    ASSERT_EQ(runner.run(script, QStringLiteral("test")), ExitOk) << err.str();
+    const Game& g = runner.session().game();
+    EXPECT_EQ(g.ledger.balance(1), Currency::fromRaw(-70000));
+    EXPECT_EQ(g.ledger.balance(2), Currency::fromRaw(1235000));
+    std::vector<PaymentCause> causes;
+    for (const Payment& p : g.ledger.payments()) causes.push_back(p.cause);
+    EXPECT_EQ(std::count(causes.begin(), causes.end(), PaymentCause::Adjustment), 2);
+    EXPECT_EQ(g.ledger.payments().back().cause, PaymentCause::Adjustment);
+    EXPECT_EQ(g.ledger.payments().back().payee, 1);
 }
 
 }  // namespace

@@ -447,9 +447,20 @@ void ScriptRunner::cmdSet(const QString& args) {
         fail(QStringLiteral("unknown path \"%1\"").arg(path));
     if (!e->set)
         fail(QStringLiteral("%1 cannot be written").arg(path));
+    // Money set by hand enters the ledger as an adjustment, so that the rules' invariants
+    // (each player's money is his ledger balance) still hold for the game that goes on.
+    GameState& s = session_->game().state;
+    Currency before[4];
+    for (int p = 1; p <= 4; ++p) before[p - 1] = s.Players(p).Money;
     const QString error = e->set(unquoted(value));
     if (!error.isEmpty())
         fail(QStringLiteral("%1: %2").arg(path, error));
+    for (int p = 1; p <= 4; ++p) {
+        const Currency change = s.Players(p).Money - before[p - 1];
+        if (change != Currency{})
+            session_->game().ledger.record(kBank, static_cast<Integer>(p), change,
+                                           PaymentCause::Adjustment);
+    }
 }
 
 void ScriptRunner::cmdGet(const QString& args) {
