@@ -1,8 +1,7 @@
-// kroda-launch [--then CMD] [--settle MS] [--cpu-over MS] [--timeout MS] -- PROGRAM ARGS...
+// kroda-launch [--settle MS] [--cpu-over MS] [--timeout MS] -- PROGRAM ARGS...
 // Starts PROGRAM and times it from just before exec to the moment it prints "startup-ms N" on
-// stderr (its first painted frame). Then optionally runs CMD through the shell (with
-// KRODA_PID set; e.g. clicks that lead into a game), waits MS, reads the program's resident
-// set, and measures the CPU it uses over a further MS. Ends the program and prints one line:
+// stderr (its first painted frame). Then waits MS, reads the program's resident set, and
+// measures the CPU it uses over a further MS. Ends the program and prints one line:
 //   first-frame-ms F self-ms N rss-kb R cpu-percent C
 // Exit status 0, or 1 when the program ended or timed out before its first frame.
 
@@ -63,7 +62,7 @@ long long cpuTicks(pid_t pid) {
 
 int usage() {
     std::fprintf(stderr,
-                 "usage: kroda-launch [--then CMD] [--settle MS] [--cpu-over MS] [--timeout MS] "
+                 "usage: kroda-launch [--settle MS] [--cpu-over MS] [--timeout MS] "
                  "-- PROGRAM ARGS...\n");
     return 2;
 }
@@ -71,15 +70,12 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string then;
     long settle = 0, cpuOver = 0, timeout = 60000;
     int i = 1;
     for (; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (i + 1 >= argc)
             return usage();
-        if (!std::strcmp(argv[i], "--then"))
-            then = argv[++i];
-        else if (!std::strcmp(argv[i], "--settle"))
+        if (!std::strcmp(argv[i], "--settle"))
             settle = std::atol(argv[++i]);
         else if (!std::strcmp(argv[i], "--cpu-over"))
             cpuOver = std::atol(argv[++i]);
@@ -145,11 +141,6 @@ int main(int argc, char** argv) {
     long rss = -1;
     double cpuPercent = -1;
     if (firstFrame >= 0) {
-        if (!then.empty()) {
-            setenv("KRODA_PID", std::to_string(pid).c_str(), 1);
-            if (std::system(then.c_str()) != 0)
-                std::fprintf(stderr, "kroda-launch: %s failed\n", then.c_str());
-        }
         std::this_thread::sleep_for(std::chrono::milliseconds(settle));
         rss = rssKb(pid);
         if (cpuOver > 0) {
