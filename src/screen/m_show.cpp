@@ -70,7 +70,9 @@ QString formatMoney(const Format& f, Currency amount) {
     const auto whole = static_cast<qlonglong>(magnitude / unit);
     QString number = f.numbers.toString(whole);
     if (f.decimals > 0) {
-        QString fraction = f.fractionNumbers.toString(static_cast<qlonglong>(magnitude % unit));
+        // Whole amounts, the usual ones, need only the padding zeros.
+        const auto cents = static_cast<qlonglong>(magnitude % unit);
+        QString fraction = cents == 0 ? QString() : f.fractionNumbers.toString(cents);
         while (fraction.size() < f.decimals * f.zero.size()) fraction.prepend(f.zero);
         number += f.decimalPoint % fraction;
     }
