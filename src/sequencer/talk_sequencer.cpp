@@ -14,8 +14,8 @@ const QString& greeting() {
     return text;
 }
 
-QString nameOf(const GameState& s, int player) {
-    return GameState::isSeat(player) ? s.Players(player).Name.trimmed() : QString();
+QStringView nameOf(const GameState& s, int player) {
+    return GameState::isSeat(player) ? s.Players(player).Name.trimmedView() : QStringView();
 }
 
 // The player named by digit k (1..4) of the play order; 0 when there is none.
@@ -48,12 +48,12 @@ QString Game::stepMessage() const {
                    nameOf(s, s.TalkStep - RankingRequest1 + 1) % apostrophe %
                    QStringLiteral("โยนลูกเต๋าเพื่อจัดอันดับครับ");
         case RankingResult: {
-            QString m = QStringLiteral("การจัดอันดับเสร็จสิ้นแล้ว ผลออกมาดังนี้ 1:") +
-                        nameOf(s, queued(s, 1)) + QStringLiteral(", 2:") + nameOf(s, queued(s, 2));
+            QString m = QStringLiteral("การจัดอันดับเสร็จสิ้นแล้ว ผลออกมาดังนี้ 1:") %
+                        nameOf(s, queued(s, 1)) % QStringLiteral(", 2:") % nameOf(s, queued(s, 2));
             if (s.PlayerCount > 2)
-                m += QStringLiteral(", 3:") + nameOf(s, queued(s, 3));
+                m += QStringLiteral(", 3:") % nameOf(s, queued(s, 3));
             if (s.PlayerCount == 4)
-                m += QStringLiteral(", 4:") + nameOf(s, queued(s, 4));
+                m += QStringLiteral(", 4:") % nameOf(s, queued(s, 4));
             return m;
         }
         case GameBegins:
@@ -70,11 +70,11 @@ QString Game::stepMessage() const {
             return QStringLiteral("ขอเชิญ ") % apostrophe % nameOf(s, s.CurPlayer) % apostrophe %
                    QStringLiteral(" โยนลูกเต๋า");
         case LandedOn: {
-            QString square;
+            QStringView square;
             if (GameState::isSeat(s.CurPlayer)) {
                 const int position = s.Players(s.CurPlayer).Position;
                 if (position >= 0 && position <= 39)
-                    square = s.Squares(position + 1).Name.trimmed();
+                    square = s.Squares(position + 1).Name.trimmedView();
             }
             return QStringLiteral("ตกที่ ") % apostrophe % square % apostrophe;
         }
