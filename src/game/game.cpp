@@ -20,10 +20,6 @@ void Game::setAppFolder(const QString& folder) {
     setFolders(false);
 }
 
-bool Game::isOver() const {
-    return state.TalkStep == Winner && !timers.TimerTalk.Enabled();
-}
-
 bool Game::awaitsPerson() const {
     const GameState& s = state;
     const Timers& t = timers;

@@ -67,7 +67,7 @@ class Game {
     void fire(TimerId id);
 
     // The winner has been named and the sequencer has stopped for good.
-    bool isOver() const;
+    bool isOver() const { return state.TalkStep == Winner && !timers.TimerTalk.Enabled(); }
     // The game stands still until a person throws or answers an offer.
     bool awaitsPerson() const;
     bool cardOpen() const { return window.FrmCard.Visible; }
@@ -220,6 +220,8 @@ class Game {
     // The currency format MShow derived from `locale`, kept until the locale changes.
     struct CurrencyFormat {
         QLocale numbers;
+        QLocale fractionNumbers;  // `numbers` without group separators
+        QString zero;             // the digit 0 as `numbers` writes it
         int decimals = 2;
         QString decimalPoint;
         QString positivePrefix, positiveSuffix, negativePrefix, negativeSuffix;

@@ -3,6 +3,7 @@
 // fixed-length Text and arrays with the record's own index bounds.
 
 #include <QString>
+#include <QStringView>
 
 #include <array>
 #include <compare>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace kroda {
 
@@ -97,6 +99,11 @@ class Text {
     const QString& raw() const { return value_; }
     // What readers see: the text trimmed of blanks at both ends.
     QString trimmed() const { return trimBlanks(value_); }
+    // The same as a view into the stored text, for a text put together from pieces at once.
+    QStringView trimmedView() const {
+        const auto [at, length] = unblanked(value_);
+        return QStringView(value_).sliced(at, length);
+    }
     // Trimmed on the right only.
     QString rightTrimmed() const {
         int end = value_.size();
@@ -108,10 +115,15 @@ class Text {
 
     // Blanks are spaces only, as the fixed-length fields pad with spaces.
     static QString trimBlanks(const QString& s) {
-        int b = 0, e = s.size();
+        const auto [at, length] = unblanked(s);
+        return s.mid(at, length);
+    }
+    // Where a text stands without its blanks at both ends: its first index and its length.
+    static std::pair<qsizetype, qsizetype> unblanked(QStringView s) {
+        qsizetype b = 0, e = s.size();
         while (b < e && s[b] == QLatin1Char(' ')) ++b;
         while (e > b && s[e - 1] == QLatin1Char(' ')) --e;
-        return s.mid(b, e - b);
+        return {b, e - b};
     }
 
   private:

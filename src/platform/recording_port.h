@@ -5,6 +5,7 @@
 #include "platform/platform_port.h"
 #include "platform/wav_duration.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -51,7 +52,7 @@ class RecordingPort : public PlatformPort {
             droppedSounds << wavPath;
         } else {
             sounds << wavPath;
-            soundBusyUntil_ = now + wavDurationMs(wavPath).value_or(0);
+            soundBusyUntil_ = now + soundLengthMs(wavPath);
         }
         if (finished)
             finished();
@@ -103,6 +104,15 @@ class RecordingPort : public PlatformPort {
   private:
     std::int64_t clockMs() const { return static_cast<std::int64_t>(std::llround(clock() * 1000)); }
 
+    // Each file's length is read once: a game plays the same two sounds again and again.
+    std::int64_t soundLengthMs(const QString& wavPath) {
+        auto found = soundLengths_.constFind(wavPath);
+        if (found == soundLengths_.constEnd())
+            found = soundLengths_.insert(wavPath, wavDurationMs(wavPath).value_or(0));
+        return *found;
+    }
+
+    QHash<QString, std::int64_t> soundLengths_;
     std::int64_t soundBusyUntil_ = 0;
     bool musicPlaying_ = false;
     std::int64_t musicReadAt_ = 0;

@@ -2,6 +2,8 @@
 // panels, and the sequencer set to its first step.
 #include "game/game.h"
 
+#include <QStringBuilder>
+
 namespace kroda {
 
 void Game::Form_Load() {
@@ -104,7 +106,7 @@ void Game::fillPlayerPanels() {
 }
 
 QString Game::soundFile(const QString& name) const {
-    return appFolder_ + QStringLiteral("/Sound/") + name;
+    return appFolder_ % QStringLiteral("/Sound/") % name;
 }
 
 }  // namespace kroda

@@ -2,6 +2,8 @@
 // and kept until the locale changes.
 #include "game/game.h"
 
+#include <QStringBuilder>
+
 #include <algorithm>
 
 namespace kroda {
@@ -42,6 +44,9 @@ const Game::CurrencyFormat& Game::currencyFormat() const {
         split(locale.toCurrencyString(qlonglong(-7)), 7, f.negativePrefix, f.negativeSuffix);
     }
     f.numbers.setNumberOptions(f.numbers.numberOptions() & ~QLocale::OmitGroupSeparator);
+    f.fractionNumbers = f.numbers;
+    f.fractionNumbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    f.zero = f.fractionNumbers.toString(qlonglong(0));
     format_ = f;
     formatLocale_ = locale;
     formatReady_ = true;
@@ -65,16 +70,15 @@ QString formatMoney(const Format& f, Currency amount) {
     const auto whole = static_cast<qlonglong>(magnitude / unit);
     QString number = f.numbers.toString(whole);
     if (f.decimals > 0) {
-        QLocale plain = f.numbers;
-        plain.setNumberOptions(QLocale::OmitGroupSeparator);
-        QString fraction = plain.toString(static_cast<qlonglong>(magnitude % unit));
-        const QString zero = plain.toString(qlonglong(0));
-        while (fraction.size() < f.decimals * zero.size()) fraction.prepend(zero);
-        number += f.decimalPoint + fraction;
+        // Whole amounts, the usual ones, need only the padding zeros.
+        const auto cents = static_cast<qlonglong>(magnitude % unit);
+        QString fraction = cents == 0 ? QString() : f.fractionNumbers.toString(cents);
+        while (fraction.size() < f.decimals * f.zero.size()) fraction.prepend(f.zero);
+        number += f.decimalPoint % fraction;
     }
     if (negative && magnitude != 0)
-        return f.negativePrefix + number + f.negativeSuffix;
-    return f.positivePrefix + number + f.positiveSuffix;
+        return f.negativePrefix % number % f.negativeSuffix;
+    return f.positivePrefix % number % f.positiveSuffix;
 }
 
 }  // namespace

@@ -2,29 +2,36 @@
 // picture.
 #include "game/game.h"
 
+#include <algorithm>
+
 namespace kroda {
 
 void Game::Talk(const QString& text, Integer& pos) {
-    state.TalkLen = static_cast<Integer>(text.size());
+    const qsizetype length = text.size();
+    state.TalkLen = static_cast<Integer>(length);
     QString& shown = window.TxtDialog.Text;
-    if (pos <= 0) {
+    const bool nextCharacter = pos > 0 && pos < length && shown.size() == pos - 1;
+    if (nextCharacter && typedOnLastTick(text)) {
+        // One more character of the message typed on the last tick: grow it in place.
+        shown.append(text[pos - 1]);
+        typedBuffer_ = shown.constData();
+    } else if (nextCharacter && text.startsWith(shown)) {
+        shown.append(text[pos - 1]);
+        typedMessage_ = text;
+        typedBuffer_ = shown.constData();
+    } else if (pos <= 0) {
         // A new message: one buffer of its full length, grown in place as it is typed.
         if (shown.isDetached())
             shown.truncate(0);
         else
             shown = QString();
-        shown.reserve(text.size());
-    } else if (pos >= text.size()) {
+        shown.reserve(length);
+    } else if (pos >= length) {
         shown = text;
-    } else if (shown.size() == pos - 1 && (typedOnLastTick(text) || text.startsWith(shown))) {
-        // One more character of the same message: grow the text in place.
-        shown.append(text[pos - 1]);
-        typedMessage_ = text;
-        typedBuffer_ = shown.constData();
     } else {
         shown = text.left(pos);
     }
-    window.TxtDialog.SelStart = std::max<int>(0, std::min<int>(pos, text.size()));
+    window.TxtDialog.SelStart = static_cast<int>(std::clamp<qsizetype>(pos, 0, length));
     ++pos;
 }
 

@@ -2,6 +2,8 @@
 // message; when the message is complete the step does its work and chooses the next step.
 #include "game/game.h"
 
+#include <QStringBuilder>
+
 namespace kroda {
 
 namespace {
@@ -12,8 +14,8 @@ const QString& greeting() {
     return text;
 }
 
-QString nameOf(const GameState& s, int player) {
-    return GameState::isSeat(player) ? s.Players(player).Name.trimmed() : QString();
+QStringView nameOf(const GameState& s, int player) {
+    return GameState::isSeat(player) ? s.Players(player).Name.trimmedView() : QStringView();
 }
 
 // The player named by digit k (1..4) of the play order; 0 when there is none.
@@ -31,7 +33,8 @@ QString Game::greetingText() {
 
 QString Game::stepMessage() const {
     const GameState& s = state;
-    const QString apostrophe = QStringLiteral("'");
+    // Each message is put together in one allocation (operator%).
+    const QLatin1Char apostrophe('\'');
     switch (s.TalkStep) {
         case Greeting:
             return greeting();
@@ -41,48 +44,48 @@ QString Game::stepMessage() const {
         case RankingRequest2:
         case RankingRequest3:
         case RankingRequest4:
-            return QStringLiteral("ขอเชิญ") + apostrophe +
-                   nameOf(s, s.TalkStep - RankingRequest1 + 1) + apostrophe +
+            return QStringLiteral("ขอเชิญ") % apostrophe %
+                   nameOf(s, s.TalkStep - RankingRequest1 + 1) % apostrophe %
                    QStringLiteral("โยนลูกเต๋าเพื่อจัดอันดับครับ");
         case RankingResult: {
-            QString m = QStringLiteral("การจัดอันดับเสร็จสิ้นแล้ว ผลออกมาดังนี้ 1:") +
-                        nameOf(s, queued(s, 1)) + QStringLiteral(", 2:") + nameOf(s, queued(s, 2));
+            QString m = QStringLiteral("การจัดอันดับเสร็จสิ้นแล้ว ผลออกมาดังนี้ 1:") %
+                        nameOf(s, queued(s, 1)) % QStringLiteral(", 2:") % nameOf(s, queued(s, 2));
             if (s.PlayerCount > 2)
-                m += QStringLiteral(", 3:") + nameOf(s, queued(s, 3));
+                m += QStringLiteral(", 3:") % nameOf(s, queued(s, 3));
             if (s.PlayerCount == 4)
-                m += QStringLiteral(", 4:") + nameOf(s, queued(s, 4));
+                m += QStringLiteral(", 4:") % nameOf(s, queued(s, 4));
             return m;
         }
         case GameBegins:
             return QStringLiteral("จะขอเริ่มเกม ณ บัดนี้");
         case ThrowTotal: {
             const int steps = GameState::isSeat(s.CurPlayer) ? s.Players(s.CurPlayer).Steps : 0;
-            return QStringLiteral("ได้ ") + QString::number(steps) + QStringLiteral(" แต้ม");
+            return QStringLiteral("ได้ ") % QString::number(steps) % QStringLiteral(" แต้ม");
         }
         case DoubleThrowAgain:
             return QStringLiteral("ลูกเต๋าซ้ำกัน โปรดโยนใหม่");
         case EqualTotalThrowAgain:
             return QStringLiteral("จำนวนแต้มซ้ำกับผู้อื่น โปรดโยนใหม่");
         case ThrowRequest:
-            return QStringLiteral("ขอเชิญ ") + apostrophe + nameOf(s, s.CurPlayer) + apostrophe +
+            return QStringLiteral("ขอเชิญ ") % apostrophe % nameOf(s, s.CurPlayer) % apostrophe %
                    QStringLiteral(" โยนลูกเต๋า");
         case LandedOn: {
-            QString square;
+            QStringView square;
             if (GameState::isSeat(s.CurPlayer)) {
                 const int position = s.Players(s.CurPlayer).Position;
                 if (position >= 0 && position <= 39)
-                    square = s.Squares(position + 1).Name.trimmed();
+                    square = s.Squares(position + 1).Name.trimmedView();
             }
-            return QStringLiteral("ตกที่ ") + apostrophe + square + apostrophe;
+            return QStringLiteral("ตกที่ ") % apostrophe % square % apostrophe;
         }
         case LandingMessage:
             return s.PendingMessage;
         case ThirdDouble:
             return QStringLiteral("ลูกเต๋าซ้ำกันครบ 3 ครั้ง หยุดเดิน 1 ครั้ง");
         case PlayerBankrupt:
-            return apostrophe + nameOf(s, s.CurPlayer) + QStringLiteral("' ล้มละลาย");
+            return apostrophe % nameOf(s, s.CurPlayer) % QStringLiteral("' ล้มละลาย");
         case Winner:
-            return apostrophe + nameOf(s, s.CurPlayer) + QStringLiteral("' เป็นผู้ชนะ");
+            return apostrophe % nameOf(s, s.CurPlayer) % QStringLiteral("' เป็นผู้ชนะ");
         default:
             return {};
     }
@@ -139,10 +142,9 @@ const QString& Game::currentMessage() {
             break;
     }
     MessageCache& c = message_;
-    const QString none;
-    const QString& q = quoted ? *quoted : none;
+    const bool sameQuote = quoted ? sameText(c.quoted, *quoted) : c.quoted.isNull();
     if (cacheable && c.valid && c.step == step && c.player == player && c.value == value &&
-        sameText(c.quoted, q)) {
+        sameQuote) {
         return c.message;
     }
     c.message = stepMessage();
@@ -150,7 +152,7 @@ const QString& Game::currentMessage() {
     c.step = step;
     c.player = player;
     c.value = value;
-    c.quoted = q;
+    c.quoted = quoted ? *quoted : QString();
     return c.message;
 }
 

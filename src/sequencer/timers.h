@@ -3,7 +3,6 @@
 // engine never reads a clock; whoever runs the game (the Qt window, the headless driver)
 // binds each timer to real or virtual time through a TimerObserver.
 
-#include <array>
 #include <cstdint>
 
 namespace kroda {
@@ -51,15 +50,15 @@ struct Timers {
     LogicalTimer AnimateTimer{TimerId::AnimateTimer, 200, false};
     LogicalTimer TimerMM{TimerId::TimerMM, 20, false};
 
-    // Inline: the clocks look every timer up on every tick.
-    LogicalTimer& operator[](TimerId id) { return *all()[static_cast<int>(id)]; }
-    const LogicalTimer& operator[](TimerId id) const { return const_cast<Timers&>(*this)[id]; }
+    LogicalTimer& operator[](TimerId id) { return this->*kByOrder[static_cast<int>(id)]; }
+    const LogicalTimer& operator[](TimerId id) const {
+        return this->*kByOrder[static_cast<int>(id)];
+    }
     void bind(TimerObserver* observer);
 
   private:
-    std::array<LogicalTimer*, kTimerCount> all() {
-        return {&TimerTalk, &TimeDelay, &AnimateTimer, &TimerMM};
-    }
+    static constexpr LogicalTimer Timers::*kByOrder[kTimerCount] = {
+        &Timers::TimerTalk, &Timers::TimeDelay, &Timers::AnimateTimer, &Timers::TimerMM};
 };
 
 }  // namespace kroda

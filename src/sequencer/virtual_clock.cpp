@@ -17,47 +17,51 @@ VirtualClock::~VirtualClock() {
 }
 
 void VirtualClock::timerRestarted(TimerId id) {
-    due_[static_cast<int>(id)] = now_ + timers_[id].Interval();
+    const int interval = timers_[id].Interval();
+    due_[static_cast<int>(id)] = interval > 0 ? now_ + interval : kNever;
     if (rescheduled)
         rescheduled();
 }
 
-std::int64_t VirtualClock::nextDue() const {
-    std::int64_t next = -1;
-    for (int i = 0; i < kTimerCount; ++i) {
-        const LogicalTimer& t = timers_[static_cast<TimerId>(i)];
-        if (t.Enabled() && t.Interval() > 0 && (next < 0 || due_[i] < next))
-            next = due_[i];
+void VirtualClock::timerStopped(TimerId id) {
+    due_[static_cast<int>(id)] = kNever;
+}
+
+int VirtualClock::firstDue() const {
+    int first = 0;
+    for (int i = 1; i < kTimerCount; ++i) {
+        if (due_[i] < due_[first])
+            first = i;
     }
-    return next;
+    return first;
+}
+
+std::int64_t VirtualClock::nextDue() const {
+    const std::int64_t next = due_[firstDue()];
+    return next == kNever ? -1 : next;
 }
 
 void VirtualClock::skip(std::int64_t ms) {
     now_ += ms;
-    for (std::int64_t& due : due_) due += ms;
+    for (std::int64_t& due : due_) {
+        if (due != kNever)
+            due += ms;
+    }
 }
 
-void VirtualClock::timerStopped(TimerId) {}
-
 bool VirtualClock::fireNext(std::int64_t until) {
-    int next = -1;
-    for (int i = 0; i < kTimerCount; ++i) {
-        const LogicalTimer& t = timers_[static_cast<TimerId>(i)];
-        if (!t.Enabled() || t.Interval() <= 0)
-            continue;
-        if (next < 0 || due_[i] < due_[next])
-            next = i;
-    }
-    if (next < 0 || due_[next] > until)
-        return false;
+    const int next = firstDue();
     const std::int64_t at = due_[next];
+    if (at == kNever || at > until)
+        return false;
     now_ = at;
     ++ticks_;
-    fire_(static_cast<TimerId>(next));
-    // A tick that did not restart its own timer schedules the next one an interval on.
-    const LogicalTimer& t = timers_[static_cast<TimerId>(next)];
-    if (t.Enabled() && due_[next] == at)
-        due_[next] = at + t.Interval();
+    const auto id = static_cast<TimerId>(next);
+    fire_(id);
+    // A tick that neither stopped nor restarted its own timer schedules the next one an
+    // interval on.
+    if (due_[next] == at)
+        due_[next] = at + timers_[id].Interval();
     return true;
 }
 

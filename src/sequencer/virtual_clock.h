@@ -45,8 +45,15 @@ class VirtualClock final : public TimerObserver {
   private:
     Timers& timers_;
     Fire fire_;
+    // A stopped timer, or one without an interval, is due never.
+    static constexpr std::int64_t kNever = INT64_MAX;
+    // The index of the timer due first, the lowest index among equals.
+    int firstDue() const;
+
     std::int64_t now_ = 0;
-    std::int64_t due_[kTimerCount] = {};
+    // The instant each timer fires next, kept up to date by the observer calls, so that a
+    // tick needs no look at the timers themselves.
+    std::int64_t due_[kTimerCount] = {kNever, kNever, kNever, kNever};
     std::uint64_t ticks_ = 0;
 };
 

@@ -101,9 +101,11 @@ GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t s
     }
     session.start();
 
+    // Asked after every tick: the plain counts first.
+    const Game& game = session.game();
     const auto done = [&] {
-        return session.hasWinner() || session.cardOpen() || out.turns > settings.maxTurns ||
-               session.waitingForPerson() || out.broken.has_value();
+        return out.turns > settings.maxTurns || out.broken.has_value() || game.isOver() ||
+               game.cardOpen() || game.awaitsPerson();
     };
     const std::int64_t limit = (std::int64_t{settings.maxTurns} + 10) * kVirtualMsPerTurn;
     for (;;) {
