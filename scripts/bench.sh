@@ -16,6 +16,9 @@ cmake --build "$dir" --parallel "$(nproc)" >/dev/null
 game=$(realpath "$dir/game")
 bench=$(realpath "$dir/bench")
 scratch=$(mktemp -d)
+# A runtime folder of its own: the game lets one copy run per user, and Qt wants one.
+export XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 xvfb_pid=
 cleanup() {
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
