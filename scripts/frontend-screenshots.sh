@@ -24,9 +24,9 @@ fail() { echo "frontend-screenshots: $*" >&2; exit 1; }
 
 work=$(mktemp -d)
 chmod 700 "$work"
-pids=()
+game_pid=""
 cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
   xs_stop
   rm -rf "$work"
 }
@@ -66,7 +66,7 @@ shot() {
 }
 
 "$game" >"$work/kroda.out" 2>"$work/kroda.err" &
-pids+=($!)
+game_pid=$!
 title=$(window "$TITLE" 640x480) || fail "no title screen"
 centred "$title" 640 480
 # The second copy shows nothing and ends at once with status 0.
@@ -137,6 +137,6 @@ sleep 2
 shot "$game_window" frontend-game.png
 # The game window's quit button ends the program.
 click "$game_window" 160 320
-for _ in $(seq 50); do kill -0 "${pids[1]}" 2>/dev/null || break; sleep 0.1; done
-kill -0 "${pids[1]}" 2>/dev/null && fail "the quit button did not end the game"
+for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "the quit button did not end the game"
 echo "frontend-screenshots: every step passed; pictures in $out/"
