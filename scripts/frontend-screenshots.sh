@@ -9,6 +9,8 @@
 # Exit status 0 when every step found the window it expected.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source-path=SCRIPTDIR/.. source=tests/e2e/x_session.sh
+. tests/e2e/x_session.sh
 build=${1:-build}
 out=${2:-docs}
 game="$build/game/kroda"
@@ -18,60 +20,31 @@ for tool in Xvfb xdotool import; do
 done
 mkdir -p "$out"
 
+fail() { echo "frontend-screenshots: $*" >&2; exit 1; }
+
 work=$(mktemp -d)
 chmod 700 "$work"
-pids=()
+game_pid=""
 cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
+  xs_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display and writes its number once it is ready.
-: >"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$work/display")
-# A runtime folder of this run's own, so that the running-copy lock is this run's alone.
-export XDG_RUNTIME_DIR=$work
-unset QT_QPA_PLATFORM
-
-TITLE="เกมKroda 2.0 Final"
-WIZARD="Player Wizard"
-ABOUT="เกี่ยวกับซอฟต์แวร์เกมส์Kroda"
-
-fail() { echo "frontend-screenshots: $*" >&2; exit 1; }
+xs_start "$work" || fail "no X server"
+TITLE=$XS_TITLE
+WIZARD=$XS_WIZARD
+ABOUT=$XS_ABOUT
 
 # The id of the visible window with this caption and size, waiting up to 10 s.
-window() {
-  local name=$1 size=$2 id
-  for _ in $(seq 100); do
-    for id in $(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null); do
-      if [ "$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')" = "$size" ]; then
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
-  return 1
-}
-
-gone() {
-  local name=$1
-  for _ in $(seq 100); do
-    xdotool search --onlyvisible --name "^$name\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
+window() { xs_find_window "$1" "$2" "" 100; }
+gone() { xs_gone "$1" 100; }
 
 # Its top-left corner must be where the centring puts it on the 1024 x 768 screen.
 centred() {
-  local id=$1 w=$2 h=$3 at
-  at=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Position: \([0-9-]*,[0-9-]*\).*/\1/p')
-  [ "$at" = "$(( (1024 - w) / 2 )),$(( (768 - h) / 2 ))" ] || fail "window $id at $at is not centred"
+  local where
+  where=$(xs_centred "$1" "$2" "$3") || fail "window $1 stands $where"
 }
 
 # Moves over a point of a window, presses and releases there; the click sound plays before
@@ -93,7 +66,7 @@ shot() {
 }
 
 "$game" >"$work/kroda.out" 2>"$work/kroda.err" &
-pids+=($!)
+game_pid=$!
 title=$(window "$TITLE" 640x480) || fail "no title screen"
 centred "$title" 640 480
 # The second copy shows nothing and ends at once with status 0.
@@ -110,7 +83,7 @@ about=$(window "$ABOUT" 400x400) || fail "no about window"
 centred "$about" 400 400
 shot "$about" frontend-about.png
 click "$about" 202 330
-gone "$ABOUT" || fail "the about window stayed open"
+gone "$about" || fail "the about window stayed open"
 
 next() { click "$1" 448 376; }
 back() { click "$1" 408 376; }
@@ -139,7 +112,7 @@ shot "$wizard" frontend-wizard-complete.png
 # Back through every page to the board page, then Close.
 for _ in $(seq 7); do back "$wizard"; done
 click "$wizard" 360 376
-gone "$WIZARD" || fail "Close left the wizard open"
+gone "$wizard" || fail "Close left the wizard open"
 
 # Opened again, it starts on its first page; Enter is Next, Escape is Close.
 click "$title" 112 344
@@ -149,7 +122,7 @@ compare -metric AE "$work/again.png" "$out/frontend-wizard-board.png" null: 2>"$
   fail "the wizard opened again on another page ($(cat "$work/diff") pixels differ)"
 xdotool key Escape
 sleep 0.6
-gone "$WIZARD" || fail "Escape left the wizard open"
+gone "$wizard" || fail "Escape left the wizard open"
 
 # Through to the game: two computers.
 click "$title" 112 344
@@ -157,13 +130,13 @@ wizard=$(window "$WIZARD" 480x400) || fail "no wizard the third time"
 for key in Return Return Return; do xdotool key "$key"; sleep 0.6; done
 click "$wizard" 150 196
 for key in Return Return Return Return Return; do xdotool key "$key"; sleep 0.6; done
-gone "$WIZARD" || fail "the wizard did not hand over"
+gone "$wizard" || fail "the wizard did not hand over"
 game_window=$(window "$TITLE" 640x480) || fail "no game window"
 centred "$game_window" 640 480
 sleep 2
 shot "$game_window" frontend-game.png
 # The game window's quit button ends the program.
 click "$game_window" 160 320
-for _ in $(seq 50); do kill -0 "${pids[1]}" 2>/dev/null || break; sleep 0.1; done
-kill -0 "${pids[1]}" 2>/dev/null && fail "the quit button did not end the game"
+for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "the quit button did not end the game"
 echo "frontend-screenshots: every step passed; pictures in $out/"

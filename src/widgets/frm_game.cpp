@@ -153,8 +153,10 @@ void FrmGame::mousePressEvent(QMouseEvent* event) {
 void FrmGame::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = logical(event->position().toPoint());
     const int buttons = mouseButtons(event->buttons());
-    // While a button is held the control it went down on keeps the mouse.
-    Hit hit = buttons != 0 && pressed_.kind != Hit::None ? pressed_ : hitAt(p);
+    // While a button is held the control it went down on keeps the mouse, even when it
+    // went down on no control: a drag from the board must not sink a toolbar button that
+    // would then never see its release.
+    Hit hit = buttons != 0 ? pressed_ : hitAt(p);
     if (buttons != 0 && hit.kind == Hit::Toolbar) {
         const Image& icon = game_.window.ImgIconT[hit.index];
         hit.x = p.x() - icon.Geometry.Left;

@@ -20,6 +20,8 @@ set -uo pipefail
 
 game_dir=$(cd "${1:?usage: game_road.sh GAME_DIR}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source-path=SCRIPTDIR source=x_session.sh
+. "$here/x_session.sh"
 for tool in Xvfb xdotool import convert identify python3; do
   if ! command -v "$tool" >/dev/null; then
     echo "game_road: SKIPPED: $tool is not installed (scripts/install-deps.sh installs it)"
@@ -31,12 +33,11 @@ done
 
 work=$(mktemp -d)
 chmod 700 "$work"
-xvfb_pid=""
 game_pid=""
 started=$SECONDS
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  xs_stop
   if [ -n "${KRODA_E2E_KEEP:-}" ]; then echo "game_road: files kept in $work"; else rm -rf "$work"; fi
 }
 trap cleanup EXIT
@@ -57,71 +58,22 @@ fail() {
 }
 note() { echo "game_road: $*"; }
 
-# --- the X server: Xvfb picks a free display and writes its number once it is ready
-: >"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=:$(head -n 1 "$work/display")
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-# A runtime folder of the run's own holds the running-copy lock.
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-readonly SCREEN_W=1024 SCREEN_H=768
+# --- the X server and the windows
+xs_start "$work" 2>"$work/xs.err" || fail "$(cat "$work/xs.err")"
+TITLE=$XS_TITLE
+WIZARD=$XS_WIZARD
+ABOUT=$XS_ABOUT
+DEED=$XS_DEED
 
-TITLE="เกมKroda 2.0 Final"
-WIZARD="Player Wizard"
-ABOUT="เกี่ยวกับซอฟต์แวร์เกมส์Kroda"
-DEED="///"
-
-# --- windows
-
-# The visible windows of the game program, as "id width height left top" lines.
-windows_of_game() {
-  local id g
-  for id in $(xdotool search --onlyvisible --pid "$game_pid" '' 2>/dev/null); do
-    g=$(xdotool getwindowgeometry "$id" 2>/dev/null) || continue
-    echo "$id $(sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p' <<<"$g")" \
-      "$(sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p' <<<"$g")"
-  done
-}
-
-# Waits up to 20 s for a visible window with this caption and size that is not in the
-# exclusion list; prints its id.
-find_window() {
-  local name=$1 size=$2 except=${3:-} id g
-  for _ in $(seq 200); do
-    for id in $(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null); do
-      [[ " $except " == *" $id "* ]] && continue
-      g=$(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/.*Geometry: //p')
-      if [ "$g" = "$size" ]; then
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
-  return 1
-}
-
-gone() {
-  local id=$1
-  for _ in $(seq 200); do
-    xdotool search --onlyvisible --name '' 2>/dev/null | grep -qx "$id" || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-position() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p'; }
+windows_of_game() { xs_windows_of "$game_pid"; }
+find_window() { xs_find_window "$@"; }
+gone() { xs_gone "$1"; }
+position() { xs_position "$1"; }
 
 # A window of the given size must stand where centring puts it on the screen.
 centred() {
-  local id=$1 w=$2 h=$3 what=$4 at
-  at=$(position "$id")
-  [ "$at" = "$(((SCREEN_W - w) / 2)) $(((SCREEN_H - h) / 2))" ] ||
-    fail "the $what stands at $at, not centred for ${w}x$h"
+  local where
+  where=$(xs_centred "$1" "$2" "$3") || fail "the $4 stands $where"
 }
 
 # --- mouse and keys, as a person gives them (XTEST)
@@ -311,8 +263,8 @@ deed_done=""
 # Throws for the named player, by both dice or by each die in turn, and waits for the throw's
 # result; a key that came before the window listened is given again.
 throw() {
-  local who=$1 tries
-  for tries in 1 2 3; do
+  local who=$1
+  for _ in 1 2 3; do
     throws=$((throws + 1))
     if ((throws % 2)); then key "${key2[$who]}"; else key "${key1[$who]}" "${key3[$who]}"; fi
     if next_line 6; then

@@ -2,6 +2,7 @@
 #include "frontend/seat_defaults.h"
 #include "widgets/game_session.h"
 
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -81,6 +82,26 @@ TEST(GameWindow, ToolbarPressHoverAndQuit) {
 }
 
 // The card window is window-modal; any key or mouse press closes it through the game.
+// A drag that went down on no control keeps the mouse to itself: passing over a toolbar
+// button does not sink it, so the button's next press still runs its command.
+TEST(GameWindow, ADragFromTheBoardLeavesTheToolbarUp) {
+    Session t;
+    ASSERT_TRUE(t.session.start());
+    Game& g = t.game();
+    FrmGame* w = t.session.gameWindow();
+    const QPoint board(100, 300);
+    const QPoint music = t.centreOf(g.window.ImgIconT[1]);
+    QTest::mousePress(w, Qt::LeftButton, {}, board);
+    QMouseEvent held(QEvent::MouseMove, QPointF(music), w->mapToGlobal(QPointF(music)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &held);
+    EXPECT_EQ(g.window.ImgIconT[1].Geometry.Top, 312);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, music);
+    EXPECT_EQ(g.window.ImgIconT[1].Geometry.Top, 312);
+    QTest::mousePress(w, Qt::LeftButton, {}, t.centreOf(g.window.ImgIconT[5]));
+    EXPECT_EQ(g.window.ImgIconT[5].Geometry.Top, 313);
+}
+
 TEST(CardWindow, ClosesOnAKeyAndOnAMousePress) {
     Session t;
     ASSERT_TRUE(t.session.start());

@@ -1,0 +1,134 @@
+# A private X session for the scripts that drive the game's windows from outside: an Xvfb of
+# its own (no window manager), a runtime folder of its own, and the finding, waiting for and
+# photographing of windows. Sourced, not run:
+#
+#   . tests/e2e/x_session.sh
+#   xs_start "$work" || exit 1     # sets DISPLAY and XDG_RUNTIME_DIR
+#   trap xs_stop EXIT              # or call xs_stop from the script's own clean-up
+#
+# Every function returns a status and never exits, so that it serves scripts with and
+# without `set -e`.
+# shellcheck shell=bash
+
+# The captions of the program's windows.
+# shellcheck disable=SC2034  # used by the scripts that source this file
+readonly XS_TITLE="เกมKroda 2.0 Final" XS_WIZARD="Player Wizard" \
+  XS_ABOUT="เกี่ยวกับซอฟต์แวร์เกมส์Kroda" XS_DEED="///" XS_BACKDROP=":::"
+readonly XS_SCREEN_W=1024 XS_SCREEN_H=768
+XS_XVFB_PID=""
+XS_ROOT=""
+
+# Starts Xvfb in the folder WORK (its log is WORK/xvfb.log), points DISPLAY at it and gives the
+# session the runtime folder WORK/runtime: the program lets one copy run per runtime folder,
+# so the session's copy neither meets nor blocks one the user is running.
+xs_start() {
+  local work=$1 _
+  # Xvfb picks a free display and writes its number once it is ready to take clients.
+  : >"$work/display"
+  Xvfb -displayfd 3 -screen 0 "${XS_SCREEN_W}x${XS_SCREEN_H}x24" -nolisten tcp \
+    3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  XS_XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    kill -0 "$XS_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if ! [ -s "$work/display" ]; then
+    echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2
+    return 1
+  fi
+  DISPLAY=:$(head -n 1 "$work/display")
+  export DISPLAY
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  export XDG_RUNTIME_DIR=$work/runtime
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  # A search by process lists the root window too, whatever the process.
+  XS_ROOT=$(xdotool search --maxdepth 0 '' 2>/dev/null | head -n 1)
+}
+
+xs_stop() {
+  if [ -n "$XS_XVFB_PID" ]; then
+    kill "$XS_XVFB_PID" 2>/dev/null
+    wait "$XS_XVFB_PID" 2>/dev/null
+  fi
+  XS_XVFB_PID=""
+XS_ROOT=""
+  return 0
+}
+
+# "width height left top" of a window.
+xs_geometry() {
+  local g
+  g=$(xdotool getwindowgeometry "$1" 2>/dev/null) || return 1
+  sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p' <<<"$g" | tr '\n' ' '
+  sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p' <<<"$g"
+}
+
+# "left top" of a window.
+xs_position() {
+  local g
+  g=$(xs_geometry "$1") || return 1
+  cut -d ' ' -f 3,4 <<<"$g"
+}
+
+# The ids of the visible windows of the process PID.
+xs_window_ids() {
+  xdotool search --onlyvisible --pid "$1" '' 2>/dev/null | grep -vx "${XS_ROOT:-none}"
+  return 0
+}
+
+# The visible top-level windows of the process PID, as "id width height left top" lines.
+xs_windows_of() {
+  local id g
+  for id in $(xs_window_ids "$1"); do
+    g=$(xs_geometry "$id") || continue
+    [ -n "$g" ] && echo "$id $g"
+  done
+  return 0
+}
+
+# The caption of a window.
+xs_caption() { xdotool getwindowname "$1" 2>/dev/null; }
+
+# Waits up to TENTHS tenths of a second (default 200) for a visible window with this caption
+# and size ("640x480") whose id is not in the blank-separated EXCEPT list; prints its id.
+xs_find_window() {
+  local name=$1 size=$2 except=${3:-} tenths=${4:-200} id g _
+  for _ in $(seq "$tenths"); do
+    for id in $(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null); do
+      [[ " $except " == *" $id "* ]] && continue
+      g=$(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/.*Geometry: //p')
+      if [ "$g" = "$size" ]; then
+        echo "$id"
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits up to TENTHS tenths of a second (default 200) for the window ID to be hidden or gone.
+xs_gone() {
+  local id=$1 tenths=${2:-200} _
+  for _ in $(seq "$tenths"); do
+    xdotool search --onlyvisible --name '' 2>/dev/null | grep -qx "$id" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Whether a window of WIDTH x HEIGHT stands where centring puts it on the screen; says where
+# it stands otherwise.
+xs_centred() {
+  local id=$1 w=$2 h=$3 at
+  at=$(xs_position "$id") || return 1
+  [ "$at" = "$(((XS_SCREEN_W - w) / 2)) $(((XS_SCREEN_H - h) / 2))" ] && return 0
+  echo "at $at, not centred for ${w}x$h"
+  return 1
+}
+
+# Photographs a window (an id, or "root" for the whole screen) into FILE.
+xs_screenshot() {
+  import -window "$1" "$2" 2>/dev/null
+}
