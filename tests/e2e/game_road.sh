@@ -11,9 +11,9 @@
 #    exit button ends the program.
 # 2. The wizard forward and back through every page, closed and opened again on its first
 #    page, then a game of two persons, played with their own keys to its winner: ranking and
-#    move throws, buy offers answered yes and no, card windows closed by a key, a deed card
-#    opened by a click on a square, dragged by its title and closed by its "X". The toolbar's
-#    quit ends the program.
+#    move throws (again after doubles and after a tie), buy offers answered yes and no, card
+#    windows closed by a key, a deed card opened by a click on a square, dragged by its title
+#    and closed by its "X". The toolbar's quit ends the program.
 #
 # Exit status 0 passed, 1 failed, 77 skipped (no Xvfb, xdotool, ImageMagick or python3).
 set -uo pipefail
@@ -44,15 +44,7 @@ trap cleanup EXIT
 
 fail() {
   echo "game_road: FAILED after $((SECONDS - started)) s: $*"
-  if [ -s "$work/narration" ]; then
-    echo "--- last narration lines"
-    tail -n 8 "$work/narration"
-  fi
-  if [ -s "$work/stderr" ]; then
-    echo "--- stderr of the game"
-    tail -n 20 "$work/stderr"
-  fi
-  import -window root "$work/failed.png" 2>/dev/null && echo "(screenshot: $work/failed.png)"
+  xs_report_failure "$work/narration" "$work/stderr" "$work/failed.png"
   KRODA_E2E_KEEP=1
   exit 1
 }
@@ -270,7 +262,7 @@ throw() {
     if next_line 6; then
       case "$step" in
         9) return 0 ;;
-        10) throw "$who"; return 0 ;; # the same player throws again
+        10 | 11) throw "$who"; return 0 ;; # doubles, or a tie in the ranking: throw again
         *) fail "after $who's throw the narrator said: $message" ;;
       esac
     fi

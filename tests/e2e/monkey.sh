@@ -94,15 +94,7 @@ figures() {
 fail() {
   echo "monkey: FAILED after $((SECONDS - started)) s: $*"
   echo "monkey: to repeat the choices: KRODA_MONKEY_SEED=$seed $0 $game_dir $seconds $speed"
-  if [ -s "$narration" ]; then
-    echo "--- last narration lines"
-    tail -n 8 "$narration"
-  fi
-  if [ -s "$work/stderr" ]; then
-    echo "--- stderr of the game"
-    tail -n 40 "$work/stderr"
-  fi
-  xs_screenshot root "$work/failed.png" && echo "(screenshot: $work/failed.png)"
+  xs_report_failure "$narration" "$work/stderr" "$work/failed.png" 40
   figures
   KRODA_E2E_KEEP=1
   exit 1

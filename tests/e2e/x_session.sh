@@ -21,29 +21,45 @@ XS_ROOT=""
 # Starts Xvfb in the folder WORK (its log is WORK/xvfb.log), points DISPLAY at it and gives the
 # session the runtime folder WORK/runtime: the program lets one copy run per runtime folder,
 # so the session's copy neither meets nor blocks one the user is running.
+#
+# The display number is drawn at random from 100..999 rather than taken as the lowest free
+# one: a lock file only guards the numbers of this machine's /tmp, while another X server
+# that shares the network namespace (another container's) holds the same abstract socket
+# names, and a client that reaches it is refused. So a display counts as started only once
+# a client has reached it and read back this session's screen size; otherwise the next
+# number is tried.
 xs_start() {
-  local work=$1 _
-  # Xvfb picks a free display and writes its number once it is ready to take clients.
-  : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 "${XS_SCREEN_W}x${XS_SCREEN_H}x24" -nolisten tcp \
-    3>"$work/display" >"$work/xvfb.log" 2>&1 &
-  XS_XVFB_PID=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$XS_XVFB_PID" 2>/dev/null || break
-    sleep 0.1
+  local work=$1 attempt number _
+  : >"$work/xvfb.log"
+  for attempt in 1 2 3 4 5 6; do
+    number=$(shuf -i 100-999 -n 1)
+    : >"$work/display"
+    # Xvfb writes the display's number once it is ready to take clients.
+    Xvfb ":$number" -displayfd 3 -screen 0 "${XS_SCREEN_W}x${XS_SCREEN_H}x24" -nolisten tcp \
+      3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+    XS_XVFB_PID=$!
+    for _ in $(seq 100); do
+      [ -s "$work/display" ] && break
+      kill -0 "$XS_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    if [ -s "$work/display" ] &&
+      [ "$(DISPLAY=:$number xdotool getdisplaygeometry 2>/dev/null)" = \
+        "$XS_SCREEN_W $XS_SCREEN_H" ]; then
+      DISPLAY=:$number
+      export DISPLAY
+      unset QT_QPA_PLATFORM WAYLAND_DISPLAY XAUTHORITY
+      export XDG_RUNTIME_DIR=$work/runtime
+      mkdir -m 700 "$XDG_RUNTIME_DIR"
+      # A search by process lists the root window too, whatever the process.
+      XS_ROOT=$(xdotool search --maxdepth 0 '' 2>/dev/null | head -n 1)
+      return 0
+    fi
+    echo "(attempt $attempt: display :$number could not be reached)" >>"$work/xvfb.log"
+    xs_stop
   done
-  if ! [ -s "$work/display" ]; then
-    echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2
-    return 1
-  fi
-  DISPLAY=:$(head -n 1 "$work/display")
-  export DISPLAY
-  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-  export XDG_RUNTIME_DIR=$work/runtime
-  mkdir -m 700 "$XDG_RUNTIME_DIR"
-  # A search by process lists the root window too, whatever the process.
-  XS_ROOT=$(xdotool search --maxdepth 0 '' 2>/dev/null | head -n 1)
+  echo "Xvfb did not start: $(tail -n 20 "$work/xvfb.log")" >&2
+  return 1
 }
 
 xs_stop() {
@@ -52,7 +68,27 @@ xs_stop() {
     wait "$XS_XVFB_PID" 2>/dev/null
   fi
   XS_XVFB_PID=""
-XS_ROOT=""
+  XS_ROOT=""
+  return 0
+}
+
+# What a script prints when it fails: the last lines of the program's NARRATION and STDERR
+# files (LINES of it, default 20), whether the X server still runs, and a photograph of the
+# screen into SHOT.
+xs_report_failure() {
+  local narration=$1 stderr=$2 shot=$3 lines=${4:-20}
+  if [ -s "$narration" ]; then
+    echo "--- last narration lines"
+    tail -n 8 "$narration"
+  fi
+  if [ -s "$stderr" ]; then
+    echo "--- stderr of the game"
+    tail -n "$lines" "$stderr"
+  fi
+  if [ -n "$XS_XVFB_PID" ] && ! kill -0 "$XS_XVFB_PID" 2>/dev/null; then
+    echo "--- the X server on $DISPLAY has ended"
+  fi
+  xs_screenshot root "$shot" && echo "(screenshot: $shot)"
   return 0
 }
 
