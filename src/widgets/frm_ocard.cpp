@@ -4,6 +4,7 @@
 #include "widgets/control_painter.h"
 #include "widgets/fonts.h"
 #include "widgets/key_codes.h"
+#include "widgets/panel_rows.h"
 #include "window_pictures.h"
 
 #include <QEvent>
@@ -55,38 +56,48 @@ FrmOCard::Part FrmOCard::partAt(QPoint widgetPoint) const {
 
 void FrmOCard::paintEvent(QPaintEvent*) {
     const DeedCardWindow& card = game_.FrmOCard;
-    ControlPainter::render(*this, {card.Geometry.Width, card.Geometry.Height}, scale_,
-                           [&](QPainter& qp) {
-                               ControlPainter p(qp, pictures_, game_.FrmSource);
-                               qp.fillRect(QRect(0, 0, card.Geometry.Width, card.Geometry.Height),
-                                           ControlPainter::color(card.BackColor));
-                               QFont bold = labelFont();
-                               bold.setBold(true);
-                               p.paint(card.LblLname, bold);
-                               p.paint(card.LblClose, bold, false, Qt::AlignCenter);
-                               qp.setPen(QColor(0x80, 0x80, 0x80));
-                               qp.drawRect(QRect(7, 47, 97, 97));  // the picture's frame
-                               p.paint(card.ImgOLocate);
-                               p.paint(card.LblLabel, labelFont());
-                               qp.drawLine(8, 40, 330, 40);
-                               for (const DeedPanelBox& panel : card.PicOpad)
-                                   if (panel.Visible)
-                                       qp.drawRect(toQRect(panel.Geometry).adjusted(0, 0, -1, -1));
-                               const QFont font = labelFont();
-                               const auto rows = [&](const auto& texts, const auto& values) {
-                                   for (const Label& l : texts) p.paint(l, font);
-                                   for (const Label& l : values)
-                                       p.paint(l, font, false, Qt::AlignRight | Qt::AlignVCenter);
-                               };
-                               if (card.PicOpad[LandPanel].Visible)
-                                   rows(card.LblLand, card.LblVariable);
-                               if (card.PicOpad[PairPanel].Visible)
-                                   rows(card.LblPair, card.Lblv3);
-                               if (card.PicOpad[HotelPanel].Visible)
-                                   rows(card.LblHotel, card.LblVriable2);
-                               if (card.PicOpad[TextPanel].Visible)
-                                   for (const Label& l : card.LblOcard1) p.paint(l, font);
-                           });
+    ControlPainter::render(
+        *this, {card.Geometry.Width, card.Geometry.Height}, scale_, [&](QPainter& qp) {
+            ControlPainter p(qp, pictures_, game_.FrmSource);
+            qp.fillRect(QRect(0, 0, card.Geometry.Width, card.Geometry.Height),
+                        ControlPainter::color(card.BackColor));
+            QFont bold = labelFont();
+            bold.setBold(true);
+            p.paint(card.LblLname, bold);
+            p.paint(card.LblClose, bold, false, Qt::AlignCenter);
+            qp.setPen(QColor(0x80, 0x80, 0x80));
+            qp.drawRect(QRect(7, 47, 97, 97));  // the picture's frame
+            p.paint(card.ImgOLocate);
+            p.paint(card.LblLabel, labelFont());
+            qp.drawLine(8, 40, 330, 40);
+            for (const DeedPanelBox& panel : card.PicOpad)
+                if (panel.Visible)
+                    qp.drawRect(toQRect(panel.Geometry).adjusted(0, 0, -1, -1));
+            const QFont font = labelFont();
+            // The pair panel gives its long text two lines, the others
+            // keep each row on one.
+            const auto rows = [&](const auto& texts, const auto& values, bool oneLine) {
+                QList<PanelRow> pairs;
+                for (std::size_t i = 0; i < texts.size(); ++i)
+                    pairs.append({texts[i].Caption, values[i].Caption});
+                // From the left edge of the texts to the right edge of the
+                // amounts.
+                const int span =
+                    values[0].Geometry.Left + values[0].Geometry.Width - texts[0].Geometry.Left;
+                const QFont fitting = oneLine ? panelRowFont(font, pairs, span) : font;
+                for (const Label& l : texts) p.paint(l, fitting);
+                for (const Label& l : values)
+                    p.paint(l, fitting, false, Qt::AlignRight | Qt::AlignVCenter);
+            };
+            if (card.PicOpad[LandPanel].Visible)
+                rows(card.LblLand, card.LblVariable, true);
+            if (card.PicOpad[PairPanel].Visible)
+                rows(card.LblPair, card.Lblv3, false);
+            if (card.PicOpad[HotelPanel].Visible)
+                rows(card.LblHotel, card.LblVriable2, true);
+            if (card.PicOpad[TextPanel].Visible)
+                for (const Label& l : card.LblOcard1) p.paint(l, font);
+        });
 }
 
 void FrmOCard::mousePressEvent(QMouseEvent* event) {
