@@ -4,9 +4,9 @@
 // characters, so it completes on the 65th tick of TimerTalk: 65 x 60 ms / F. Prints
 //   greeting-ms R expected-ms E ratio R/E
 
-#include "frontend/seat_defaults.h"
 #include "game/game.h"
 #include "model/board_reader.h"
+#include "model/seat_defaults.h"
 #include "platform/recording_port.h"
 #include "sequencer/virtual_clock.h"
 

@@ -2,7 +2,7 @@
 // it, until the player quits. --seats goes straight to the game window.
 
 #include "frontend/running_copy.h"
-#include "frontend/seat_defaults.h"
+#include "model/seat_defaults.h"
 #include "platform/startup_clock.h"
 #include "widgets/error_box.h"
 #include "widgets/frm_back.h"

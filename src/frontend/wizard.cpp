@@ -1,7 +1,7 @@
 #include "frontend/wizard.h"
 
-#include "frontend/seat_defaults.h"
 #include "frontend/title_screen.h"
+#include "model/seat_defaults.h"
 
 #include <cstddef>
 

@@ -1,7 +1,7 @@
 // The game window as it is designed: where every control stands, its colours and what it
 // shows before the game is loaded; and the grids of the source window's picture holders.
-#include "frontend/seat_defaults.h"
 #include "game/game.h"
+#include "model/seat_defaults.h"
 
 namespace kroda {
 

@@ -1,6 +1,6 @@
 // The new-game wizard's pages, forward and back, and what each Next writes into the game.
 #include "frontend/wizard.h"
-#include "frontend/seat_defaults.h"
+#include "model/seat_defaults.h"
 
 #include <gtest/gtest.h>
 

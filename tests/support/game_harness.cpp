@@ -1,6 +1,6 @@
 #include "support/game_harness.h"
 
-#include "frontend/seat_defaults.h"
+#include "model/seat_defaults.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The real windows on the offscreen platform, driven by QTest's keys and mouse.
-#include "frontend/seat_defaults.h"
+#include "model/seat_defaults.h"
 #include "widgets/game_session.h"
 
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "headless/session.h"
 
-#include "frontend/seat_defaults.h"
+#include "model/seat_defaults.h"
 
 #include <QDateTime>
 

@@ -1,5 +1,5 @@
-// The deed card window's procedures: loading centres and draws it, every activation draws
-// it again, and the "X" closes it. It changes nothing of the game.
+// The game opens its deed card window centred, has the card draw ViewedSquare on every
+// activation and closes it at its "X". The card changes nothing of the game.
 #include "game/game.h"
 #include "screen/window_placement.h"
 
