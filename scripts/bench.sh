@@ -42,7 +42,7 @@ echo "Kroda benchmarks: $runs runs each, $(nproc) cores, $(uname -m), load $(cut
 echo
 
 # --- Start-up, memory and idle CPU, under Xvfb and offscreen ---------------------------------
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 1 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
 xdisplay=:$(cat "$scratch/display")

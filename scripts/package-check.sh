@@ -70,7 +70,7 @@ run "${as_user[@]}" "$root/usr/games/kroda-board" check "$root/usr/lib/games/kro
 # kroda is a window program: each check below starts an X server of its own (xvfb-run), so
 # that none needs a display. The window program has no sound card here either.
 xkroda() {
-    run "${as_user[@]}" timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+    run "${as_user[@]}" timeout 60 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$@"
 }
 # Runs the installed kroda with OPTIONS until a line of FILE (its stdout, or its stderr when
 # the name ends in .err) matches PATTERN or it ends: window_run FILE PATTERN OPTIONS...

@@ -24,5 +24,5 @@ if command -v xdotool >/dev/null; then
 fi
 kill \$pid
 INNER
-xvfb-run -a -s "-screen 0 800x600x24" bash "$inner"
+xvfb-run -a -s "-screen 0 800x600x24 -noreset" bash "$inner"
 echo "screenshots in $out"

@@ -22,12 +22,12 @@ XS_ROOT=""
 # session the runtime folder WORK/runtime: the program lets one copy run per runtime folder,
 # so the session's copy neither meets nor blocks one the user is running.
 #
+# The server runs with -noreset: by default it resets whenever its last client leaves, and a
+# client that arrives during the reset (the game, started just after a probe) is refused.
 # The display number is drawn at random from 100..999 rather than taken as the lowest free
-# one: a lock file only guards the numbers of this machine's /tmp, while another X server
-# that shares the network namespace (another container's) holds the same abstract socket
-# names, and a client that reaches it is refused. So a display counts as started only once
-# a client has reached it and read back this session's screen size; otherwise the next
-# number is tried.
+# one, which is the one most likely to be held by another server sharing this network
+# namespace's abstract socket names; and a display counts as started only once a client has
+# reached it and read back this session's screen size, else the next number is tried.
 xs_start() {
   local work=$1 attempt number _
   : >"$work/xvfb.log"
@@ -35,8 +35,8 @@ xs_start() {
     number=$(shuf -i 100-999 -n 1)
     : >"$work/display"
     # Xvfb writes the display's number once it is ready to take clients.
-    Xvfb ":$number" -displayfd 3 -screen 0 "${XS_SCREEN_W}x${XS_SCREEN_H}x24" -nolisten tcp \
-      3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+    Xvfb ":$number" -displayfd 3 -screen 0 "${XS_SCREEN_W}x${XS_SCREEN_H}x24" \
+      -nolisten tcp -noreset 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
     XS_XVFB_PID=$!
     for _ in $(seq 100); do
       [ -s "$work/display" ] && break

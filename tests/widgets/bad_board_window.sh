@@ -17,7 +17,7 @@ expect() {
   local name=$1 text=$2 break=$3 dir="$work/$1"
   cp -r "$game" "$dir"
   (cd "$dir" && eval "$break")
-  xvfb-run -a bash -c '
+  xvfb-run -a -s '-screen 0 1024x768x24 -noreset' bash -c '
     "$1/kroda" --board "$2" 2>"$2.err" & pid=$!
     for i in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15; do
       sleep 1; kill -0 $pid 2>/dev/null || break; xdotool key Return 2>/dev/null
