@@ -74,14 +74,12 @@ void FrmOCard::paintEvent(QPaintEvent*) {
                 if (panel.Visible)
                     qp.drawRect(toQRect(panel.Geometry).adjusted(0, 0, -1, -1));
             const QFont font = labelFont();
-            // The pair panel gives its long text two lines, the others
-            // keep each row on one.
+            // The pair panel gives its long text two lines, the others keep each row on one.
             const auto rows = [&](const auto& texts, const auto& values, bool oneLine) {
                 QList<PanelRow> pairs;
                 for (std::size_t i = 0; i < texts.size(); ++i)
                     pairs.append({texts[i].Caption, values[i].Caption});
-                // From the left edge of the texts to the right edge of the
-                // amounts.
+                // From the left edge of the texts to the right edge of the amounts.
                 const int span =
                     values[0].Geometry.Left + values[0].Geometry.Width - texts[0].Geometry.Left;
                 const QFont fitting = oneLine ? panelRowFont(font, pairs, span) : font;
