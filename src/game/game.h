@@ -50,6 +50,9 @@ class Game {
     std::function<void(Integer step, const QString& message)> narrationComplete;
     // Called after every timer tick and every input event, when set: the invariant checker.
     std::function<void()> afterEvent;
+    // Called when a turn starts (a person is asked to throw, or the computer's throw falls
+    // due), from inside the tick: the moment to autosave once the event is over.
+    std::function<void()> turnStarted;
     // Where MShow takes its currency format from; tests pin it.
     QLocale locale = QLocale::system();
     // How Form_Load reads the board; tests may put a board of their own in its place.
