@@ -2,6 +2,8 @@
 // position in ticks, the position never past the length, and a file that is not MIDI refused.
 #include "widgets/music_device.h"
 
+#include "support/wait_until.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,9 +40,10 @@ TEST(MusicDevice, PlaysAPieceToItsEndWithoutASoundCard) {
     EXPECT_EQ(music.position(), 0);
     music.play();
     // 96 ticks at 120 beats a minute: half a second.
-    QTRY_VERIFY_WITH_TIMEOUT(music.length() > 0, 3000);
+    ASSERT_TRUE(testing::waitUntil([&] { return music.length() > 0; }, 3000, "the length"));
     EXPECT_EQ(music.length(), 96);
-    QTRY_VERIFY_WITH_TIMEOUT(music.position() == music.length(), 5000);
+    EXPECT_TRUE(testing::waitUntil([&] { return music.position() == music.length(); }, 5000,
+                                   "the end of the piece"));
     QTest::qWait(200);
     EXPECT_EQ(music.position(), music.length());
     // Opened again, it starts from the beginning.
@@ -108,9 +111,10 @@ TEST(MusicDevice, APieceDeletedOrReplacedWhilePlayingPlaysOn) {
             QFile::remove(path);
         else
             writeFile(dir, "song.mid", "not music any more");
-        QTRY_VERIFY_WITH_TIMEOUT(music.length() > 0, 3000);
+        ASSERT_TRUE(testing::waitUntil([&] { return music.length() > 0; }, 3000, "the length"));
         EXPECT_EQ(music.length(), 96);
-        QTRY_VERIFY_WITH_TIMEOUT(music.position() == music.length(), 5000);
+        EXPECT_TRUE(testing::waitUntil([&] { return music.position() == music.length(); }, 5000,
+                                       "the end of the piece"));
         music.close();
         EXPECT_FALSE(music.open(path));
         EXPECT_EQ(music.refusal().toStdString(),
