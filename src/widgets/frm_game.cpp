@@ -135,8 +135,7 @@ void FrmGame::paintEvent(QPaintEvent*) {
 void FrmGame::keyPressEvent(QKeyEvent* event) {
     const int code = virtualKeyCode(*event);
     const int shift = shiftState(event->modifiers());
-    if (code != 0)
-        input_([code, shift](Game& g) { g.keyPressed(code, shift); });
+    input_([code, shift](Game& g) { g.keyPressed(code, shift); });
 }
 
 void FrmGame::mousePressEvent(QMouseEvent* event) {

@@ -123,7 +123,25 @@ int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers, std::uint32_t nat
         case Qt::Key_Control:
             return VkControl;
         case Qt::Key_Alt:
+        case Qt::Key_AltGr:
             return VkMenu;
+        case Qt::Key_CapsLock:
+            return VkCapital;
+        case Qt::Key_NumLock:
+            return VkNumLock;
+        case Qt::Key_ScrollLock:
+            return VkScroll;
+        case Qt::Key_Pause:
+            return VkPause;
+        case Qt::Key_Print:
+            return VkSnapshot;
+        case Qt::Key_Super_L:
+        case Qt::Key_Meta:
+            return VkLWin;
+        case Qt::Key_Super_R:
+            return VkRWin;
+        case Qt::Key_Menu:
+            return VkApps;
         case Qt::Key_Escape:
             return VkEscape;
         case Qt::Key_PageUp:
@@ -177,7 +195,9 @@ int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers, std::uint32_t nat
             break;
     }
     // Shifted digits and letters under another layout: the key's place decides.
-    return virtualKeyFromScanCode(nativeScanCode);
+    if (const int byPlace = virtualKeyFromScanCode(nativeScanCode))
+        return byPlace;
+    return VkUnmapped;
 }
 
 int virtualKeyCode(const QKeyEvent& event) {

@@ -40,7 +40,31 @@ TEST(KeyCodes, KeypadByPlaceWhateverNumLock) {
 TEST(KeyCodes, NonLatinLayoutsUseTheKeysPlace) {
     // Under a Thai layout the S key reports a Thai letter; its X key code is 39.
     EXPECT_EQ(virtualKeyCode(0x0E2B, {}, 39), 83);
-    EXPECT_EQ(virtualKeyCode(0x0E2B, {}, 0), 0);
+}
+
+// Every key has a code, so that "any other key" beeps during a throw and refuses an offer:
+// the locks, Pause, the system keys and the modifiers their own, anything else one for all.
+TEST(KeyCodes, EveryKeyHasACode) {
+    const struct {
+        int key, code;
+    } keys[] = {{Qt::Key_CapsLock, 0x14},
+                {Qt::Key_NumLock, 0x90},
+                {Qt::Key_ScrollLock, 0x91},
+                {Qt::Key_Pause, 0x13},
+                {Qt::Key_Super_L, 0x5B},
+                {Qt::Key_Meta, 0x5B},
+                {Qt::Key_Super_R, 0x5C},
+                {Qt::Key_Menu, 0x5D},
+                {Qt::Key_Print, 0x2C},
+                {Qt::Key_Shift, 16},
+                {Qt::Key_Control, 17},
+                {Qt::Key_Alt, 18},
+                {Qt::Key_AltGr, 18},
+                {Qt::Key_VolumeUp, 0xFF},
+                {Qt::Key_unknown, 0xFF},
+                {0x0E2B, 0xFF},
+                {0, 0xFF}};
+    for (const auto& k : keys) EXPECT_EQ(virtualKeyCode(k.key, {}), k.code) << std::hex << k.key;
 }
 
 TEST(KeyCodes, ShiftState) {
