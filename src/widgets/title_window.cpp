@@ -58,8 +58,7 @@ ImageButtonMouse::Handlers FrmTitle::handlers() {
 }
 
 void FrmTitle::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
-        mouse_.press(title_.window.ImgButton, designPoint(*event), handlers());
+    mouse_.press(title_.window.ImgButton, designPoint(*event), handlers());
     update();
 }
 

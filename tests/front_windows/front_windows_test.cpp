@@ -98,22 +98,24 @@ TEST(FrontWindows, TitleButtonsThroughPressHoverRelease) {
     EXPECT_EQ(f.click.plays, 1);
 }
 
-// A press keeps the mouse: the release lands on the pressed button even off it, and moving
-// with the button held never presses it again.
+// Any mouse button presses a title button. A press keeps the mouse: the release lands on the
+// pressed button even off it, and moving with the button held never presses it again.
 TEST(FrontWindows, HeldButtonActsOnce) {
-    TitleFixture f;
-    QTest::mousePress(&f.window, Qt::LeftButton, {}, f.centre(0));
-    f.click.finish();
-    for (int dx = 0; dx < 5; ++dx) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(f.centre(0) + QPoint(dx, 0)),
-                         QPointF(f.window.mapToGlobal(f.centre(0) + QPoint(dx, 0))), Qt::NoButton,
-                         Qt::LeftButton, {});
-        QApplication::sendEvent(&f.window, &move);
+    for (const Qt::MouseButton held : {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton}) {
+        TitleFixture f;
+        QTest::mousePress(&f.window, held, {}, f.centre(0));
+        f.click.finish();
+        for (int dx = 0; dx < 5; ++dx) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(f.centre(0) + QPoint(dx, 0)),
+                             QPointF(f.window.mapToGlobal(f.centre(0) + QPoint(dx, 0))),
+                             Qt::NoButton, held, {});
+            QApplication::sendEvent(&f.window, &move);
+        }
+        EXPECT_EQ(f.click.plays, 1) << static_cast<int>(held);
+        QTest::mouseRelease(&f.window, held, {}, QPoint(600, 20));
+        EXPECT_EQ(f.button(0).Icon.Geometry.Top, 328) << static_cast<int>(held);
+        EXPECT_EQ(f.acts, std::vector<TitleAction>{TitleAction::NewGame}) << static_cast<int>(held);
     }
-    EXPECT_EQ(f.click.plays, 1);
-    QTest::mouseRelease(&f.window, Qt::LeftButton, {}, QPoint(600, 20));
-    EXPECT_EQ(f.button(0).Icon.Geometry.Top, 328);
-    EXPECT_EQ(f.acts, std::vector<TitleAction>{TitleAction::NewGame});
 }
 
 // When the title screen becomes active again its buttons and description come back to rest,
