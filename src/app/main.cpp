@@ -7,6 +7,7 @@
 #include "widgets/error_box.h"
 #include "widgets/frm_back.h"
 #include "widgets/front_end.h"
+#include "widgets/front_window.h"
 #include "widgets/game_session.h"
 #include "widgets/program_log.h"
 #include "window_pictures.h"
@@ -109,12 +110,6 @@ void prepareSeats(kroda::GameState& s, const QString& seats) {
     }
 }
 
-void fail(const QString& text, bool box) {
-    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-    if (box)
-        kroda::widgets::showErrorBox(QStringLiteral("Kroda"), text);
-}
-
 void printStartup() {
     std::fprintf(stderr, "startup-ms %lld\n", static_cast<long long>(kroda::msSinceProcessStart()));
 }
@@ -124,6 +119,7 @@ int playSeats(const Options& options) {
     kroda::widgets::GameSession session(QApplication::applicationDirPath(), options.session);
     prepareSeats(session.game().state, options.seats);
     auto* backdrop = new kroda::widgets::FrmBack;
+    backdrop->load(kroda::widgets::FrontWindow::screenSize());
     backdrop->show();
     if (!session.start(backdrop)) {
         backdrop->close();
@@ -162,7 +158,7 @@ int main(int argc, char** argv) {
     kroda::windowpictures::load();
     // A board of one's own is checked before any window opens.
     if (const auto problem = kroda::widgets::checkBoard(options.session.boardDir, false)) {
-        fail(*problem, true);
+        kroda::widgets::reportFault(*problem, true);
         return 1;
     }
     if (!options.seats.isEmpty())

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace kroda::widgets {
 
 QMessageBox* makeErrorBox(const QString& title, const QString& text) {
@@ -11,8 +13,11 @@ QMessageBox* makeErrorBox(const QString& title, const QString& text) {
     return box;
 }
 
-void showErrorBox(const QString& title, const QString& text) {
-    makeErrorBox(title, text)->exec();
+void reportFault(const QString& line, bool box) {
+    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+    std::fflush(stderr);
+    if (box)
+        makeErrorBox(QStringLiteral("Kroda"), line)->exec();
 }
 
 }  // namespace kroda::widgets

@@ -11,6 +11,9 @@ class FrmBack : public QWidget {
   public:
     explicit FrmBack(QWidget* parent = nullptr);
 
+    // Its load: maximised on a 640 x 480 screen, then centred on the screen.
+    void load(QSize screen);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 };

@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
+#include <utility>
+
 namespace kroda::widgets {
 
 namespace {
@@ -99,10 +101,8 @@ void FrmOCard::paintEvent(QPaintEvent*) {
 }
 
 void FrmOCard::mousePressEvent(QMouseEvent* event) {
-    const Part part = partAt(event->position().toPoint());
-    titleHeld_ = event->button() == Qt::LeftButton && part == Part::Title;
-    if (event->button() == Qt::LeftButton && part == Part::Close)
-        input_([](Game& g) { g.LblClose_Click(); });
+    if (event->button() == Qt::LeftButton)
+        held_ = partAt(event->position().toPoint());
 }
 
 QPoint FrmOCard::insideTitle(QPoint widgetPoint) const {
@@ -120,17 +120,26 @@ void FrmOCard::mouseMoveEvent(QMouseEvent* event) {
         setCursor(titleCursor());
     const bool left = event->buttons().testFlag(Qt::LeftButton);
     // The title keeps the mouse while the button that went down on it is held.
-    if (!(titleHeld_ && left) && part != Part::Title)
+    const bool dragging = held_ == Part::Title && left;
+    if (!dragging && part != Part::Title)
         return;
     const QPoint p = insideTitle(at);
-    const int button = titleHeld_ && left ? kLeftButton : mouseButtons(event->buttons()) & ~1;
+    const int button = dragging ? kLeftButton : mouseButtons(event->buttons()) & ~1;
     input_([=](Game& g) { g.FrmOCard.LblLname_MouseMove(button, p.x(), p.y()); });
 }
 
 void FrmOCard::mouseReleaseEvent(QMouseEvent* event) {
-    titleHeld_ = false;
     const QPoint at = event->position().toPoint();
-    if (partAt(at) != Part::Title)
+    const Part part = partAt(at);
+    if (event->button() == Qt::LeftButton) {
+        const Part pressed = std::exchange(held_, Part::None);
+        // "X" closes on a click: the press and the release both on it.
+        if (pressed == Part::Close && part == Part::Close) {
+            input_([](Game& g) { g.LblClose_Click(); });
+            return;
+        }
+    }
+    if (part != Part::Title)
         return;
     const QPoint p = insideTitle(at);
     const int button = mouseButtons(event->button());

@@ -38,7 +38,7 @@ class FrmOCard : public QWidget {
     InputSink input_;
     PictureCache& pictures_;
     int scale_;
-    bool titleHeld_ = false;  // the left button went down on the title and is still held
+    Part held_ = Part::None;  // where the left button went down, while it is held
 };
 
 }  // namespace kroda::widgets

@@ -11,8 +11,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <cstdio>
-
 namespace kroda::widgets {
 
 namespace {
@@ -75,10 +73,22 @@ bool FrontEnd::start() {
 }
 
 void FrontEnd::fail(const QString& text) {
-    const QString line = QStringLiteral("kroda: ") + text;
-    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
-    if (interactive)
-        showErrorBox(title_.window.Caption, line);
+    reportFault(text, interactive);
+}
+
+bool FrontEnd::loadWindowPicture(const QString& file) {
+    const auto problem = pictures_.load({file});
+    if (!problem)
+        return true;
+    // Reported from the event loop, not from inside the button's press, and then the end.
+    QMetaObject::invokeMethod(
+        this,
+        [this, text = *problem] {
+            fail(text);
+            quit(1);
+        },
+        Qt::QueuedConnection);
+    return false;
 }
 
 ClickPlayer FrontEnd::clickPlayer() {
@@ -123,6 +133,8 @@ void FrontEnd::openWizard() {
         return;
     const ScreenSize s = screen();
     wizard_ = std::make_unique<Wizard>(session_.game().state, appFolder_, s.Width, s.Height);
+    if (!loadWindowPicture(wizard_->window.Picture))
+        return;
     wizard_->playClick = clickPlayer();
     wizard_->finished = [this](WizardOutcome outcome) {
         if (frmWizard_)
@@ -145,6 +157,8 @@ void FrontEnd::openAbout() {
     const ScreenSize s = screen();
     about_ =
         std::make_unique<About>(session_.game().state.CommonFolder, appFolder_, s.Width, s.Height);
+    if (!loadWindowPicture(about_->window.Picture))
+        return;
     about_->playClick = clickPlayer();
     about_->closed = [this] {
         if (frmAbout_)
@@ -171,6 +185,7 @@ void FrontEnd::modalClosed() {
 void FrontEnd::handOver() {
     handedOver_ = true;
     auto* backdrop = new FrmBack;
+    backdrop->load(FrontWindow::screenSize());
     backdrop->show();
     if (frmTitle_)
         frmTitle_->close();

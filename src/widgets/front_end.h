@@ -60,6 +60,9 @@ class FrontEnd : public QObject {
     void refresh();
     ClickPlayer clickPlayer();
     void fail(const QString& text);
+    // Loads a modal window's picture; one that cannot be loaded ends the program with its
+    // message, and the window does not open.
+    bool loadWindowPicture(const QString& file);
 
     QString appFolder_;
     SessionOptions options_;

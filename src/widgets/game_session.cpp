@@ -32,6 +32,16 @@ void centre(QWidget& window) {
         window.move(at->Left, at->Top);
 }
 
+// Every picture the game window and its deed card show: the background, the board's centre and
+// the holders of the source window from the narrator's strip on.
+QStringList windowPictureFiles(const Game& g) {
+    QStringList files{g.window.Picture, g.window.ImgCenter.File};
+    for (int h = NarratorStrip; h < static_cast<int>(g.FrmSource.PicCSource.size()); ++h)
+        if (!g.FrmSource.PicCSource[static_cast<std::size_t>(h)].File.isEmpty())
+            files << g.FrmSource.PicCSource[static_cast<std::size_t>(h)].File;
+    return files;
+}
+
 }  // namespace
 
 std::optional<QString> checkBoard(const QString& boardDir, bool bankruptCardOn) {
@@ -80,10 +90,12 @@ bool GameSession::start(QWidget* backdrop) {
     try {
         g.Form_Load();
     } catch (const BoardLoadError& e) {
-        std::fprintf(stderr, "%s\n", e.text().toUtf8().constData());
-        std::fflush(stderr);
-        if (interactive)
-            showErrorBox(QStringLiteral("Kroda"), e.text());
+        reportFault(e.text(), interactive);
+        return false;
+    }
+    // The window's own pictures fail as the board's do, before anything is shown.
+    if (const auto problem = pictures_.load(windowPictureFiles(g))) {
+        reportFault(*problem, interactive);
         return false;
     }
 

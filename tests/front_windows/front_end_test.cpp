@@ -6,34 +6,31 @@
 #include "widgets/title_window.h"
 #include "widgets/wizard_window.h"
 
+#include "support/fixture_board.h"
+
+#include "support/wait_until.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace kroda::widgets {
 namespace {
 
+using testing::waitUntil;
+
 const QString kGame = QStringLiteral(KRODA_GAME_DIR);
 
-bool waitUntil(const std::function<bool()>& done, int ms = 5000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
-
 struct Road {
-    FrontEnd front{kGame, SessionOptions{}};
+    FrontEnd front;
     std::vector<int> quits;
-    Road() {
+    explicit Road(const QString& folder = kGame) : front(folder, SessionOptions{}) {
         front.interactive = false;
         front.quit = [this](int status) { quits.push_back(status); };
     }
@@ -108,11 +105,39 @@ TEST(FrontEnd, MissingPicturesStopTheStart) {
     QTemporaryDir empty;
     FrontEnd front(empty.path(), SessionOptions{});
     front.interactive = false;
-    testing::internal::CaptureStderr();
+    ::testing::internal::CaptureStderr();
     EXPECT_FALSE(front.start());
-    const std::string err = testing::internal::GetCapturedStderr();
+    const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("Title.bmp: the file is missing"), std::string::npos) << err;
     EXPECT_EQ(front.titleWindow(), nullptr);
+}
+
+// The wizard's or the about window's picture missing or no picture: the window does not open,
+// the file and its fault go to stderr and the program ends with status 1.
+TEST(FrontEnd, AMissingOrBrokenWindowPictureEndsWithStatusOne) {
+    const struct {
+        const char* file;
+        std::optional<QByteArray> bytes;
+        int button;
+        const char* fault;
+    } cases[] = {
+        {"RsCommon/Wizard.bmp", std::nullopt, 0, "the file is missing"},
+        {"RsCommon/About.bmp", QByteArray("BM not a picture"), 2, "not a picture that can be read"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(fixture::gameFolderWith(dir.path(), QLatin1String(c.file), c.bytes));
+        Road r(dir.path());
+        ASSERT_TRUE(r.front.start());
+        ::testing::internal::CaptureStderr();
+        r.clickTitle(c.button);
+        waitUntil([&] { return !r.quits.empty(); }, 5000, "the end of the program");
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(r.quits, std::vector<int>{1}) << c.file;
+        EXPECT_NE(err.find(std::string(c.file) + ": " + c.fault), std::string::npos) << err;
+        EXPECT_EQ(r.front.wizardWindow(), nullptr) << c.file;
+        EXPECT_EQ(r.front.aboutWindow(), nullptr) << c.file;
+    }
 }
 
 }  // namespace

@@ -96,4 +96,37 @@ QString gameFolder() {
     return QStringLiteral(KRODA_GAME_DIR);
 }
 
+bool gameFolderWith(const QString& dir, const QString& file,
+                    const std::optional<QByteArray>& bytes) {
+    // Links all the way down the file's own path, so that only the file itself differs.
+    const QStringList parts = file.split(QLatin1Char('/'));
+    QString from = gameFolder();
+    QString to = dir;
+    for (int depth = 0; depth < parts.size(); ++depth) {
+        const QDir source(from);
+        for (const QString& name : source.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+            if (name == parts[depth])
+                continue;
+            if (!QFile::link(source.filePath(name), to + QLatin1Char('/') + name)) {
+                ADD_FAILURE() << "cannot link " << source.filePath(name).toStdString();
+                return false;
+            }
+        }
+        from += QLatin1Char('/') + parts[depth];
+        to += QLatin1Char('/') + parts[depth];
+        if (depth + 1 < parts.size() && !QDir().mkpath(to)) {
+            ADD_FAILURE() << "cannot make " << to.toStdString();
+            return false;
+        }
+    }
+    if (!bytes)
+        return true;
+    QFile out(to);
+    if (!out.open(QIODevice::WriteOnly) || out.write(*bytes) != bytes->size()) {
+        ADD_FAILURE() << "cannot write " << to.toStdString();
+        return false;
+    }
+    return true;
+}
+
 }  // namespace kroda::fixture

@@ -4,7 +4,10 @@
 
 #include "model/board_reader.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 namespace kroda::fixture {
 
@@ -27,5 +30,10 @@ BoardLocation boardFolderLocation(const QString& dir);
 
 // The game folder of this build, where kroda-board and the default board are.
 QString gameFolder();
+
+// The game folder again in dir, made of links to this build's, but with `file` (a path inside
+// it, such as "RsCommon/Game.bmp") missing, or holding `bytes` when they are given.
+bool gameFolderWith(const QString& dir, const QString& file,
+                    const std::optional<QByteArray>& bytes);
 
 }  // namespace kroda::fixture

@@ -1,20 +1,29 @@
 // The real windows on the offscreen platform, driven by QTest's keys and mouse.
 #include "model/seat_defaults.h"
+#include "support/fixture_board.h"
+#include "widgets/frm_back.h"
 #include "widgets/game_session.h"
+
+#include "support/wait_until.h"
 
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
 
 namespace kroda::widgets {
 namespace {
 
 struct Session {
-    GameSession session{QStringLiteral(KRODA_GAME_DIR), SessionOptions{false, 100.0, 1, {}}};
+    GameSession session;
     bool quit = false;
-    Session() {
+    explicit Session(const QString& folder = QStringLiteral(KRODA_GAME_DIR))
+        : session(folder, SessionOptions{false, 100.0, 1, {}}) {
         session.interactive = false;
         session.port().onQuit = [this] { quit = true; };
         GameState& s = session.game().state;
@@ -45,9 +54,50 @@ TEST(GameWindow, OpensAtItsSizeWithItsCaption) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("เกมKroda 2.0 Final"));
 }
 
+// The backdrop's load maximises it on a 640 x 480 screen and centres it on any screen.
+TEST(Backdrop, MaximisedOn640x480AndCentred) {
+    const struct {
+        QSize screen;
+        bool maximised;
+        QPoint at;
+    } screens[] = {{{640, 480}, true, {0, 0}}, {{1024, 768}, false, {192, 144}}};
+    for (const auto& c : screens) {
+        FrmBack backdrop;
+        backdrop.load(c.screen);
+        EXPECT_EQ(backdrop.isMaximized(), c.maximised) << c.screen.width();
+        EXPECT_EQ(backdrop.pos(), c.at) << c.screen.width();
+        EXPECT_EQ(backdrop.size(), QSize(640, 480));
+    }
+}
+
 TEST(GameWindow, ABadBoardIsRefusedWithItsMessage) {
     EXPECT_FALSE(checkBoard(QStringLiteral("/nonexistent-board"), false)->isEmpty());
     EXPECT_FALSE(checkBoard(QString(), false).has_value());
+}
+
+// A picture of the game window that is missing or no picture stops the start as a bad board
+// does: the file and its fault on stderr, and no window.
+TEST(GameWindow, AMissingOrBrokenWindowPictureStopsTheStart) {
+    const struct {
+        const char* file;
+        std::optional<QByteArray> bytes;
+        const char* fault;
+    } cases[] = {
+        {"RsCommon/Game.bmp", std::nullopt, "the file is missing"},
+        {"RsCommon/Tao.bmp", QByteArray("BM not a picture"), "not a picture that can be read"},
+        {"Image/Whiface.bmp", std::nullopt, "the file is missing"},
+        {"Image/Yelface.bmp", QByteArray(), "not a picture that can be read"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(fixture::gameFolderWith(dir.path(), QLatin1String(c.file), c.bytes));
+        Session t(dir.path());
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(t.session.start()) << c.file;
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(err.find(std::string(c.file) + ": " + c.fault), std::string::npos) << err;
+        EXPECT_EQ(t.session.gameWindow(), nullptr) << c.file;
+    }
 }
 
 // A die takes a click only while it is enabled: at the start nobody may throw.
@@ -78,7 +128,7 @@ TEST(GameWindow, ToolbarPressHoverAndQuit) {
     EXPECT_EQ(g.window.ImgIconT[5].Geometry.Left, 153);
     QTest::mouseRelease(w, Qt::LeftButton, {}, quit);
     EXPECT_EQ(g.window.ImgIconT[5].Geometry.Top, 312);
-    QTRY_VERIFY_WITH_TIMEOUT(t.quit, 5000);
+    testing::waitUntil([&] { return t.quit; }, 5000, "the quit after the click sound");
 }
 
 // The card window is window-modal; any key or mouse press closes it through the game.
@@ -126,7 +176,8 @@ TEST(CardWindow, ClosesOnAKeyAndOnAMousePress) {
     EXPECT_EQ(card->windowModality(), Qt::WindowModal);
     QTest::keyClick(card, Qt::Key_Q);
     EXPECT_FALSE(g.window.FrmCard.Visible);
-    QTRY_VERIFY(t.session.cardWindow() == nullptr);
+    testing::waitUntil([&] { return t.session.cardWindow() == nullptr; }, 5000,
+                       "the card window to go");
 
     openCard();
     card = t.session.cardWindow();
@@ -135,7 +186,8 @@ TEST(CardWindow, ClosesOnAKeyAndOnAMousePress) {
     EXPECT_FALSE(g.window.FrmCard.Visible);
 }
 
-// A click on a square opens its deed card; another square redraws it; "X" closes it.
+// A click on a square opens its deed card; another square redraws it; a click on "X" closes
+// it: a press there alone does not, nor a press on "X" released elsewhere.
 TEST(DeedCardWindow, OpensRedrawsAndCloses) {
     Session t;
     ASSERT_TRUE(t.session.start());
@@ -151,9 +203,18 @@ TEST(DeedCardWindow, OpensRedrawsAndCloses) {
     QTest::mouseClick(w, Qt::LeftButton, {}, t.centreOf(g.window.ImgTable[5]));
     EXPECT_EQ(g.FrmOCard.LblLname.Caption, g.state.Squares(6).Name.trimmed());
     EXPECT_EQ(t.session.deedCardWindow(), card);
-    QTest::mousePress(card, Qt::LeftButton, {}, QPoint(318, 22));
+    const QPoint x(318, 22);
+    QTest::mousePress(card, Qt::LeftButton, {}, x);
+    EXPECT_TRUE(g.FrmOCard.Visible);
+    QTest::mouseRelease(card, Qt::LeftButton, {}, QPoint(200, 200));
+    EXPECT_TRUE(g.FrmOCard.Visible);
+    QTest::mouseRelease(card, Qt::LeftButton, {}, x);
+    EXPECT_TRUE(g.FrmOCard.Visible) << "a release with no press on X";
+    QTest::mousePress(card, Qt::LeftButton, {}, x);
+    QTest::mouseRelease(card, Qt::LeftButton, {}, x);
     EXPECT_FALSE(g.FrmOCard.Visible);
-    QTRY_VERIFY(t.session.deedCardWindow() == nullptr);
+    testing::waitUntil([&] { return t.session.deedCardWindow() == nullptr; }, 5000,
+                       "the deed card window to go");
 }
 
 }  // namespace
