@@ -36,9 +36,9 @@ void centre(QWidget& window) {
 // the holders of the source window from the narrator's strip on.
 QStringList windowPictureFiles(const Game& g) {
     QStringList files{g.window.Picture, g.window.ImgCenter.File};
-    for (int h = NarratorStrip; h < static_cast<int>(g.FrmSource.PicCSource.size()); ++h)
-        if (!g.FrmSource.PicCSource[static_cast<std::size_t>(h)].File.isEmpty())
-            files << g.FrmSource.PicCSource[static_cast<std::size_t>(h)].File;
+    for (std::size_t h = NarratorStrip; h < g.FrmSource.PicCSource.size(); ++h)
+        files << g.FrmSource.PicCSource[h].File;
+    files.removeAll(QString());
     return files;
 }
 
