@@ -1,7 +1,8 @@
 // Kroda: the title screen, the new-game wizard, then the game window with the backdrop behind
-// it, until the player quits. --seats goes straight to the game window.
+// it, until the player quits. --seats and --continue go straight to the game window.
 
 #include "frontend/running_copy.h"
+#include "game/save_game.h"
 #include "model/seat_defaults.h"
 #include "platform/startup_clock.h"
 #include "widgets/error_box.h"
@@ -34,16 +35,22 @@ const char kUsage[] =
     "  --scale N     enlarge every window N times, pixel for pixel (1 to 4; default 1)\n"
     "  --seats LIST  skip the title screen and the wizard: who plays each seat, p for a\n"
     "                person and c for the computer, two to four letters\n"
+    "  --continue [FILE]\n"
+    "                skip the title screen: go on with the game saved in FILE, or with the\n"
+    "                autosave of the last game when FILE is left out\n"
     "  --print-startup\n"
     "                print \"startup-ms <ms>\" on stderr once the first window is painted,\n"
     "                the milliseconds since the program started\n"
     "  --help        show this help and exit\n"
     "\n"
+    "Saves and the autosave live in $XDG_DATA_HOME/kroda/Save (~/.local/share/kroda/Save).\n"
     "Only one copy runs at a time: a second one says so on stderr and ends with status 0.\n";
 
 struct Options {
     kroda::widgets::SessionOptions session;
     QString seats;  // empty: the title screen and the wizard choose
+    bool resume = false;
+    QString saveFile;  // empty: the autosave
     bool printStartup = false;
     bool help = false;
 };
@@ -81,6 +88,10 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
             if (!v || v->isEmpty())
                 return QStringLiteral("--board takes a folder");
             o.session.boardDir = *v;
+        } else if (a == QLatin1String("--continue")) {
+            o.resume = true;
+            if (i + 1 < args.size() && !args[i + 1].startsWith(QLatin1String("--")))
+                o.saveFile = args[++i];
         } else if (a == QLatin1String("--seats")) {
             const auto v = value();
             if (!v || v->size() < 2 || v->size() > 4 ||
@@ -130,6 +141,22 @@ int playSeats(const Options& options) {
     return QApplication::exec();
 }
 
+// The game window straight away, at the moment a save holds.
+int playSaved(const Options& options) {
+    kroda::widgets::GameSession session(QApplication::applicationDirPath(), options.session);
+    const QString file = options.saveFile.isEmpty() ? kroda::autosavePath() : options.saveFile;
+    if (const auto problem = session.loadSave(file)) {
+        fail(QStringLiteral("kroda: ") + *problem, true);
+        return 1;
+    }
+    auto* backdrop = new kroda::widgets::FrmBack;
+    backdrop->show();
+    session.resume(backdrop);
+    if (options.printStartup)
+        printStartup();
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -161,6 +188,12 @@ int main(int argc, char** argv) {
         kroda::widgets::reportFault(*problem, true);
         return 1;
     }
+    if (options.resume && !options.seats.isEmpty()) {
+        std::fprintf(stderr, "kroda: --continue and --seats cannot go together\n%s", kUsage);
+        return 2;
+    }
+    if (options.resume)
+        return playSaved(options);
     if (!options.seats.isEmpty())
         return playSeats(options);
 

@@ -1,15 +1,18 @@
-// The toolbar: background music, the manual and quitting. A button sinks one pixel while it
-// is pressed.
+// The toolbar: background music, saving the game, the manual and quitting. A button sinks
+// one pixel while it is pressed.
 #include "game/game.h"
+#include "game/save_game.h"
 
 namespace kroda {
 
 namespace {
 constexpr int kRestTop = 312;
 constexpr int kPressedTop = 313;
+// The save button takes one of the toolbar's unused places.
+constexpr int kSaveButton = 2;
 
 bool isToolbarButton(int index) {
-    return index == 1 || index == 4 || index == 5;
+    return index == 1 || index == kSaveButton || index == 4 || index == 5;
 }
 
 void press(Image& button) {
@@ -45,6 +48,16 @@ void Game::toolbarCommand(int index) {
                              QStringLiteral("MidiFile(*.mid, *.rmi)|*.mid;*.rmi"), appFolder_,
                              [this](const QString& file) { musicChosen(file); });
             break;
+        case kSaveButton: {
+            // The button is up again before the port takes the moment, so that a resumed
+            // game does not start with it sunk.
+            Image& button = window.ImgIconT[kSaveButton];
+            if (button.Geometry.Top == kPressedTop)
+                release(button);
+            port.askSaveFile(QStringLiteral("บันทึกเกม"), QStringLiteral("บันทึกเกม|*.Sav"),
+                             saveFolder());
+            break;
+        }
         case 4:
             port.openDocument(appFolder_ + QStringLiteral("/help/help.htm"));
             break;
@@ -88,6 +101,9 @@ void Game::ImgIconT_MouseMove(int index, int button, int, int, int) {
     switch (index) {
         case 1:
             window.LblBDescript.Caption = QStringLiteral("ดนตรีประกอบ");
+            break;
+        case kSaveButton:
+            window.LblBDescript.Caption = QStringLiteral("บันทึกเกม");
             break;
         case 4:
             window.LblBDescript.Caption = QStringLiteral("คู่มือ");

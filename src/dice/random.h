@@ -19,6 +19,13 @@ class Random {
     int below(int n) { return static_cast<int>(next() * n); }
 
     std::uint64_t state() const { return state_; }
+    // Puts back a state read from state(); 0, which the generator never reaches, is refused.
+    bool setState(std::uint64_t state) {
+        if (state == 0)
+            return false;
+        state_ = state;
+        return true;
+    }
 
   private:
     std::uint64_t state_ = 0;

@@ -26,6 +26,7 @@ struct CheckBox {
     QString Caption;
     bool Value = false;
     bool Visible = true;
+    bool Enabled = true;  // a disabled box shows its value and takes no click
 };
 
 // A name box: a text box that takes at most MaxLength characters.

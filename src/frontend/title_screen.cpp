@@ -1,6 +1,7 @@
 #include "frontend/title_screen.h"
 
 #include "frontend/colour_count.h"
+#include "game/save_game.h"
 #include "screen/window_placement.h"
 
 #include <cstddef>
@@ -19,7 +20,7 @@ struct TitleButton {
 
 const std::array<TitleButton, 5> kTitleButtons = {{
     {88, 320, u"เริ่มเล่นเกมKroda", true},
-    {200, 176, u"เล่นต่อจากที่บันทึกไว้", false},
+    {200, 176, u"เล่นต่อจากที่บันทึกไว้", true},
     {224, 320, u"เกี่ยวกับซอฟต์แวร์เกมKroda", true},
     {368, 320, u"คู่มือเกมKroda", true},
     {504, 320, u"ออกจากเกมKroda", true},
@@ -89,7 +90,8 @@ void TitleScreen::loadPictures() {
     source_.PicCSource[LongButtons] = {state_.DepthFolder + QStringLiteral("LBtns.bmp"), 1, 3};
     source_.PicCSource[MiniButtons] = {state_.DepthFolder + QStringLiteral("MiniBtns.bmp"), 1, 3};
     for (ImageButton& b : window.ImgButton) b.Button.Cell = NormalCell;
-    window.CmnDlg.InitDir = appFolder_ + QStringLiteral("/Save");
+    // Saves live with the player's data, never in the game folder.
+    window.CmnDlg.InitDir = saveFolder();
     window.LblDescript.Caption = restingDescription();
 }
 
@@ -101,7 +103,7 @@ QStringList TitleScreen::pictureFiles() const {
 void TitleScreen::Form_Activate() {
     // The button that opened a modal window never saw its release, which went to that window.
     for (ImageButton& b : window.ImgButton) b.Button.Cell = NormalCell;
-    for (int i : {0, 2, 3}) {
+    for (int i : {0, 1, 2, 3}) {
         const TitleButton& t = kTitleButtons[static_cast<std::size_t>(i)];
         window.ImgButton[static_cast<std::size_t>(i)].Icon.Geometry.Left = t.left + 8;
         window.ImgButton[static_cast<std::size_t>(i)].Icon.Geometry.Top = t.top + 8;
@@ -135,15 +137,8 @@ QString TitleScreen::manualPath() const {
 }
 
 void TitleScreen::runAction(int index) {
-    const auto action = static_cast<TitleAction>(index);
-    if (action == TitleAction::Continue) {
-        // Unreachable: the button is hidden. Its dialog's answer would not be used.
-        for (ImageButton& b : window.ImgButton) b.Button.Cell = NormalCell;
-        window.ImgButton[1].Icon.Geometry.Left = 200;
-        window.ImgButton[1].Icon.Geometry.Top = 328;
-    }
     if (act)
-        act(action);
+        act(static_cast<TitleAction>(index));
 }
 
 }  // namespace kroda

@@ -1,7 +1,7 @@
 #pragma once
 // The title screen FrmTitle: the first window. It picks the picture folders, names the title
 // picture and the three button strips every front-end window uses, and offers new game,
-// about, manual and exit. A hidden fifth button (continuing a saved game) stays unreachable.
+// continuing a saved game, about, manual and exit.
 
 #include "frontend/click_sound.h"
 #include "frontend/image_button.h"
@@ -19,7 +19,7 @@ namespace kroda {
 
 enum class TitleAction { NewGame = 0, Continue = 1, About = 2, Manual = 3, Exit = 4 };
 
-// The file-open dialog of the hidden button.
+// The file-open dialog of the continue button.
 struct FileDialog {
     QString DialogTitle;
     QString Filter;
@@ -50,7 +50,8 @@ class TitleScreen {
     TitleWindow window;
     // Plays the click before an action; silent until the window sets its own.
     ClickPlayer playClick = silentClick;
-    // What the window carries out: open the wizard or the about window, the manual, exit.
+    // What the window carries out: open the wizard, the save dialog or the about window, the
+    // manual, exit.
     std::function<void(TitleAction)> act;
 
     // Loading, steps 2 to 10: place the window on the screen, choose the folders by the

@@ -1,6 +1,7 @@
 #include "frontend/wizard.h"
 
 #include "frontend/title_screen.h"
+#include "game/save_game.h"
 #include "model/seat_defaults.h"
 
 #include <cstddef>
@@ -75,7 +76,7 @@ void layOut(WizardWindow& w) {
         {104, 360, 225, 25}, QStringLiteral("โปรดชี้ที่ปุ่มข้าง ๆ นี้"), kBlack, 0xFFFFFF, true};
 
     w.Opt1[0] = {{136, 152, 297, 25}, QStringLiteral("กระดานใหม่"), true, true};
-    w.Opt1[1] = {{136, 184, 297, 25}, QStringLiteral("อ่านค่าการตั้งกระดานจากบันทึกเกม"), false, false};
+    w.Opt1[1] = {{136, 184, 297, 25}, QStringLiteral("อ่านค่าการตั้งกระดานจากบันทึกเกม"), false, true};
     w.Check1 = {{136, 152, 297, 25}, QStringLiteral("ให้มีบัตร \"ล้มละลาย\""), true, true};
     for (int k = 0; k < 3; ++k)
         w.Opt2[at(k)] = {
@@ -159,8 +160,18 @@ void Wizard::PostWizard(Integer direction) {
     auto& pad = window.PicPad;
     if (direction == Next) {
         if (step == BoardPage) {
+            if (window.Opt1[1].Value) {
+                // The options page opens when the dialog answers with a good save.
+                if (!askingForSave_ && askSavedGame) {
+                    askingForSave_ = true;
+                    askSavedGame();
+                }
+                return;
+            }
             if (!window.Opt1[0].Value)
                 return;
+            savedBoard_.reset();
+            window.Check1.Enabled = true;
             state_.NewBoard = true;
             state_.Config.ConfigPath = appFolder_ + QStringLiteral("/KovarT.dat");
             pad[OptionsPanel].Visible = true;
@@ -253,6 +264,29 @@ void Wizard::PostWizard(Integer direction) {
     }
 }
 
+void Wizard::savedGameChosen(const QString& file) {
+    if (!askingForSave_)
+        return;
+    askingForSave_ = false;
+    if (file.isEmpty() || outcome_ != WizardOutcome::Open || state_.WizardStep != BoardPage)
+        return;
+    QString error;
+    std::optional<SavedBoard> saved = readSavedBoard(file, error);
+    if (!saved) {
+        if (refused)
+            refused(error);
+        return;
+    }
+    savedBoard_ = std::move(saved->board);
+    state_.NewBoard = true;
+    state_.Config.ConfigPath = file;
+    // The bankrupt card is in the saved decks or not: the box shows which, and stays so.
+    window.Check1.Value = saved->bankruptCardOn;
+    window.Check1.Enabled = false;
+    window.PicPad[OptionsPanel].Visible = true;
+    state_.WizardStep = OptionsPage;
+}
+
 void Wizard::close() {
     state_.WizardStep = BoardPage;
     outcome_ = WizardOutcome::Closed;
@@ -274,7 +308,8 @@ void Wizard::Form_Unload() {
 }
 
 void Wizard::ImgButtonW_MouseDown(int index) {
-    if (index <= DescriptionButton || index > NextButton || outcome_ != WizardOutcome::Open)
+    if (index <= DescriptionButton || index > NextButton || outcome_ != WizardOutcome::Open ||
+        askingForSave_)
         return;
     if (click_.busy() || !buttons_.mouseDown(index))
         return;
@@ -332,6 +367,8 @@ void Wizard::selectOption3(int index) {
 }
 
 void Wizard::setCheck1(bool ticked) {
+    if (!window.Check1.Enabled)
+        return;
     window.Check1.Value = ticked;
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 // The new-game wizard FrmWizard: seven stacked pages that ask for the board, the bankrupt
 // card, the number of players and each player's controller and name, writing the answers
-// into the game state as they are given. PostWizard moves forward and back through them.
+// into the game state as they are given. PostWizard moves forward and back through them. The
+// board may be a saved game's: Next then asks for the file, and the wizard goes on when the
+// answer comes.
 
 #include "frontend/click_sound.h"
 #include "frontend/front_controls.h"
 #include "frontend/image_button.h"
+#include "model/board_reader.h"
 #include "model/game_state.h"
 #include "screen/controls.h"
 
@@ -13,6 +16,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace kroda {
 
@@ -76,12 +80,20 @@ class Wizard {
     ClickPlayer playClick = silentClick;
     // Called once when the wizard closes or hands over.
     std::function<void(WizardOutcome)> finished;
+    // Asks for the save whose board to play; the window answers with savedGameChosen.
+    std::function<void()> askSavedGame;
+    // Says why a chosen save cannot give its board ("FILE: what"); the board page stays.
+    std::function<void(const QString& text)> refused;
 
     WizardOutcome outcome() const { return outcome_; }
     // The panel on top: the page the user sees.
     int shownPanel() const;
 
     void PostWizard(Integer direction);
+    // The answer to askSavedGame: the chosen file, or empty when the dialog was cancelled.
+    void savedGameChosen(const QString& file);
+    // The board of the save chosen on the board page, while that choice stands.
+    const std::optional<LoadedBoard>& savedBoard() const { return savedBoard_; }
     // The window was closed by other means than its buttons (the window system).
     void Form_Unload();
 
@@ -113,6 +125,8 @@ class Wizard {
     ImageButtonRow buttons_;
     ClickGate click_;
     WizardOutcome outcome_ = WizardOutcome::Open;
+    bool askingForSave_ = false;  // the board page waits for the save dialog's answer
+    std::optional<LoadedBoard> savedBoard_;
 };
 
 }  // namespace kroda

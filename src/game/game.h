@@ -80,6 +80,9 @@ class Game {
     // controls have their designed places from construction on.
     void Form_Load();
     void SaveGame() {}
+    // After a saved moment has been put in place: forgets what was typed before it and
+    // opens the saved music again when it was playing.
+    void resumeSaved(bool musicPlaying);
 
     // Turn sequencer and narration.
     void TimerTalk_Timer();

@@ -41,6 +41,14 @@ struct SavedBoard {
     LoadedBoard board;
 };
 // Reads the board settings of the save at `path`; on failure `error` holds "FILE: what".
+// Paths inside the game's folder are taken to the program's folder.
 std::optional<SavedBoard> readSavedBoard(const QString& path, QString& error);
+// The same, with paths inside the game's folder taken to `appFolder`.
+std::optional<SavedBoard> readSavedBoard(const QString& path, const QString& appFolder,
+                                         QString& error);
+
+// The save `bytes` with its checksum made again for its content, for a save edited on
+// purpose (tests, tools); anything but a JSON object is returned as it is.
+QByteArray resealSave(const QByteArray& bytes);
 
 }  // namespace kroda

@@ -41,6 +41,11 @@ class PlatformPort {
     virtual void askOpenFile(const QString& title, const QString& filter,
                              const QString& initialFolder,
                              std::function<void(const QString& file)> answer) = 0;
+    // A file-save dialog for the moment the request was made: the port takes the game's
+    // moment once the current event has returned and writes it to the file the dialog
+    // answers, later. The game goes on behind the dialog and never hears the answer.
+    virtual void askSaveFile(const QString& title, const QString& filter,
+                             const QString& initialFolder) = 0;
     // Opens a document with its default handler, without waiting and ignoring the result.
     virtual void openDocument(const QString& path) = 0;
     virtual void quit() = 0;

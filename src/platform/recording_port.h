@@ -31,6 +31,9 @@ class RecordingPort : public PlatformPort {
     int openFileRequests = 0;
     // The last file dialog asked for.
     QString openFileTitle, openFileFilter, openFileFolder;
+    int saveFileRequests = 0;
+    // The last save dialog asked for.
+    QString saveFileTitle, saveFileFilter, saveFileFolder;
     // The music device: a piece of musicLengthValue units. Its position is rewound on open
     // and, when musicFollowsClock is set, advances one unit per millisecond of the clock
     // while it plays, up to the length; otherwise it stays where a test puts it.
@@ -91,6 +94,13 @@ class RecordingPort : public PlatformPort {
         openFileFolder = initialFolder;
         if (answer)
             answer(openFileAnswer);
+    }
+    void askSaveFile(const QString& title, const QString& filter,
+                     const QString& initialFolder) override {
+        ++saveFileRequests;
+        saveFileTitle = title;
+        saveFileFilter = filter;
+        saveFileFolder = initialFolder;
     }
     void openDocument(const QString& path) override { documents << path; }
     void quit() override { ++quits; }

@@ -1,5 +1,7 @@
 #include "rules/payment_ledger.h"
 
+#include <utility>
+
 namespace kroda {
 
 namespace {
@@ -58,6 +60,19 @@ void PaymentLedger::record(Integer payer, Integer payee, Currency amount, Paymen
 
 void PaymentLedger::recordBankruptcy(Integer player) {
     bankruptcies_.push_back(BankruptcyRecord{player, lastCause(player)});
+}
+
+void PaymentLedger::restore(std::vector<Payment> payments,
+                            std::vector<BankruptcyRecord> bankruptcies) {
+    clear();
+    payments_ = std::move(payments);
+    bankruptcies_ = std::move(bankruptcies);
+    for (const Payment& p : payments_) {
+        if (isParty(p.payee))
+            balances_[p.payee] += p.amount;
+        if (isParty(p.payer))
+            balances_[p.payer] -= p.amount;
+    }
 }
 
 Currency PaymentLedger::balance(Integer party) const {

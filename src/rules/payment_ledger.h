@@ -33,6 +33,8 @@ class PaymentLedger {
     void clear();
     void record(Integer payer, Integer payee, Currency amount, PaymentCause cause);
     void recordBankruptcy(Integer player);
+    // Replaces every entry with saved ones; the balances follow them.
+    void restore(std::vector<Payment> payments, std::vector<BankruptcyRecord> bankruptcies);
 
     const std::vector<Payment>& payments() const { return payments_; }
     const std::vector<BankruptcyRecord>& bankruptcies() const { return bankruptcies_; }

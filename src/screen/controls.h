@@ -123,7 +123,7 @@ struct GameWindow {
     Label LblOwner;
     Image ImgBuilding;
 
-    std::array<Image, 6> ImgIconT;  // 1 music, 4 manual, 5 quit; the others are unused
+    std::array<Image, 6> ImgIconT;  // 1 music, 2 save, 4 manual, 5 quit; 0, 3 unused
     Label LblBDescript;
 
     Shape ShpTable;                  // frame of the board

@@ -106,8 +106,9 @@ void Game::layOutWindow() {
     }
 
     for (int i = 0; i < 6; ++i) w.ImgIconT[i].Visible = false;
-    const int iconLeft[6] = {0, 88, 0, 0, 120, 152};
-    for (int i : {1, 4, 5}) {
+    // The save button (2) stands after the designed three, which keep their places.
+    const int iconLeft[6] = {0, 88, 184, 0, 120, 152};
+    for (int i : {1, 2, 4, 5}) {
         w.ImgIconT[i].Geometry = {iconLeft[i], 312, 16, 16};
         w.ImgIconT[i].Visible = true;
         w.ImgIconT[i].HandPointer = true;

@@ -284,6 +284,9 @@ void Game::completeThrow(Integer step) {
             state.InputMode = MoveThrow;
             state.TalkStep = ThrowTotal;
             ArmRoll();
+            // A person is asked to throw, or the computer has thrown: a turn has begun.
+            if (turnStarted)
+                turnStarted();
             break;
         default:
             break;

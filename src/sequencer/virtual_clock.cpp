@@ -41,6 +41,20 @@ std::int64_t VirtualClock::nextDue() const {
     return next == kNever ? -1 : next;
 }
 
+std::int64_t VirtualClock::dueAt(TimerId id) const {
+    const std::int64_t at = due_[static_cast<int>(id)];
+    return at == kNever ? -1 : at;
+}
+
+void VirtualClock::restore(std::int64_t now, std::uint64_t ticks,
+                           const std::int64_t (&due)[kTimerCount]) {
+    now_ = now;
+    ticks_ = ticks;
+    for (int i = 0; i < kTimerCount; ++i) due_[i] = due[i] < 0 ? kNever : due[i];
+    if (rescheduled)
+        rescheduled();
+}
+
 void VirtualClock::skip(std::int64_t ms) {
     now_ += ms;
     for (std::int64_t& due : due_) {

@@ -39,6 +39,12 @@ class VirtualClock final : public TimerObserver {
     // wait for the new instant instead.
     std::function<void()> rescheduled;
 
+    // The instant timer `id` fires next, or -1 when it is due never.
+    std::int64_t dueAt(TimerId id) const;
+    // Puts the clock at a saved moment: its instant, the ticks run and each timer's due
+    // instant (-1 for never). The timers themselves must already hold their saved state.
+    void restore(std::int64_t now, std::uint64_t ticks, const std::int64_t (&due)[kTimerCount]);
+
     void timerRestarted(TimerId id) override;
     void timerStopped(TimerId id) override;
 

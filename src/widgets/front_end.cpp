@@ -1,13 +1,17 @@
 #include "widgets/front_end.h"
 
 #include "frontend/colour_count.h"
+#include "game/save_game.h"
 #include "widgets/about_window.h"
 #include "widgets/error_box.h"
+#include "widgets/file_dialogs.h"
 #include "widgets/frm_back.h"
 #include "widgets/title_window.h"
 #include "widgets/wizard_window.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -124,6 +128,7 @@ void FrontEnd::act(TitleAction action) {
             quit(0);
             break;
         case TitleAction::Continue:
+            openContinueDialog();
             break;
     }
 }
@@ -136,6 +141,8 @@ void FrontEnd::openWizard() {
     if (!loadWindowPicture(wizard_->window.Picture))
         return;
     wizard_->playClick = clickPlayer();
+    wizard_->askSavedGame = [this] { askSavedGame(); };
+    wizard_->refused = [this](const QString& text) { fail(text); };
     wizard_->finished = [this](WizardOutcome outcome) {
         if (frmWizard_)
             frmWizard_->close();
@@ -182,8 +189,58 @@ void FrontEnd::modalClosed() {
     frmTitle_->update();
 }
 
+void FrontEnd::openContinueDialog() {
+    if (fileDialog_ || !frmTitle_)
+        return;
+    const FileDialog& d = title_.window.CmnDlg;
+    const QString autosave = autosavePath();
+    fileDialog_ = showFileDialog(frmTitle_,
+                                 {FileDialogKind::Open, d.DialogTitle, d.Filter, d.InitDir,
+                                  QFile::exists(autosave) ? autosave : QString()},
+                                 [this](const QString& file) { continueChosen(file); });
+}
+
+void FrontEnd::continueChosen(const QString& file) {
+    if (file.isEmpty() || handedOver_) {
+        modalClosed();
+        return;
+    }
+    // The file is read before the title screen goes: a bad one leaves it as it was.
+    session_.interactive = interactive;
+    if (const auto problem = session_.loadSave(file)) {
+        fail(*problem);
+        modalClosed();
+        return;
+    }
+    handedOver_ = true;
+    if (frmWizard_)
+        frmWizard_->close();
+    auto* backdrop = new FrmBack;
+    backdrop->show();
+    if (frmTitle_)
+        frmTitle_->close();
+    session_.resume(backdrop);
+}
+
+void FrontEnd::askSavedGame() {
+    if (fileDialog_ || !frmWizard_ || !wizard_)
+        return;
+    const FileDialog& d = title_.window.CmnDlg;
+    fileDialog_ =
+        showFileDialog(frmWizard_, {FileDialogKind::Open, d.DialogTitle, d.Filter, d.InitDir, {}},
+                       [this](const QString& file) {
+                           if (!wizard_)
+                               return;
+                           wizard_->savedGameChosen(file);
+                           if (frmWizard_ && wizard_->outcome() == WizardOutcome::Open)
+                               frmWizard_->refresh();
+                       });
+}
+
 void FrontEnd::handOver() {
     handedOver_ = true;
+    if (wizard_ && wizard_->savedBoard())
+        session_.playBoard(*wizard_->savedBoard());
     auto* backdrop = new FrmBack;
     backdrop->load(FrontWindow::screenSize());
     backdrop->show();

@@ -1,7 +1,7 @@
 #pragma once
 // The road from the title screen to the game: the title screen and the windows
-// it opens modally (the wizard, the about window), then the hand-over to the
-// game window with the backdrop behind it. Modal windows are shown, not run:
+// it opens modally (the wizard, the about window, the dialog of a saved game),
+// then the hand-over to the game window with the backdrop behind it. Modal windows are shown, not run:
 // the title screen takes no input while one is open, and it is active again
 // when the window closes.
 
@@ -49,6 +49,8 @@ class FrontEnd : public QObject {
     FrmTitle* titleWindow() { return frmTitle_; }
     FrmWizard* wizardWindow() { return frmWizard_; }
     FrmAbout* aboutWindow() { return frmAbout_; }
+    // The file dialog of the continue button or the wizard's board page, while it is open.
+    QWidget* fileDialog() { return fileDialog_; }
     bool handedOver() const { return handedOver_; }
 
   private:
@@ -57,6 +59,9 @@ class FrontEnd : public QObject {
     void openAbout();
     void modalClosed();
     void handOver();
+    void openContinueDialog();
+    void continueChosen(const QString& file);
+    void askSavedGame();
     void refresh();
     ClickPlayer clickPlayer();
     void fail(const QString& text);
@@ -75,6 +80,7 @@ class FrontEnd : public QObject {
     QPointer<FrmTitle> frmTitle_;
     QPointer<FrmWizard> frmWizard_;
     QPointer<FrmAbout> frmAbout_;
+    QPointer<QWidget> fileDialog_;
     bool handedOver_ = false;
 };
 

@@ -1,12 +1,18 @@
 #include "widgets/game_session.h"
 
+#include "game/save_game.h"
 #include "screen/window_placement.h"
 #include "widgets/error_box.h"
+#include "widgets/file_dialogs.h"
 #include "widgets/frm_card.h"
 #include "widgets/frm_game.h"
 #include "widgets/frm_ocard.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 
 #include <cstdio>
@@ -66,6 +72,11 @@ GameSession::GameSession(const QString& appFolder, const SessionOptions& options
         deliver([f = std::move(f)](Game&) { f(); });
     };
     port_.deedCard = [this] { showDeedCard(); };
+    port_.saveRequested = [this](const QString& title, const QString& filter,
+                                 const QString& folder) {
+        saveRequest_ = SaveRequest{title, filter, folder};
+    };
+    game_->turnStarted = [this] { autosaveDue_ = true; };
 }
 
 GameSession::~GameSession() {
@@ -83,10 +94,7 @@ bool GameSession::start(QWidget* backdrop) {
     g.state.NewBoard = true;
     if (g.state.Config.ConfigPath.trimmed().isEmpty())
         g.state.Config.ConfigPath = g.appFolder() + QStringLiteral("/KovarT.dat");
-    if (options_.narration)
-        g.narrationComplete = [this](Integer step, const QString& message) {
-            printNarration(step, message);
-        };
+    watchNarration();
     try {
         g.Form_Load();
     } catch (const BoardLoadError& e) {
@@ -98,7 +106,54 @@ bool GameSession::start(QWidget* backdrop) {
         reportFault(*problem, interactive);
         return false;
     }
+    openWindow(backdrop);
+    clock_.reset();
+    clock_ = makeClock();
+    clock_->start();
+    return true;
+}
 
+std::optional<QString> GameSession::loadSave(const QString& path) {
+    clock_.reset();  // one clock at a time watches the timers
+    auto clock = makeClock();
+    if (auto error = loadSaveFile(path, *game_, clock->virtualClock()))
+        return error;
+    clock_ = std::move(clock);
+    return std::nullopt;
+}
+
+void GameSession::resume(QWidget* backdrop) {
+    watchNarration();
+    openWindow(backdrop);
+    Game& g = *game_;
+    // The music the game was playing plays on, from its beginning.
+    if (g.timers.TimerMM.Enabled() && !g.window.MM.FileName.isEmpty()) {
+        if (port_.musicOpen(g.window.MM.FileName))
+            port_.musicPlay();
+        else
+            g.timers.TimerMM.setEnabled(false);
+    }
+    clock_->start();
+    engineChanged();  // a card window open at the saved moment comes up
+}
+
+void GameSession::playBoard(const LoadedBoard& board) {
+    game_->boardReader = [board](const BoardLocation&, bool) {
+        BoardReadResult result;
+        result.board = board;
+        return result;
+    };
+}
+
+void GameSession::watchNarration() {
+    if (options_.narration)
+        game_->narrationComplete = [this](Integer step, const QString& message) {
+            printNarration(step, message);
+        };
+}
+
+void GameSession::openWindow(QWidget* backdrop) {
+    Game& g = *game_;
     backdrop_ = backdrop;
     auto sink = [this](const GameInput& input) { deliver(input); };
     frmGame_ = new FrmGame(g, sink, pictures_, options_.scale);
@@ -119,12 +174,60 @@ bool GameSession::start(QWidget* backdrop) {
         frmGame_->show();
     frmGame_->activateWindow();
     frmGame_->setFocus();
+}
 
-    clock_ = std::make_unique<RealClock>(
-        g.timers, [this](TimerId id) { game_->fire(id); }, options_.speed);
-    clock_->changed = [this] { engineChanged(); };
-    clock_->start();
-    return true;
+std::unique_ptr<RealClock> GameSession::makeClock() {
+    auto clock = std::make_unique<RealClock>(
+        game_->timers, [this](TimerId id) { game_->fire(id); }, options_.speed);
+    clock->changed = [this] { engineChanged(); };
+    clock->settled = [this] { settled(); };
+    return clock;
+}
+
+void GameSession::settled() {
+    Game& g = *game_;
+    if (autosaveDue_) {
+        autosaveDue_ = false;
+        // A disk that refuses the autosave must not stop the game.
+        if (clock_) {
+            QDir().mkpath(saveFolder());
+            if (const auto error = storeSaveFile(autosavePath(), g, clock_->virtualClock())) {
+                std::fprintf(stderr, "kroda: autosave: %s\n", error->toUtf8().constData());
+                std::fflush(stderr);
+            }
+        }
+    }
+    if (g.isOver() && !autosaveRemoved_) {
+        autosaveRemoved_ = true;
+        QFile::remove(autosavePath());
+    }
+    if (saveRequest_) {
+        const SaveRequest request = *saveRequest_;
+        saveRequest_.reset();
+        askWhereToSave(request);
+    }
+}
+
+void GameSession::askWhereToSave(const SaveRequest& request) {
+    if (!clock_)
+        return;
+    // The file holds the moment of the press, however long the dialog stays open.
+    const QByteArray bytes = writeSave(*game_, clock_->virtualClock());
+    saveDialog_ = showFileDialog(
+        frmGame_, {FileDialogKind::Save, request.title, request.filter, request.folder, {}},
+        [this, bytes](const QString& file) { saveChosen(file, bytes); });
+}
+
+void GameSession::saveChosen(const QString& file, const QByteArray& bytes) {
+    if (file.isEmpty())
+        return;
+    const auto error = writeWhole(withSaveSuffix(file), bytes);
+    if (!error)
+        return;
+    std::fprintf(stderr, "kroda: %s\n", error->toUtf8().constData());
+    std::fflush(stderr);
+    if (interactive)
+        makeErrorBox(QStringLiteral("Kroda"), *error)->open();
 }
 
 void GameSession::deliver(const std::function<void(Game&)>& input) {

@@ -1,6 +1,7 @@
 #pragma once
-// One game on screen: the game state a front end prepared, the game window and the windows
-// it opens, the real clock and the real port. The title screen's hand-over starts one.
+// One game on screen: the game state a front end prepared (or a save), the game window and
+// the windows it opens, the real clock and the real port. The title screen's hand-over
+// starts one. It writes the autosave at the start of every turn and the toolbar's saves.
 
 #include "game/game.h"
 #include "widgets/frm_card.h"
@@ -43,12 +44,22 @@ class GameSession : public QObject {
     FrmGame* gameWindow() { return frmGame_; }
     FrmCard* cardWindow() { return frmCard_; }
     FrmOCard* deedCardWindow() { return frmOCard_; }
+    // The toolbar's save dialog while it is open.
+    QWidget* saveDialog() const { return saveDialog_; }
 
     // Loads the game window (Form_Load), shows it placed on the screen and starts the clock.
     // A board that cannot be read is reported in a message box and on stderr; the result is
     // then false and no window stays open. `backdrop` is closed when the game window
     // activates.
     bool start(QWidget* backdrop = nullptr);
+
+    // Puts the game saved in `path` into the game and a clock of its own, instead of
+    // Form_Load. A bad file returns "FILE: what is wrong" and leaves the game as it was.
+    std::optional<QString> loadSave(const QString& path);
+    // After loadSave: shows the game window at the saved moment and starts the clock.
+    void resume(QWidget* backdrop = nullptr);
+    // The board the next start plays instead of reading one: the board of a save.
+    void playBoard(const LoadedBoard& board);
 
     // Runs an input on the game at the real instant and shows what changed.
     void deliver(const std::function<void(Game&)>& input);
@@ -57,6 +68,17 @@ class GameSession : public QObject {
     bool interactive = true;
 
   private:
+    // A save dialog asked for by the toolbar, waiting for the event to be over.
+    struct SaveRequest {
+        QString title, filter, folder;
+    };
+
+    void openWindow(QWidget* backdrop);
+    std::unique_ptr<RealClock> makeClock();
+    void watchNarration();
+    void settled();
+    void askWhereToSave(const SaveRequest& request);
+    void saveChosen(const QString& file, const QByteArray& bytes);
     void engineChanged();
     void syncCardWindow();
     void syncDeedCard();
@@ -72,6 +94,10 @@ class GameSession : public QObject {
     QPointer<FrmCard> frmCard_;
     QPointer<FrmOCard> frmOCard_;
     QPointer<QWidget> backdrop_;
+    QPointer<QWidget> saveDialog_;
+    std::optional<SaveRequest> saveRequest_;
+    bool autosaveDue_ = false;
+    bool autosaveRemoved_ = false;
 };
 
 }  // namespace kroda::widgets

@@ -20,6 +20,7 @@ RealClock::RealClock(Timers& timers, VirtualClock::Fire fire, double speed, QObj
 }
 
 void RealClock::start() {
+    origin_ = clock_.now();
     elapsed_.start();
     running_ = true;
     schedule();
@@ -35,7 +36,8 @@ void RealClock::catchUp() {
     if (!running_ || inEngine_)
         return;
     inEngine_ = true;
-    const auto target =
+    const std::int64_t target =
+        origin_ +
         static_cast<std::int64_t>(std::floor(static_cast<double>(realElapsed()) * speed_));
     const std::int64_t due = clock_.nextDue();
     // After a stall the game goes on from where it was, instead of replaying every tick.
@@ -43,6 +45,11 @@ void RealClock::catchUp() {
     if (due >= 0 && target - due > stall) {
         const std::int64_t gap = target - clock_.now();
         clock_.skip(gap);
+    }
+    // Tick by tick, so that each one is followed by a settled moment.
+    while (clock_.fireNext(target)) {
+        if (settled)
+            settled();
     }
     if (target > clock_.now())
         clock_.advance(target - clock_.now());
@@ -53,6 +60,8 @@ void RealClock::deliver(const std::function<void()>& input) {
     catchUp();
     inEngine_ = true;
     input();
+    if (settled)
+        settled();
     inEngine_ = false;
     if (changed)
         changed();
@@ -67,7 +76,7 @@ void RealClock::schedule() {
         timer_.stop();  // nothing runs: the process sleeps until an input arrives
         return;
     }
-    const double dueReal = static_cast<double>(due) / speed_;
+    const double dueReal = static_cast<double>(due - origin_) / speed_;
     const auto wait =
         static_cast<std::int64_t>(std::ceil(dueReal - static_cast<double>(realElapsed())));
     timer_.start(static_cast<int>(std::clamp<std::int64_t>(wait, 0, 24 * 3600 * 1000)));

@@ -30,7 +30,8 @@ class RealClock : public QObject {
     double speed() const { return speed_; }
     VirtualClock& virtualClock() { return clock_; }
 
-    // Starts counting real time and waits for the first due tick.
+    // Starts counting real time from the virtual instant the clock stands at (0, or the
+    // moment of a loaded save) and waits for the first due tick.
     void start();
     // Brings the engine up to the real time (firing what is due), runs `input`, then waits
     // for the next due tick. Every input from the windows goes through here, so that a timer
@@ -41,6 +42,9 @@ class RealClock : public QObject {
 
     // Called after the engine has run: ticks fired or an input was delivered.
     std::function<void()> changed;
+    // Called after every single tick and every input, once the clock has scheduled what the
+    // tick left running: a moment that can be saved.
+    std::function<void()> settled;
 
     // For tests: the real elapsed time is taken from here instead of the elapsed timer.
     std::function<std::int64_t()> elapsedSource;
@@ -52,6 +56,7 @@ class RealClock : public QObject {
 
     VirtualClock clock_;
     QElapsedTimer elapsed_;
+    std::int64_t origin_ = 0;  // the virtual instant real time started counting at
     QTimer timer_;
     double speed_;
     bool running_ = false;

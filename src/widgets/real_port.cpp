@@ -1,6 +1,7 @@
 #include "widgets/real_port.h"
 
 #include "widgets/document_opener.h"
+#include "widgets/file_dialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -62,24 +63,16 @@ std::int64_t RealPort::musicPosition() {
 void RealPort::askOpenFile(const QString& title, const QString& filter,
                            const QString& initialFolder,
                            std::function<void(const QString&)> answer) {
-    auto* dialog = new QFileDialog(dialogParent, title, initialFolder, qtFileFilter(filter));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog_ = dialog;
-    // The dialog answers once, by whichever signal comes.
-    auto pending = std::make_shared<std::function<void(const QString&)>>(std::move(answer));
-    const auto reply = [this, pending](const QString& file) {
-        if (!*pending)
-            return;
-        auto f = std::move(*pending);
-        *pending = {};
-        deliver([f, file] { f(file); });
-    };
-    QObject::connect(dialog, &QFileDialog::fileSelected, dialog, reply);
-    QObject::connect(dialog, &QDialog::rejected, dialog, [reply] { reply(QString()); });
-    dialog->open();
+    dialog_ = showFileDialog(dialogParent, {FileDialogKind::Open, title, filter, initialFolder, {}},
+                             [this, answer = std::move(answer)](const QString& file) {
+                                 deliver([answer, file] { answer(file); });
+                             });
+}
+
+void RealPort::askSaveFile(const QString& title, const QString& filter,
+                           const QString& initialFolder) {
+    if (saveRequested)
+        saveRequested(title, filter, initialFolder);
 }
 
 void RealPort::openDocument(const QString& path) {

@@ -1,7 +1,8 @@
 #pragma once
 // The platform port of the windows: the system beep, WAV sounds, fluidsynth music, the
 // music dialog, the manual, quitting and the time of day. Whatever answers later (the end of
-// a sound, the dialog) goes back to the game through `deliver`.
+// a sound, the dialog) goes back to the game through `deliver`. A save request goes to the
+// game's session, which takes the moment once the event is over.
 
 #include "platform/platform_port.h"
 #include "widgets/music_device.h"
@@ -32,6 +33,8 @@ class RealPort : public PlatformPort {
     QPointer<QWidget> dialogParent;
     // Called instead of leaving the event loop; for tests.
     std::function<void()> onQuit;
+    // Takes a save dialog's request (title, filter, folder).
+    std::function<void(const QString&, const QString&, const QString&)> saveRequested;
 
     void beep() override;
     void playSound(const QString& wavPath, SoundMode mode, std::function<void()> finished) override;
@@ -42,6 +45,8 @@ class RealPort : public PlatformPort {
     std::int64_t musicPosition() override;
     void askOpenFile(const QString& title, const QString& filter, const QString& initialFolder,
                      std::function<void(const QString&)> answer) override;
+    void askSaveFile(const QString& title, const QString& filter,
+                     const QString& initialFolder) override;
     void openDocument(const QString& path) override;
     void quit() override;
     void showDeedCard() override;

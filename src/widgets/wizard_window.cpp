@@ -33,7 +33,7 @@ QFont questionFont() {
 
 // An option button or a check box: its mark, then its caption.
 void paintChoice(ControlPainter& painter, const Rect& r, const QString& caption, bool value,
-                 bool round) {
+                 bool round, bool enabled = true) {
     QPainter& p = painter.painter();
     const QRect mark(r.Left + 2, r.Top + (r.Height - 15) / 2, 15, 15);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -56,7 +56,11 @@ void paintChoice(ControlPainter& painter, const Rect& r, const QString& caption,
         }
     }
     p.setRenderHint(QPainter::Antialiasing, false);
-    Label text{{r.Left + 24, r.Top, r.Width - 24, r.Height}, caption, 0x000000, 0, true};
+    Label text{{r.Left + 24, r.Top, r.Width - 24, r.Height},
+               caption,
+               enabled ? 0x000000 : 0x808080,
+               0,
+               true};
     painter.paint(text, labelFont());
 }
 
@@ -139,7 +143,8 @@ void FrmWizard::paintPage(ControlPainter& painter, int page) {
                     paintChoice(painter, o.Geometry, o.Caption, o.Value, true);
             break;
         case OptionsPanel:
-            paintChoice(painter, w.Check1.Geometry, w.Check1.Caption, w.Check1.Value, false);
+            paintChoice(painter, w.Check1.Geometry, w.Check1.Caption, w.Check1.Value, false,
+                        w.Check1.Enabled);
             break;
         case PlayerCountPanel:
             for (const OptionButton& o : w.Opt2)

@@ -1,4 +1,5 @@
 // The players' keys, the dice and board clicks and the toolbar.
+#include "game/save_game.h"
 #include "support/game_harness.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,16 @@ TEST(Commands, BoardClicksAndToolbar) {
     EXPECT_EQ(w.ImgIconT[1].Geometry, (Rect{88, 312, 16, 16}));
     EXPECT_FALSE(h.game.timers.TimerMM.Enabled());
     EXPECT_EQ(h.port.quits, 0);
+
+    // The save button asks for a save dialog in the save folder and is up again before the
+    // moment is taken.
+    h.game.ImgIconT_MouseMove(2, 0, 0, 3, 3);
+    EXPECT_EQ(w.LblBDescript.Caption, QStringLiteral("บันทึกเกม"));
+    h.game.ImgIconT_MouseDown(2, 1, 0, 3, 3);
+    EXPECT_EQ(h.port.saveFileRequests, 1);
+    EXPECT_EQ(h.port.saveFileFilter, QStringLiteral("บันทึกเกม|*.Sav"));
+    EXPECT_EQ(h.port.saveFileFolder, saveFolder());
+    EXPECT_EQ(w.ImgIconT[2].Geometry, (Rect{184, 312, 16, 16}));
     h.game.ImgIconT_MouseDown(5, 1, 0, 3, 3);
     EXPECT_EQ(h.port.quits, 1);
 }

@@ -2,14 +2,17 @@
 // closes, the wizard hands over to the game window, exit ends the program, and pictures
 // that cannot be loaded stop the start with the file named.
 #include "widgets/front_end.h"
+#include "game/save_game.h"
 #include "widgets/about_window.h"
 #include "widgets/title_window.h"
 #include "widgets/wizard_window.h"
 
 #include "support/fixture_board.h"
-
 #include "support/wait_until.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -138,6 +141,38 @@ TEST(FrontEnd, AMissingOrBrokenWindowPictureEndsWithStatusOne) {
         EXPECT_EQ(r.front.wizardWindow(), nullptr) << c.file;
         EXPECT_EQ(r.front.aboutWindow(), nullptr) << c.file;
     }
+}
+
+// Continue opens its dialog on the save folder with the autosave chosen; a file that is no
+// save leaves the title screen at rest, names the file on stderr and starts no game.
+TEST(FrontEnd, ContinueWithABadFileKeepsTheTitleScreen) {
+    QDir().mkpath(saveFolder());
+    {
+        QFile autosave(autosavePath());
+        ASSERT_TRUE(autosave.open(QIODevice::WriteOnly));
+        autosave.write("{\"format\": \"kroda-save\", trunc");
+    }
+    Road r;
+    ASSERT_TRUE(r.front.start());
+    r.clickTitle(1);
+    ASSERT_TRUE(waitUntil([&] { return r.front.fileDialog() != nullptr; }));
+    auto* dialog = qobject_cast<QFileDialog*>(r.front.fileDialog());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("อ่านบันทึกจาก"));
+    EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(saveFolder()).canonicalPath());
+    EXPECT_EQ(dialog->selectedFiles(), QStringList{autosavePath()});
+    ::testing::internal::CaptureStderr();
+    static_cast<QDialog*>(dialog)->accept();  // as its Save or Open button does
+    ASSERT_TRUE(waitUntil([&] { return r.front.fileDialog() == nullptr; }));
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find(autosavePath().toStdString() + ": "), std::string::npos) << err;
+    EXPECT_FALSE(r.front.handedOver());
+    EXPECT_NE(r.front.titleWindow(), nullptr);
+    EXPECT_EQ(r.front.session().gameWindow(), nullptr);
+    EXPECT_EQ(r.front.title().window.ImgButton[1].Icon.Geometry, (Rect{208, 184, 32, 32}));
+    EXPECT_EQ(r.front.title().window.LblDescript.Caption, TitleScreen::restingDescription());
+    EXPECT_TRUE(r.quits.empty());
+    QFile::remove(autosavePath());
 }
 
 }  // namespace

@@ -92,8 +92,7 @@ TEST(FrontWindows, TitleButtonsThroughPressHoverRelease) {
     EXPECT_EQ(f.button(2).Button.Cell, HighlightCell);
     EXPECT_EQ(f.button(2).Icon.Geometry, (Rect{232, 328, 32, 32}));
 
-    // A press outside every button, and on the hidden one, does nothing.
-    QTest::mouseClick(&f.window, Qt::LeftButton, {}, f.centre(1));
+    // A press outside every button does nothing.
     QTest::mouseClick(&f.window, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(f.click.plays, 1);
 }

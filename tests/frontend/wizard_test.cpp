@@ -2,6 +2,8 @@
 #include "frontend/wizard.h"
 #include "model/seat_defaults.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -57,7 +59,8 @@ TEST(Wizard, LoadsOnTheBoardPageWithFreshNames) {
     EXPECT_TRUE(r.win().Check1.Value);
     EXPECT_TRUE(r.win().Opt2[0].Value);
     EXPECT_TRUE(r.win().Opt3[0].Value);
-    EXPECT_FALSE(r.win().Opt1[1].Visible);
+    EXPECT_TRUE(r.win().Opt1[1].Visible);
+    EXPECT_FALSE(r.win().Opt1[1].Value);
     EXPECT_FALSE(r.win().ImgButtonW[DescriptionButton].Button.Visible);
     for (const ImageButton& b : r.win().ImgButtonW) EXPECT_EQ(b.Button.Cell, NormalCell);
 }
@@ -372,6 +375,32 @@ TEST(Wizard, ButtonsActAfterTheClickOncePerPress) {
     EXPECT_EQ(r.step(), BoardPage);
     r.w().ImgButtonW_MouseDown(DescriptionButton);
     EXPECT_EQ(sounds.size(), 4u) << "the hidden button takes no press";
+}
+
+// The board of a saved game: Next asks for the file, once, and waits for the answer; a
+// cancel or a bad file leaves the board page (a bad one named with its fault), a good one
+// opens the options page with the save's bankrupt-card setting, which no click changes.
+TEST(Wizard, BoardFromASavedGame) {
+    WizardRun r;
+    int asks = 0;
+    QStringList refusals;
+    r.w().askSavedGame = [&] { ++asks; };
+    r.w().refused = [&](const QString& text) { refusals << text; };
+    r.w().selectOption1(1);
+    r.next();
+    r.next();
+    EXPECT_EQ(asks, 1) << "one dialog at a time";
+    r.w().savedGameChosen(QString());
+    EXPECT_EQ(r.step(), BoardPage);
+    r.next();
+    EXPECT_EQ(asks, 2);
+    const QString bad = QStringLiteral("/nonexistent/game.Sav");
+    r.w().savedGameChosen(bad);
+    EXPECT_EQ(r.step(), BoardPage);
+    EXPECT_EQ(r.w().shownPanel(), BoardPanel);
+    ASSERT_EQ(refusals.size(), 1);
+    EXPECT_TRUE(refusals[0].startsWith(bad + QStringLiteral(": "))) << refusals[0].toStdString();
+    EXPECT_FALSE(r.w().savedBoard().has_value());
 }
 
 }  // namespace

@@ -183,7 +183,7 @@ TEST(BoardTiles, SideTilesMatchTheirSquares) {
 TEST(BoardTiles, CentreKeepsCalmAreas) {
     const QImage centre(gameFile("Image/CBlock.bmp"));
     ASSERT_FALSE(centre.isNull());
-    for (const QRect& area : {QRect(8, 224, 137, 17), QRect(32, 256, 80, 16)}) {
+    for (const QRect& area : {QRect(8, 224, 137, 17), QRect(32, 256, 112, 16)}) {
         int lowest = 255, highest = 0;
         for (int y = area.top(); y <= area.bottom(); ++y) {
             for (int x = area.left(); x <= area.right(); ++x) {

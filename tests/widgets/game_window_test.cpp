@@ -1,11 +1,17 @@
 // The real windows on the offscreen platform, driven by QTest's keys and mouse.
+#include "game/save_game.h"
 #include "model/seat_defaults.h"
+#include "platform/recording_port.h"
 #include "support/fixture_board.h"
+#include "support/wait_until.h"
 #include "widgets/frm_back.h"
 #include "widgets/game_session.h"
 
-#include "support/wait_until.h"
-
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -18,6 +24,8 @@
 
 namespace kroda::widgets {
 namespace {
+
+using kroda::testing::waitUntil;
 
 struct Session {
     GameSession session;
@@ -129,6 +137,43 @@ TEST(GameWindow, ToolbarPressHoverAndQuit) {
     QTest::mouseRelease(w, Qt::LeftButton, {}, quit);
     EXPECT_EQ(g.window.ImgIconT[5].Geometry.Top, 312);
     testing::waitUntil([&] { return t.quit; }, 5000, "the quit after the click sound");
+}
+
+// The save button opens a save dialog in the save folder while the game goes on behind it;
+// the file, written when the dialog answers, holds the moment of the press and gets ".Sav".
+TEST(GameWindow, ToolbarSaveWritesTheMomentOfThePress) {
+    Session t;
+    ASSERT_TRUE(t.session.start());
+    Game& g = t.game();
+    FrmGame* w = t.session.gameWindow();
+    const QPoint save = t.centreOf(g.window.ImgIconT[2]);
+    QTest::mouseMove(w, save);
+    EXPECT_EQ(g.window.LblBDescript.Caption, QStringLiteral("บันทึกเกม"));
+    QTest::mouseClick(w, Qt::LeftButton, {}, save);
+    ASSERT_TRUE(waitUntil([&] { return t.session.saveDialog() != nullptr; }));
+    const std::int64_t pressed = t.session.clock()->now();
+    auto* dialog = qobject_cast<QFileDialog*>(t.session.saveDialog());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(saveFolder()).canonicalPath());
+    EXPECT_EQ(g.window.ImgIconT[2].Geometry.Top, 312);
+    EXPECT_TRUE(waitUntil([&] { return t.session.clock()->now() > pressed + 1000; }))
+        << "the game goes on behind the dialog";
+
+    QTemporaryDir dir;
+    dialog->setDirectory(dir.path());
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    name->setText(QStringLiteral("evening"));  // typed, without the ending
+    static_cast<QDialog*>(dialog)->accept();   // as its Save button does
+    ASSERT_TRUE(waitUntil([&] { return t.session.saveDialog() == nullptr; }));
+    const QString file = dir.filePath(QStringLiteral("evening.Sav"));
+    ASSERT_TRUE(QFile::exists(file));
+    RecordingPort port;
+    Game loaded(port, QStringLiteral(KRODA_GAME_DIR));
+    VirtualClock clock(loaded.timers, [&](TimerId id) { loaded.fire(id); });
+    const auto problem = loadSaveFile(file, loaded, clock);
+    ASSERT_FALSE(problem.has_value()) << problem->toStdString();
+    EXPECT_EQ(clock.now(), pressed);
 }
 
 // The card window is window-modal; any key or mouse press closes it through the game.

@@ -2,11 +2,15 @@
 #include "window_pictures.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Saves and autosaves of the games played here stay out of the user's data.
+    const QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
     QApplication app(argc, argv);
     kroda::windowpictures::load();
     testing::InitGoogleTest(&argc, argv);

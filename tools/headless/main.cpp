@@ -18,6 +18,8 @@ constexpr const char* kUsage =
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // The game's own name, so that the save folder is the game's (game/save_game.h).
+    QCoreApplication::setApplicationName(QStringLiteral("kroda"));
     kroda::headless::RunnerOptions options;
     options.folder = QCoreApplication::applicationDirPath();
     QString script;

@@ -128,6 +128,8 @@ const ScriptRunner::Command* ScriptRunner::findCommand(const QString& word) {
         {"get", &ScriptRunner::cmdGet},
         {"dump", &ScriptRunner::cmdDump},
         {"simulate", &ScriptRunner::cmdSimulate},
+        {"save", &ScriptRunner::cmdSave},
+        {"load", &ScriptRunner::cmdLoad},
     };
     for (const Command& c : commands) {
         if (word == QLatin1String(c.word))
@@ -164,6 +166,7 @@ int ScriptRunner::run(std::istream& in, const QString& name) {
     const auto report = [&](const QString& message) {
         writeError(QStringLiteral("%1:%2: %3").arg(name).arg(lineNumber).arg(message));
     };
+    writeError_ = writeError;
     while (std::getline(in, raw)) {
         ++lineNumber;
         QString line = QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
@@ -185,9 +188,9 @@ int ScriptRunner::run(std::istream& in, const QString& name) {
         }
         out_.flush();
         if (session_->port().quits > 0)
-            return ExitOk;  // the quit button ends the program
+            return loadFailed_ ? ExitBadScript : ExitOk;  // the quit button ends the program
     }
-    return ExitOk;
+    return loadFailed_ ? ExitBadScript : ExitOk;
 }
 
 void ScriptRunner::execute(const QString& line) {
@@ -484,9 +487,13 @@ void ScriptRunner::cmdDump(const QString& args) {
 void ScriptRunner::cmdSimulate(const QString& args) {
     QStringList w = words(args);
     const bool check = w.removeAll(QStringLiteral("--check")) > 0;
-    expectCount(w, 1, 3, "simulate N [SEED] [MAXTURNS] [--check]");
+    const bool resave = w.removeAll(QStringLiteral("--resave")) > 0;
+    expectCount(w, 1, 3, "simulate N [SEED] [MAXTURNS] [--check] [--resave]");
+    if (resave && !check)
+        fail(QStringLiteral("--resave goes with --check"));
     SimulationSettings s;
     s.check = check;
+    s.resave = resave;
     s.folder = session_->folder();
     const Integer count = session_->game().state.PlayerCount;
     s.players = count >= 2 && count <= 4 ? count : 4;
@@ -505,6 +512,27 @@ void ScriptRunner::cmdSimulate(const QString& args) {
                 .arg(b->turn)
                 .arg(b->text)
                 .toStdString());
+    }
+}
+
+// ---- Save files ---------------------------------------------------------------------------
+
+void ScriptRunner::cmdSave(const QString& args) {
+    requireStarted();
+    const QString path = unquoted(args);
+    if (path.isEmpty())
+        fail(QStringLiteral("usage: save PATH"));
+    if (const auto fault = session_->saveFile(path))
+        fail(*fault);
+}
+
+void ScriptRunner::cmdLoad(const QString& args) {
+    const QString path = unquoted(args);
+    if (path.isEmpty())
+        fail(QStringLiteral("usage: load PATH"));
+    if (const auto fault = session_->loadFile(path)) {
+        loadFailed_ = true;
+        writeError_(*fault);
     }
 }
 

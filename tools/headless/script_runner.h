@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <iosfwd>
 #include <memory>
 
@@ -70,6 +71,8 @@ class ScriptRunner {
     void cmdGet(const QString& args);
     void cmdDump(const QString& args);
     void cmdSimulate(const QString& args);
+    void cmdSave(const QString& args);
+    void cmdLoad(const QString& args);
     void setUpPlayer(const QString& args, bool human);
     void waitCommand(const QString& args, bool closeCards);
 
@@ -78,6 +81,10 @@ class ScriptRunner {
     std::ostream& err_;
     std::unique_ptr<Session> session_;
     std::unique_ptr<PathTable> paths_;
+    // A save file that could not be loaded: reported at once, the script goes on with the
+    // game as it was, and the run ends with ExitBadScript.
+    bool loadFailed_ = false;
+    std::function<void(const QString&)> writeError_;
 };
 
 }  // namespace kroda::headless

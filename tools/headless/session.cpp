@@ -1,5 +1,6 @@
 #include "headless/session.h"
 
+#include "game/save_game.h"
 #include "model/seat_defaults.h"
 
 #include <QDateTime>
@@ -67,11 +68,39 @@ void Session::start() {
     s.NewBoard = true;
     s.Config.ConfigPath = folder() + QStringLiteral("/KovarT.dat");
     started_ = true;
-    g.narrationComplete = [this](Integer step, const QString& message) {
+    reportNarration();
+    g.Form_Load();
+}
+
+void Session::reportNarration() {
+    windowless_.game.narrationComplete = [this](Integer step, const QString& message) {
         if (onNarration)
             onNarration(now(), step, message);
     };
-    g.Form_Load();
+}
+
+QByteArray Session::save() const {
+    return writeSave(windowless_.game, windowless_.clock);
+}
+
+std::optional<QString> Session::load(const QByteArray& bytes) {
+    if (auto fault = readSave(bytes, windowless_.game, windowless_.clock))
+        return fault;
+    started_ = true;
+    reportNarration();
+    return std::nullopt;
+}
+
+std::optional<QString> Session::saveFile(const QString& path) const {
+    return storeSaveFile(path, windowless_.game, windowless_.clock);
+}
+
+std::optional<QString> Session::loadFile(const QString& path) {
+    if (auto fault = loadSaveFile(path, windowless_.game, windowless_.clock))
+        return fault;
+    started_ = true;
+    reportNarration();
+    return std::nullopt;
 }
 
 void Session::advance(std::int64_t ms) {

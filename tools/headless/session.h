@@ -4,10 +4,12 @@
 
 #include "game/windowless_game.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace kroda::headless {
 
@@ -38,6 +40,15 @@ class Session {
     void start();
     bool started() const { return started_; }
 
+    // The current moment as a save file's bytes (game/save_game.h).
+    QByteArray save() const;
+    // Replaces the game with the moment a save holds, which then counts as started. On a
+    // fault returns what is wrong and leaves the game as it was.
+    std::optional<QString> load(const QByteArray& bytes);
+    // The same with files: "FILE: what is wrong" on a fault.
+    std::optional<QString> saveFile(const QString& path) const;
+    std::optional<QString> loadFile(const QString& path);
+
     // Virtual milliseconds since start.
     std::int64_t now() const { return windowless_.clock.now(); }
     std::uint64_t ticks() const { return windowless_.clock.ticksFired(); }
@@ -59,6 +70,8 @@ class Session {
     std::function<void(std::int64_t ms, Integer step, const QString& message)> onNarration;
 
   private:
+    void reportNarration();
+
     WindowlessGame windowless_;
     bool started_ = false;
     bool setUp_[5] = {};

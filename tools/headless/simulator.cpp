@@ -10,8 +10,10 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <memory>
 #include <numeric>
 #include <optional>
+#include <stdexcept>
 
 namespace kroda::headless {
 
@@ -20,6 +22,9 @@ namespace {
 // Virtual time a game may take per turn before it is taken for stuck: far more than a turn
 // of narration, pauses and walking needs.
 constexpr std::int64_t kVirtualMsPerTurn = 10 * 60 * 1000;
+
+// How often --resave saves the game and goes on from the save.
+constexpr std::uint64_t kResaveTicks = 50;
 
 QByteArray number(double v) {
     if (v == std::floor(v) && std::fabs(v) < 1e15)
@@ -71,45 +76,51 @@ GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t s
 
 GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t seed,
                              const BoardReader& reader) {
-    Session session(settings.folder);
-    session.game().boardReader = reader;
-    session.seed(seed);
-    GameState& s = session.game().state;
-    s.PlayerCount = static_cast<Integer>(settings.players);
-    s.BankruptCardOn = settings.bankruptCardOn;
+    auto session = std::make_unique<Session>(settings.folder);
+    session->game().boardReader = reader;
+    session->seed(seed);
+    GameState& setUp = session->game().state;
+    setUp.PlayerCount = static_cast<Integer>(settings.players);
+    setUp.BankruptCardOn = settings.bankruptCardOn;
     for (int p = 1; p <= settings.players; ++p)
-        session.setUpPlayer(p, false, QStringLiteral("ผู้เล่น:%1").arg(p));
+        session->setUpPlayer(p, false, QStringLiteral("ผู้เล่น:%1").arg(p));
 
     GameOutcome out;
-    const PaymentLedger& ledger = session.game().ledger;
-    session.onNarration = [&out, &ledger](std::int64_t, Integer step, const QString&) {
-        if (step == ThrowRequest)
-            ++out.turns;
-        else if (out.firstBankruptcyTurn == 0 && !ledger.bankruptcies().empty())
-            out.firstBankruptcyTurn = out.turns;
-    };
-    if (settings.check) {
-        Game& game = session.game();
-        game.afterEvent = [&out, &game, &session, seed] {
-            if (out.broken)
-                return;
-            if (const auto b = brokenInvariant(game)) {
-                const PathTable paths(session);
-                out.broken = InvariantReport{seed, out.turns, b->text(), dumpJson(paths)};
-            }
+    // The outcome follows whichever session plays the game now.
+    const auto follow = [&out, &settings, seed](Session& played) {
+        const PaymentLedger& ledger = played.game().ledger;
+        played.onNarration = [&out, &ledger](std::int64_t, Integer step, const QString&) {
+            if (step == ThrowRequest)
+                ++out.turns;
+            else if (out.firstBankruptcyTurn == 0 && !ledger.bankruptcies().empty())
+                out.firstBankruptcyTurn = out.turns;
         };
-    }
-    session.start();
+        if (settings.check) {
+            Game& game = played.game();
+            game.afterEvent = [&out, &game, &played, seed] {
+                if (out.broken)
+                    return;
+                if (const auto b = brokenInvariant(game)) {
+                    const PathTable paths(played);
+                    out.broken = InvariantReport{seed, out.turns, b->text(), dumpJson(paths)};
+                }
+            };
+        }
+    };
+    follow(*session);
+    session->start();
 
+    std::uint64_t nextResave = session->ticks() + kResaveTicks;
+    const auto resaveDue = [&] { return settings.resave && session->ticks() >= nextResave; };
     // Asked after every tick: the plain counts first.
-    const Game& game = session.game();
     const auto done = [&] {
+        const Game& game = session->game();
         return out.turns > settings.maxTurns || out.broken.has_value() || game.isOver() ||
-               game.cardOpen() || game.awaitsPerson();
+               game.cardOpen() || game.awaitsPerson() || resaveDue();
     };
     const std::int64_t limit = (std::int64_t{settings.maxTurns} + 10) * kVirtualMsPerTurn;
     for (;;) {
-        if (!session.runUntil(done, limit - session.now())) {
+        if (!session->runUntil(done, limit - session->now())) {
             out.stalled = true;
             break;
         }
@@ -120,23 +131,41 @@ GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t s
             out.turns = settings.maxTurns;
             break;
         }
-        if (session.hasWinner()) {
+        if (resaveDue()) {
+            // The game goes on from its save, in a game that has seen nothing else.
+            auto fresh = std::make_unique<Session>(settings.folder);
+            fresh->game().boardReader = reader;
+            follow(*fresh);
+            if (const auto fault = fresh->load(session->save()))
+                throw std::runtime_error(
+                    QStringLiteral("the save of the game of seed %1 at tick %2 does not load: %3")
+                        .arg(seed)
+                        .arg(session->ticks())
+                        .arg(*fault)
+                        .toStdString());
+            session = std::move(fresh);
+            nextResave = session->ticks() + kResaveTicks;
+            continue;
+        }
+        if (session->hasWinner()) {
+            const GameState& s = session->game().state;
             out.winner = s.CurPlayer;
             const QString queue = s.TurnQueue.trimmed();
             out.winnerPlace = static_cast<int>(queue.indexOf(QString::number(out.winner))) + 1;
             break;
         }
-        if (!session.cardOpen()) {
+        if (!session->cardOpen()) {
             out.stalled = true;  // a person is awaited in a game of computers
             break;
         }
-        session.game().keyPressed(SpaceKey, 0);
-        if (session.cardOpen()) {
+        session->game().keyPressed(SpaceKey, 0);
+        if (session->cardOpen()) {
             out.stalled = true;
             break;
         }
     }
-    out.ticks = session.ticks();
+    out.ticks = session->ticks();
+    const PaymentLedger& ledger = session->game().ledger;
     if (out.firstBankruptcyTurn == 0 && !ledger.bankruptcies().empty())
         out.firstBankruptcyTurn = out.turns;
     for (const BankruptcyRecord& b : ledger.bankruptcies()) out.bankruptcies.push_back(b.cause);

@@ -23,6 +23,8 @@ struct SimulationSettings {
     int maxTurns = 2000;
     // Checks the rules' invariants after every event and stops at the first that breaks.
     bool check = false;
+    // Every 50 timer ticks the game is saved and played on from the save in a fresh game.
+    bool resave = false;
 };
 
 // The first invariant a checked game broke.

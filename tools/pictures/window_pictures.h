@@ -13,8 +13,8 @@
 //     ":/pictures/wizard/description.png", ":/pictures/wizard/close.png",
 //     ":/pictures/wizard/back.png", ":/pictures/wizard/next.png"
 //   Game window toolbar, 16x16:
-//     ":/pictures/toolbar/music.png", ":/pictures/toolbar/manual.png",
-//     ":/pictures/toolbar/quit.png"
+//     ":/pictures/toolbar/music.png", ":/pictures/toolbar/save.png",
+//     ":/pictures/toolbar/manual.png", ":/pictures/toolbar/quit.png"
 //   The throw-both button between the dice, 32x32: ":/pictures/dice/throw-both.png"
 //   Mouse pointers, 32x32 (hot spots below):
 //     ":/pictures/cursors/hand.png"        the hand over clickable pictures (board squares,
@@ -46,6 +46,7 @@ inline constexpr const char* kWizardClose = ":/pictures/wizard/close.png";
 inline constexpr const char* kWizardBack = ":/pictures/wizard/back.png";
 inline constexpr const char* kWizardNext = ":/pictures/wizard/next.png";
 inline constexpr const char* kToolbarMusic = ":/pictures/toolbar/music.png";
+inline constexpr const char* kToolbarSave = ":/pictures/toolbar/save.png";
 inline constexpr const char* kToolbarManual = ":/pictures/toolbar/manual.png";
 inline constexpr const char* kToolbarQuit = ":/pictures/toolbar/quit.png";
 inline constexpr const char* kThrowBoth = ":/pictures/dice/throw-both.png";

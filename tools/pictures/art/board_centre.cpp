@@ -15,7 +15,8 @@ namespace {
 const QRectF kTreasurePile(8, 8, 121, 73);
 const QRectF kFortunePile(160, 208, 121, 73);
 const QRectF kHint(8, 224, 137, 17);
-const QRectF kToolbar(32, 256, 80, 16);
+// Four buttons: music, manual, quit and save.
+const QRectF kToolbar(32, 256, 112, 16);
 
 void pileBed(QPainter& p, const QRectF& pile, QColor colour, const QString& caption,
              bool captionBelow) {

@@ -192,6 +192,31 @@ void music(QPainter& p) {
     p.drawEllipse(QPointF(23, 20.5), 5.5, 4.5);
 }
 
+// A diskette: the game kept on a disk.
+void save(QPainter& p) {
+    QPainterPath body;
+    body.moveTo(4, 4);
+    body.lineTo(24, 4);
+    body.lineTo(28, 8);
+    body.lineTo(28, 28);
+    body.lineTo(4, 28);
+    body.closeSubpath();
+    p.setPen(edgePen(1.8));
+    p.setBrush(QColor(40, 110, 200));
+    p.drawPath(body);
+    p.setBrush(QColor(200, 206, 214));
+    p.drawRect(QRectF(9, 4, 13, 9));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 110, 200));
+    p.drawRect(QRectF(17, 6, 3, 5));
+    p.setPen(edgePen(1.4));
+    p.setBrush(QColor(255, 250, 236));
+    p.drawRect(QRectF(8, 17, 16, 11));
+    p.setPen(QPen(QColor(120, 120, 140), 1.4));
+    p.drawLine(QPointF(11, 21), QPointF(21, 21));
+    p.drawLine(QPointF(11, 24.5), QPointF(21, 24.5));
+}
+
 void quit(QPainter& p) {
     roundBadge(p, QColor(220, 50, 40));
     p.setPen(QPen(Qt::white, 3.6, Qt::SolidLine, Qt::RoundCap));
@@ -254,21 +279,14 @@ void dragHand(QPainter& p) {
 std::vector<WindowPicture> windowPictures() {
     loadThaiFonts();
     return {
-        {"title/new-game.png", icon(32, newGame)},
-        {"title/continue.png", icon(32, continueGame)},
-        {"title/about.png", icon(32, about)},
-        {"title/manual.png", icon(32, book)},
-        {"title/exit.png", icon(32, exitDoor)},
-        {"wizard/description.png", icon(16, question)},
-        {"wizard/close.png", icon(16, closeCross)},
-        {"wizard/back.png", icon(16, back)},
-        {"wizard/next.png", icon(16, next)},
-        {"toolbar/music.png", icon(16, music)},
-        {"toolbar/manual.png", icon(16, book)},
-        {"toolbar/quit.png", icon(16, quit)},
-        {"dice/throw-both.png", icon(32, throwBoth)},
-        {"cursors/hand.png", icon(32, hand)},
-        {"cursors/deed-title.png", icon(32, dragHand)},
+        {"title/new-game.png", icon(32, newGame)},  {"title/continue.png", icon(32, continueGame)},
+        {"title/about.png", icon(32, about)},       {"title/manual.png", icon(32, book)},
+        {"title/exit.png", icon(32, exitDoor)},     {"wizard/description.png", icon(16, question)},
+        {"wizard/close.png", icon(16, closeCross)}, {"wizard/back.png", icon(16, back)},
+        {"wizard/next.png", icon(16, next)},        {"toolbar/music.png", icon(16, music)},
+        {"toolbar/save.png", icon(16, save)},       {"toolbar/manual.png", icon(16, book)},
+        {"toolbar/quit.png", icon(16, quit)},       {"dice/throw-both.png", icon(32, throwBoth)},
+        {"cursors/hand.png", icon(32, hand)},       {"cursors/deed-title.png", icon(32, dragHand)},
     };
 }
 
