@@ -146,7 +146,7 @@ int playSaved(const Options& options) {
     kroda::widgets::GameSession session(QApplication::applicationDirPath(), options.session);
     const QString file = options.saveFile.isEmpty() ? kroda::autosavePath() : options.saveFile;
     if (const auto problem = session.loadSave(file)) {
-        fail(QStringLiteral("kroda: ") + *problem, true);
+        kroda::widgets::reportFault(*problem, true);
         return 1;
     }
     auto* backdrop = new kroda::widgets::FrmBack;
