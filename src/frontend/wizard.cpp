@@ -271,7 +271,7 @@ void Wizard::savedGameChosen(const QString& file) {
     if (file.isEmpty() || outcome_ != WizardOutcome::Open || state_.WizardStep != BoardPage)
         return;
     QString error;
-    std::optional<SavedBoard> saved = readSavedBoard(file, error);
+    std::optional<SavedBoard> saved = readSavedBoard(file, appFolder_, error);
     if (!saved) {
         if (refused)
             refused(error);

@@ -8,7 +8,6 @@
 #include "widgets/frm_game.h"
 #include "widgets/frm_ocard.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -125,14 +124,6 @@ std::optional<QString> GameSession::loadSave(const QString& path) {
 void GameSession::resume(QWidget* backdrop) {
     watchNarration();
     openWindow(backdrop);
-    Game& g = *game_;
-    // The music the game was playing plays on, from its beginning.
-    if (g.timers.TimerMM.Enabled() && !g.window.MM.FileName.isEmpty()) {
-        if (port_.musicOpen(g.window.MM.FileName))
-            port_.musicPlay();
-        else
-            g.timers.TimerMM.setEnabled(false);
-    }
     clock_->start();
     engineChanged();  // a card window open at the saved moment comes up
 }
@@ -190,7 +181,6 @@ void GameSession::settled() {
         autosaveDue_ = false;
         // A disk that refuses the autosave must not stop the game.
         if (clock_) {
-            QDir().mkpath(saveFolder());
             if (const auto error = storeSaveFile(autosavePath(), g, clock_->virtualClock())) {
                 std::fprintf(stderr, "kroda: autosave: %s\n", error->toUtf8().constData());
                 std::fflush(stderr);
