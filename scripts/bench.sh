@@ -6,6 +6,8 @@
 # middle half). Never a timed test: it prints, it does not judge.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source-path=SCRIPTDIR/.. source=tests/e2e/x_session.sh
+. tests/e2e/x_session.sh
 runs=${KRODA_BENCH_RUNS:-20}
 dir=${KRODA_BENCH_DIR:-build-bench}
 launcher=()
@@ -16,12 +18,9 @@ cmake --build "$dir" --parallel "$(nproc)" >/dev/null
 game=$(realpath "$dir/game")
 bench=$(realpath "$dir/bench")
 scratch=$(mktemp -d)
-# A runtime folder of its own: the game lets one copy run per user, and Qt wants one.
-export XDG_RUNTIME_DIR="$scratch/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-xvfb_pid=
+chmod 700 "$scratch"
 cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    xs_stop
     rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -42,10 +41,10 @@ echo "Kroda benchmarks: $runs runs each, $(nproc) cores, $(uname -m), load $(cut
 echo
 
 # --- Start-up, memory and idle CPU, under Xvfb and offscreen ---------------------------------
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 1 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
-xdisplay=:$(cat "$scratch/display")
+# The X session gives the runs a runtime folder of their own too: the game lets one copy run
+# per runtime folder, and Qt wants one.
+xs_start "$scratch" || exit 1
+xdisplay=$DISPLAY
 
 # launch NAME PLATFORM [kroda-launch options] -- PROGRAM...: one run, its line appended to NAME.
 launch() {

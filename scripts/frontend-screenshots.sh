@@ -47,15 +47,10 @@ centred() {
   where=$(xs_centred "$1" "$2" "$3") || fail "window $1 stands $where"
 }
 
-# Moves over a point of a window, presses and releases there; the click sound plays before
-# the action, so give it time.
-click() {
-  local id=$1 x=$2 y=$3
-  xdotool mousemove --window "$id" "$x" "$y"
-  sleep 0.15
-  xdotool mousedown 1
-  sleep 0.1
-  xdotool mouseup 1
+# Presses a place of a window that positions.sh names; the click sound plays before the
+# action, so give it time.
+press() {
+  xs_press "$@"
   sleep 0.6
 }
 
@@ -73,23 +68,24 @@ centred "$title" 640 480
 "$game" 2>"$work/second.err" || fail "a second copy ended with status $?"
 grep -q "already running" "$work/second.err" || fail "a second copy did not say why it ended"
 
-xdotool mousemove --window "$title" 248 344
+read -r x y <<<"$(xs_at title.about)"
+xdotool mousemove --window "$title" "$x" "$y"
 sleep 0.3
 shot "$title" frontend-title.png
 
 # The about window opens and closes.
-click "$title" 248 344
+press "$title" title.about
 about=$(window "$ABOUT" 400x400) || fail "no about window"
 centred "$about" 400 400
 shot "$about" frontend-about.png
-click "$about" 202 330
+press "$about" about.close
 gone "$about" || fail "the about window stayed open"
 
-next() { click "$1" 448 376; }
-back() { click "$1" 408 376; }
+next() { press "$1" wizard.next; }
+back() { press "$1" wizard.back; }
 
 # The wizard: every kind of page forward, with two players, a person and a computer.
-click "$title" 112 344
+press "$title" title.new
 wizard=$(window "$WIZARD" 480x400) || fail "no wizard"
 centred "$wizard" 480 400
 shot "$wizard" frontend-wizard-board.png
@@ -100,43 +96,42 @@ shot "$wizard" frontend-wizard-players.png
 next "$wizard"
 shot "$wizard" frontend-wizard-controller.png
 next "$wizard"
-xdotool key --delay 40 ctrl+a BackSpace
-xdotool type --delay 50 "Somchai"
+xs_retype Somchai
 shot "$wizard" frontend-wizard-person.png
 next "$wizard"
-click "$wizard" 150 196   # the computer
+press "$wizard" wizard.choice2 # the computer
 next "$wizard"
 shot "$wizard" frontend-wizard-computer.png
 next "$wizard"
 shot "$wizard" frontend-wizard-complete.png
 # Back through every page to the board page, then Close.
 for _ in $(seq 7); do back "$wizard"; done
-click "$wizard" 360 376
+press "$wizard" wizard.close
 gone "$wizard" || fail "Close left the wizard open"
 
 # Opened again, it starts on its first page; Enter is Next, Escape is Close.
-click "$title" 112 344
+press "$title" title.new
 wizard=$(window "$WIZARD" 480x400) || fail "no wizard the second time"
 import -window "$wizard" "$work/again.png"
 compare -metric AE "$work/again.png" "$out/frontend-wizard-board.png" null: 2>"$work/diff" ||
   fail "the wizard opened again on another page ($(cat "$work/diff") pixels differ)"
-xdotool key Escape
+xs_key Escape
 sleep 0.6
 gone "$wizard" || fail "Escape left the wizard open"
 
 # Through to the game: two computers.
-click "$title" 112 344
+press "$title" title.new
 wizard=$(window "$WIZARD" 480x400) || fail "no wizard the third time"
-for key in Return Return Return; do xdotool key "$key"; sleep 0.6; done
-click "$wizard" 150 196
-for key in Return Return Return Return Return; do xdotool key "$key"; sleep 0.6; done
+for key in Return Return Return; do xs_key "$key"; sleep 0.6; done
+press "$wizard" wizard.choice2
+for key in Return Return Return Return Return; do xs_key "$key"; sleep 0.6; done
 gone "$wizard" || fail "the wizard did not hand over"
 game_window=$(window "$TITLE" 640x480) || fail "no game window"
 centred "$game_window" 640 480
 sleep 2
 shot "$game_window" frontend-game.png
 # The game window's quit button ends the program.
-click "$game_window" 160 320
+press "$game_window" game.quit
 for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$game_pid" 2>/dev/null && fail "the quit button did not end the game"
 echo "frontend-screenshots: every step passed; pictures in $out/"

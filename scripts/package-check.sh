@@ -3,11 +3,13 @@
 # find no errors; unpacked with dpkg -x into a scratch root, kroda-headless plays a whole seeded
 # game from there, run as an unprivileged user, and tells the checked-in transcript byte for
 # byte; kroda plays a turn in its window and paints its title screen, each under an Xvfb of its
-# own; and nothing in the unpacked tree changes.
+# own (tests/e2e/x_session.sh); and nothing in the unpacked tree changes.
 #   package-check.sh [DEB]   (without DEB, scripts/package.sh builds one)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
+# shellcheck source-path=SCRIPTDIR/.. source=tests/e2e/x_session.sh
+. tests/e2e/x_session.sh
 deb=${1:-}
 [ -n "$deb" ] || deb=$(scripts/package.sh | tail -1)
 deb=$(realpath "$deb")
@@ -28,7 +30,7 @@ for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libfluids
 done
 
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+trap 'xs_stop; rm -rf "$scratch"' EXIT
 chmod 755 "$scratch"
 root=$scratch/root
 dpkg -x "$deb" "$root"
@@ -67,17 +69,20 @@ echo "package-check: kroda-headless played the seeded game ($(wc -l <"$transcrip
 run "${as_user[@]}" "$root/usr/games/kroda-board" check "$root/usr/lib/games/kroda" >/dev/null ||
     fail "kroda-board finds errors in the installed board"
 
-# kroda is a window program: each check below starts an X server of its own (xvfb-run), so
-# that none needs a display. The window program has no sound card here either.
+# kroda is a window program: each check below starts an X server of its own, so that none
+# needs a display. The window program has no sound card here either.
+sessions=0
 xkroda() {
-    run "${as_user[@]}" timeout 60 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$@"
+    run "${as_user[@]}" env DISPLAY="$DISPLAY" timeout 60 "$@"
 }
 # Runs the installed kroda with OPTIONS until a line of FILE (its stdout, or its stderr when
 # the name ends in .err) matches PATTERN or it ends: window_run FILE PATTERN OPTIONS...
 window_run() {
     local file=$1 pattern=$2
     shift 2
-    set +e
+    sessions=$((sessions + 1))
+    mkdir "$scratch/x$sessions"
+    xs_start "$scratch/x$sessions" || fail "no X server"
     xkroda sh -c 'file=$1 pattern=$2 program=$3; shift 3
                   case $file in
                       *.err) "$program" "$@" >/dev/null 2>"$file" & ;;
@@ -90,8 +95,8 @@ window_run() {
                       sleep 0.1
                   done
                   kill $pid 2>/dev/null; wait $pid 2>/dev/null' \
-        sh "$file" "$pattern" "$root/usr/games/kroda" "$@"
-    set -e
+        sh "$file" "$pattern" "$root/usr/games/kroda" "$@" || true
+    xs_stop
     grep -q "$pattern" "$file"
 }
 

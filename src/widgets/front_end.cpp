@@ -246,6 +246,8 @@ void FrontEnd::handOver() {
     backdrop->show();
     if (frmTitle_)
         frmTitle_->close();
+    // The title screen and the wizard do not come back: their pictures (2 MB) go with them.
+    pictures_.clear();
     session_.interactive = interactive;
     if (!session_.start(backdrop)) {
         if (backdrop)

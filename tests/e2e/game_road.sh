@@ -68,21 +68,10 @@ centred() {
   where=$(xs_centred "$1" "$2" "$3") || fail "the $4 stands $where"
 }
 
-# --- mouse and keys, as a person gives them (XTEST)
-
-# Presses and releases the left button at a point of a window; the program answers a button
-# press after its click sound.
-click() {
-  local id=$1 x=$2 y=$3 at
-  read -r -a at <<<"$(position "$id")"
-  xdotool mousemove $((at[0] + x)) $((at[1] + y))
-  sleep 0.05
-  xdotool mousedown 1
-  sleep 0.05
-  xdotool mouseup 1
-}
-
-key() { xdotool key --delay 40 "$@"; }
+# --- mouse and keys, as a person gives them (XTEST), at the places positions.sh names; the
+# program answers a button press after its click sound
+press() { xs_press "$@"; }
+key() { xs_key "$@"; }
 
 # --- the program
 
@@ -149,15 +138,15 @@ second_status=$?
   fail "a second title screen is showing"
 note "a second copy was turned away: $(cat "$work/second.err")"
 
-click "$title" 248 344 # about
+press "$title" title.about
 about=$(find_window "$ABOUT" 400x400) || fail "the about button opened no about window"
 centred "$about" 400 400 "about window"
-click "$about" 202 330 # OK
+press "$about" about.close
 gone "$about" || fail "the about window's button left it open"
 note "the about window opened and closed"
 
 sleep 0.3 # the release of the about window's button plays no part on the title screen
-click "$title" 528 344 # exit
+press "$title" title.exit
 ended_with_0 "the title screen's exit button"
 [ -s "$work/stderr" ] && fail "the title screen run wrote on stderr"
 note "the exit button ended the program with status 0"
@@ -178,8 +167,8 @@ dump
 SCRIPT
   fail "kroda-headless: $(cat "$work/headless.err")"
 
-next_button() { click "$wizard" 448 376; sleep 0.7; }
-back_button() { click "$wizard" 408 376; sleep 0.7; }
+next_button() { press "$wizard" wizard.next; sleep 0.7; }
+back_button() { press "$wizard" wizard.back; sleep 0.7; }
 # The page above the button bar, where the pointer's hover shows.
 page() { import -window "$wizard" -crop 480x352+0+0 +repage "$work/page-$1.png"; }
 same_page() {
@@ -188,12 +177,11 @@ same_page() {
   [ "$n" = "0" ] || fail "going back did not show page $a again ($n pixels differ from $b)"
 }
 replace_name() {
-  xdotool key --delay 40 ctrl+a BackSpace
-  xdotool type --delay 60 "$1"
+  xs_retype "$1"
   sleep 0.3
 }
 
-click "$title" 112 344 # new game
+press "$title" title.new
 wizard=$(find_window "$WIZARD" 480x400) || fail "the new game button opened no wizard"
 centred "$wizard" 480 400 "wizard"
 sleep 0.3
@@ -215,9 +203,9 @@ for p in name2 controller2 name1 controller1 count options board; do
 done
 note "the wizard went forward and back through its ${#pages[@]} pages after the board page"
 
-click "$wizard" 360 376 # Close
+press "$wizard" wizard.close
 gone "$wizard" || fail "Close left the wizard open"
-click "$title" 112 344
+press "$title" title.new
 wizard=$(find_window "$WIZARD" 480x400) || fail "no wizard the second time"
 sleep 0.5
 page again
@@ -235,7 +223,7 @@ next_button                  # player 2: a person
 next_button                  # player 2's name
 replace_name Malee
 next_button                  # the last page
-click "$wizard" 448 376      # hand over
+press "$wizard" wizard.next # hand over
 gone "$wizard" || fail "the wizard did not hand over"
 game=$(find_window "$TITLE" 640x480 "$title") || {
   game=$(find_window "$TITLE" 640x480) || fail "no game window after the wizard"
@@ -295,9 +283,9 @@ close_card() {
 
 # A deed card opens at a click on a square, follows a drag of its title and closes at "X".
 deed_card() {
-  local deed at moved places
+  local deed at moved places x y
   places=$(sed -n 's/^ *"PicCSource(11).File": "\(.*\)",$/\1/p' "$work/dump.json")
-  click "$game" 328 368 # square 1
+  press "$game" square.1
   deed=$(find_window "$DEED" 340x240) || fail "a click on square 1 opened no deed card"
   centred "$deed" 340 240 "deed card"
   sleep 0.3
@@ -306,16 +294,13 @@ deed_card() {
   python3 "$here/pictures.py" cell "$work/deed.png" $((at[0] + 8)) $((at[1] + 48)) 96 96 \
     "$places" 5 8 1 >"$work/deed-pictures" ||
     fail "the deed card's picture: $(cat "$work/deed-pictures")"
-  xdotool mousemove $((at[0] + 100)) $((at[1] + 24))
-  sleep 0.1
-  xdotool mousedown 1
-  for d in 10 20 30 40 50; do xdotool mousemove $((at[0] + 100 + d)) $((at[1] + 24 + d / 2)); sleep 0.05; done
-  xdotool mouseup 1
+  read -r x y <<<"$(xs_at deed.title)"
+  xs_drag $((at[0] + x)) $((at[1] + y)) $((at[0] + x + 50)) $((at[1] + y + 25))
   sleep 0.3
   moved=$(position "$deed")
   [ "$moved" = "$((at[0] + 50)) $((at[1] + 25))" ] ||
     fail "the deed card dragged by 50,25 from ${at[*]} went to $moved"
-  click "$deed" 320 24 # X
+  press "$deed" deed.close
   gone "$deed" || fail "the deed card's X left it open"
   deed_done=1
   note "a deed card opened from square 1, showed its picture, followed a drag and closed at X"
@@ -365,7 +350,7 @@ note "$winner after $turns turns: $throws throws, $offers offers answered, $card
 
 # The toolbar's quit ends the program.
 sleep 0.5
-click "$game" 160 320
+press "$game" game.quit
 ended_with_0 "the toolbar's quit"
 
 # Nothing on stderr: no complaint of the program or of what it uses.

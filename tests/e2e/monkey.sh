@@ -231,11 +231,14 @@ window_of() {
 # window happens to lie above them (both windows are centred 640 x 480 ones).
 ox=$(((XS_SCREEN_W - 640) / 2))
 oy=$(((XS_SCREEN_H - 480) / 2))
-forbidden=(
-  "$((ox + 362)) $((oy + 314)) $((ox + 422)) $((oy + 374))"
-  "$((ox + 498)) $((oy + 314)) $((ox + 558)) $((oy + 374))"
-  "$((ox + 80)) $((oy + 304)) $((ox + 176)) $((oy + 336))"
-)
+forbidden=()
+for place in title.manual title.exit; do
+  read -r x y <<<"$(xs_at "$place")"
+  forbidden+=("$((ox + x - 30)) $((oy + y - 30)) $((ox + x + 30)) $((oy + y + 30))")
+done
+read -r x0 y <<<"$(xs_at game.music)"
+read -r x1 _ <<<"$(xs_at game.quit)"
+forbidden+=("$((ox + x0 - 16)) $((oy + y - 16)) $((ox + x1 + 16)) $((oy + y + 16))")
 pressable() {
   local x=$1 y=$2 r
   local -a b
@@ -252,39 +255,32 @@ pressable() {
 click_at() {
   local x=$((win_x[W] + $1)) y=$((win_y[W] + $2)) button=${3:-1}
   pressable "$x" "$y" || return 0
-  xdotool mousemove "$x" "$y"
-  sleep 0.03
-  xdotool mousedown "$button"
-  sleep 0.03
-  xdotool mouseup "$button"
+  xs_click_screen "$x" "$y" "$button"
   sent[click]=$((sent[click] + 1))
+}
+
+# Clicks at a place of window W that positions.sh names.
+click_on() {
+  local x y
+  read -r x y <<<"$(xs_at "$1")"
+  click_at "$x" "$y"
 }
 
 # Presses at one point, moves in a few steps to another and releases there.
 drag_from_to() {
   local x0=$((win_x[W] + $1)) y0=$((win_y[W] + $2)) x1=$((win_x[W] + $3)) y1=$((win_y[W] + $4))
-  local steps n
   pressable "$x0" "$y0" || return 0
   ((x1 = x1 < 0 ? 0 : (x1 >= XS_SCREEN_W ? XS_SCREEN_W - 1 : x1)))
   ((y1 = y1 < 0 ? 0 : (y1 >= XS_SCREEN_H ? XS_SCREEN_H - 1 : y1)))
   roll 5
-  steps=$((R + 2))
-  xdotool mousemove "$x0" "$y0"
-  sleep 0.03
-  xdotool mousedown 1
-  for ((n = 1; n <= steps; n++)); do
-    xdotool mousemove $((x0 + (x1 - x0) * n / steps)) $((y0 + (y1 - y0) * n / steps))
-    sleep 0.03
-  done
-  xdotool mouseup 1
+  xs_drag "$x0" "$y0" "$x1" "$y1" $((R + 2))
   sent[drag]=$((sent[drag] + 1))
 }
 
 # A person looks at the window, the window manager gives it the keyboard: with no window
 # manager here, the monkey gives it.
 key_to() {
-  xdotool windowfocus "${win_ids[W]}" 2>/dev/null
-  xdotool key "$@" 2>/dev/null
+  xs_key_to "${win_ids[W]}" "$@" 2>/dev/null
   sent[key]=$((sent[key] + 1))
 }
 
@@ -321,8 +317,8 @@ random_point_event() {
 monkey_title() {
   weighted 45 12 28 15
   case $R in
-    0) click_at 112 344 ;; # new game
-    1) click_at 248 344 ;; # about
+    0) click_on title.new ;;
+    1) click_on title.about ;;
     2) random_point_event ;;
     3) random_key ;;
   esac
@@ -331,16 +327,15 @@ monkey_title() {
 monkey_wizard() {
   weighted 40 8 2 15 6 8 1 20
   case $R in
-    0) click_at 448 376 ;; # Next
-    1) click_at 408 376 ;; # Back
-    2) click_at 360 376 ;; # Close
-    3) roll 3; click_at 200 $((164 + 32 * R)) ;; # an option or the check box
+    0) click_on wizard.next ;;
+    1) click_on wizard.back ;;
+    2) click_on wizard.close ;;
+    3) roll 3; click_on wizard.choice$((R + 1)) ;; # an option or the check box
     4)
-      click_at 272 124 # the name box
+      click_on wizard.name
       roll ${#texts[@]}
       xdotool windowfocus "${win_ids[W]}" 2>/dev/null
-      xdotool key ctrl+a BackSpace 2>/dev/null
-      xdotool type --delay 30 "${texts[R]}" 2>/dev/null
+      xs_retype "${texts[R]}" 2>/dev/null
       sent[text]=$((sent[text] + 1))
       ;;
     5) key_to Return ;;
@@ -354,30 +349,15 @@ monkey_game() {
   case $R in
     0) roll ${#player_keys[@]}; key_to "${player_keys[R]}" ;;
     1)
-      local dice=("148 188" "252 188" "200 180")
+      local dice=(game.die1 game.die2 game.dice)
       roll 3
-      # shellcheck disable=SC2086  # two numbers
-      click_at ${dice[R]}
+      click_on "${dice[R]}"
       ;;
-    2) click_at 44 436 ;; # the narrator
-    3) roll 40; square_click "$R" ;;
+    2) click_on game.narrator ;;
+    3) roll 40; click_on "square.$R" ;;
     4) random_key ;;
     5) random_point_event ;;
   esac
-}
-
-# A click at the middle of board square k (0..39).
-square_click() {
-  local k=$1 x y s=32
-  if ((k == 0)); then x=344 y=344 s=48
-  elif ((k < 10)); then x=$((344 - 32 * k)) y=352
-  elif ((k == 10)); then x=8 y=344 s=48
-  elif ((k < 20)); then x=16 y=$((344 - 32 * (k - 10)))
-  elif ((k == 20)); then x=8 y=8 s=48
-  elif ((k < 30)); then x=$((56 + 32 * (k - 21))) y=16
-  elif ((k == 30)); then x=344 y=8 s=48
-  else x=352 y=$((56 + 32 * (k - 31))); fi
-  click_at $((x + s / 2)) $((y + s / 2))
 }
 
 monkey_card() {
@@ -388,13 +368,14 @@ monkey_card() {
 monkey_deed() {
   weighted 25 20 15 40
   case $R in
-    0) click_at 320 24 ;; # X
+    0) click_on deed.close ;;
     1)
-      local x dx dy
+      local x y dx dy
+      read -r _ y <<<"$(xs_at deed.title)"
       roll 280; x=$((R + 20))
       roll 301; dx=$((R - 150))
       roll 201; dy=$((R - 100))
-      drag_from_to "$x" 24 $((x + dx)) $((24 + dy))
+      drag_from_to "$x" "$y" $((x + dx)) $((y + dy))
       ;;
     2) random_key ;;
     3) random_point_event ;;
@@ -404,7 +385,7 @@ monkey_deed() {
 monkey_about() {
   weighted 35 10 55
   case $R in
-    0) click_at 202 330 ;; # close
+    0) click_on about.close ;;
     1) key_to Escape ;;
     2) random_point_event ;;
   esac
@@ -483,9 +464,10 @@ reach_game() {
     elif window_of other; then
       key_to Escape
     elif window_of about; then
-      click_at 202 330
+      click_on about.close
     elif window_of deed; then
-      x=$((win_x[W] + 320)) y=$((win_y[W] + 24))
+      read -r x y <<<"$(xs_at deed.close)"
+      x=$((win_x[W] + x)) y=$((win_y[W] + y))
       # A deed card dragged off the screen is brought back first.
       if ! pressable "$x" "$y"; then
         xdotool windowmove "${win_ids[W]}" 0 0
@@ -493,37 +475,28 @@ reach_game() {
         scan
         window_of deed || continue
       fi
-      click_at 320 24
+      click_on deed.close
     elif window_of wizard; then
       # A name emptied by the monkey would hold the wizard on its name page.
       if ((tries % 4 == 0)); then
-        click_at 272 124
+        click_on wizard.name
         xdotool windowfocus "${win_ids[W]}" 2>/dev/null
-        xdotool key ctrl+a BackSpace 2>/dev/null
-        xdotool type --delay 30 "Seat$tries" 2>/dev/null
+        xs_retype "Seat$tries" 2>/dev/null
       fi
-      click_at 448 376
+      click_on wizard.next
     elif window_of game; then
       return 0
     elif window_of title; then
-      click_at 112 344
+      click_on title.new
     fi
     sleep 0.8
   done
   return 1
 }
 
-# Presses a toolbar button of the game window W (index 1 music, 4 manual, 5 quit), where the
-# monkey never presses.
-toolbar() {
-  local left
-  case $1 in 1) left=88 ;; 4) left=120 ;; 5) left=152 ;; esac
-  xdotool mousemove $((win_x[W] + left + 8)) $((win_y[W] + 320))
-  sleep 0.1
-  xdotool mousedown 1
-  sleep 0.05
-  xdotool mouseup 1
-}
+# Presses a toolbar button of the game window W (music, manual or quit), where the monkey
+# never presses.
+toolbar() { xs_press "${win_ids[W]}" "game.$1"; }
 
 finish_copy() {
   local game_id dialog="" status i id opened
@@ -532,7 +505,7 @@ finish_copy() {
   game_id=${win_ids[W]}
 
   # Music: a file dialog opens; Escape closes it and the game goes on.
-  toolbar 1
+  toolbar music
   for _ in $(seq 100); do
     check_program
     scan
@@ -542,8 +515,7 @@ finish_copy() {
   [ -n "$dialog" ] || fail "the music button opened no file dialog"
   sleep 0.5
   probe
-  xdotool windowfocus "$dialog" 2>/dev/null
-  xdotool key Escape
+  xs_key_to "$dialog" Escape
   xs_gone "$dialog" || fail "Escape left the music dialog open"
   sleep 0.5
   check_program
@@ -554,7 +526,7 @@ finish_copy() {
   # meanwhile, so a card window may have opened over the toolbar.
   reach_game || fail "the game window could not be reached after the music dialog"
   opened=$(wc -l <"$work/opened")
-  toolbar 4
+  toolbar manual
   for _ in $(seq 50); do
     (($(wc -l <"$work/opened") > opened)) && break
     sleep 0.1
@@ -572,7 +544,7 @@ finish_copy() {
   # press takes it, so the press is given again once the card is closed.
   for _ in 1 2 3; do
     reach_game || fail "the game window could not be reached for the quit"
-    toolbar 5
+    toolbar quit
     for _ in $(seq 100); do
       kill -0 "$prog_pid" 2>/dev/null || break 2
       sleep 0.1

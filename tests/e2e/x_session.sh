@@ -1,6 +1,7 @@
 # A private X session for the scripts that drive the game's windows from outside: an Xvfb of
-# its own (no window manager), a runtime folder of its own, and the finding, waiting for and
-# photographing of windows. Sourced, not run:
+# its own (no window manager), a runtime folder of its own, the finding, waiting for and
+# photographing of windows, and clicks, drags and keys as a person gives them (XTEST), at
+# the places positions.sh names. Sourced, not run:
 #
 #   . tests/e2e/x_session.sh
 #   xs_start "$work" || exit 1     # sets DISPLAY and XDG_RUNTIME_DIR
@@ -9,6 +10,9 @@
 # Every function returns a status and never exits, so that it serves scripts with and
 # without `set -e`.
 # shellcheck shell=bash
+
+# shellcheck source-path=SCRIPTDIR source=positions.sh
+. "$(dirname "${BASH_SOURCE[0]}")/positions.sh"
 
 # The captions of the program's windows.
 # shellcheck disable=SC2034  # used by the scripts that source this file
@@ -167,4 +171,64 @@ xs_centred() {
 # Photographs a window (an id, or "root" for the whole screen) into FILE.
 xs_screenshot() {
   import -window "$1" "$2" 2>/dev/null
+}
+
+# --- mouse and keys, as a person gives them
+
+# Presses and releases mouse BUTTON (default 1) at a point of the screen; the pointer rests
+# there a moment first, so that the window sees it arrive before the press.
+xs_click_screen() {
+  local x=$1 y=$2 button=${3:-1}
+  xdotool mousemove "$x" "$y" || return 1
+  sleep 0.05
+  xdotool mousedown "$button"
+  sleep 0.05
+  xdotool mouseup "$button"
+}
+
+# Clicks at X Y of the window ID, with BUTTON (default 1).
+xs_click() {
+  local id=$1 x=$2 y=$3 button=${4:-1} at
+  read -r -a at <<<"$(xs_position "$id")"
+  [ ${#at[@]} -eq 2 ] || return 1
+  xs_click_screen $((at[0] + x)) $((at[1] + y)) "$button"
+}
+
+# Clicks at the place of the window ID that positions.sh names PLACE ("title.about",
+# "square.5"), with BUTTON (default 1).
+xs_press() {
+  local id=$1 place=$2 button=${3:-1} x y
+  read -r x y <<<"$(xs_at "$place")" || return 1
+  xs_click "$id" "$x" "$y" "$button"
+}
+
+# Presses the left button at one point of the screen, moves in STEPS even steps (default 5)
+# to another and releases there.
+xs_drag() {
+  local x0=$1 y0=$2 x1=$3 y1=$4 steps=${5:-5} n
+  xdotool mousemove "$x0" "$y0" || return 1
+  sleep 0.05
+  xdotool mousedown 1
+  for ((n = 1; n <= steps; n++)); do
+    xdotool mousemove $((x0 + (x1 - x0) * n / steps)) $((y0 + (y1 - y0) * n / steps))
+    sleep 0.05
+  done
+  xdotool mouseup 1
+}
+
+# Presses and releases keys (xdotool's names), one after another; the keyboard goes where the
+# pointer is, there being no window manager to give it.
+xs_key() { xdotool key --delay 40 "$@"; }
+
+# Gives the window ID the keyboard, then presses the keys.
+xs_key_to() {
+  xdotool windowfocus "$1" 2>/dev/null
+  shift
+  xs_key "$@"
+}
+
+# Types TEXT into the window that has the keyboard, after emptying a line edit there.
+xs_retype() {
+  xs_key ctrl+a BackSpace
+  xdotool type --delay 50 "$1"
 }

@@ -8,8 +8,13 @@ unset QT_QPA_PLATFORM  # the message box must be on the virtual display to be an
 # What the display and font libraries keep until exit is not the program's to free.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 game=$1
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source-path=SCRIPTDIR source=../e2e/x_session.sh
+. "$here/../e2e/x_session.sh"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+chmod 700 "$work"
+trap 'xs_stop; rm -rf "$work"' EXIT
+xs_start "$work" || { echo "FAIL: no X server"; exit 1; }
 failures=0
 
 # expect NAME EXPECTED_TEXT BREAK_COMMAND
@@ -17,13 +22,16 @@ expect() {
   local name=$1 text=$2 break=$3 dir="$work/$1"
   cp -r "$game" "$dir"
   (cd "$dir" && eval "$break")
-  xvfb-run -a -s '-screen 0 1024x768x24 -noreset' bash -c '
-    "$1/kroda" --board "$2" 2>"$2.err" & pid=$!
-    for i in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15; do
-      sleep 1; kill -0 $pid 2>/dev/null || break; xdotool key Return 2>/dev/null
-    done
-    kill $pid 2>/dev/null; wait $pid' _ "$game" "$dir"
-  local rc=$?
+  "$game/kroda" --board "$dir" 2>"$dir.err" &
+  local pid=$! rc _
+  for _ in $(seq 15); do
+    sleep 1
+    kill -0 "$pid" 2>/dev/null || break
+    xs_key Return 2>/dev/null
+  done
+  kill "$pid" 2>/dev/null
+  wait "$pid"
+  rc=$?
   if [[ $rc -ne 1 ]] || ! grep -qF -- "$text" "$dir.err" ||
      grep -qE 'AddressSanitizer|runtime error' "$dir.err"; then
     echo "FAIL $name: status $rc"; cat "$dir.err"; failures=$((failures + 1))
