@@ -117,6 +117,30 @@ TEST(Loopback, AHostAndTwoClientsPlayOverRealSockets) {
     EXPECT_FALSE(bee.closed);
 }
 
+// A host that cannot listen says why: a port in use, a certificate or key it cannot read.
+TEST(Loopback, AHostThatCannotListenSaysWhy) {
+    HostTransport first(QStringLiteral("HJKM2345"), {2}, {});
+    HostTransport::Options options;
+    options.address = QHostAddress::LocalHost;
+    options.port = 0;
+    ASSERT_EQ(first.listen(options), std::nullopt);
+    HostTransport second(QStringLiteral("HJKM2345"), {2}, {});
+    options.port = first.port();
+    const auto busy = second.listen(options);
+    ASSERT_TRUE(busy);
+    EXPECT_TRUE(busy->startsWith(QStringLiteral("cannot listen on port %1").arg(first.port())))
+        << busy->toStdString();
+
+    HostTransport secure(QStringLiteral("HJKM2345"), {2}, {});
+    options.port = 0;
+    options.certificateFile = QStringLiteral("/nonexistent/host.pem");
+    options.keyFile = QStringLiteral("/nonexistent/host.key");
+    const auto noCertificate = secure.listen(options);
+    ASSERT_TRUE(noCertificate);
+    EXPECT_TRUE(noCertificate->startsWith(QStringLiteral("/nonexistent/host.pem: ")))
+        << noCertificate->toStdString();
+}
+
 TEST(Loopback, JoinAddressesGetTheDefaultPort) {
     EXPECT_EQ(joinUrl(QStringLiteral("127.0.0.1")), QUrl(QStringLiteral("ws://127.0.0.1:47410")));
     EXPECT_EQ(joinUrl(QStringLiteral(" localhost:5000 ")),
