@@ -66,7 +66,7 @@ HostTransport::~HostTransport() {
     for (auto& [id, socket] : sockets_) {
         QObject::disconnect(socket, nullptr, nullptr, nullptr);
         socket->abort();
-        socket->deleteLater();
+        delete socket;
     }
 }
 
