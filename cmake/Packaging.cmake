@@ -98,10 +98,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Appended to what dpkg-shlibdeps finds: the synthesiser, which the game opens only when music
-# is chosen, so that dpkg-shlibdeps cannot see it; the Thai fonts every text is set in; and a
+# is chosen, so that dpkg-shlibdeps cannot see it; Qt WebSockets for network play, named here
+# until the game program links the network library; the Thai fonts every text is set in; and a
 # General MIDI soundfont for the background music.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libfluidsynth3, fonts-thai-tlwg, timgm6mb-soundfont | sf2-soundfont-gm")
+    "libfluidsynth3, libqt6websockets6, fonts-thai-tlwg, timgm6mb-soundfont | sf2-soundfont-gm")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

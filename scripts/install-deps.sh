@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config clang-format
-  qt6-base-dev qt6-multimedia-dev
+  qt6-base-dev qt6-multimedia-dev qt6-websockets-dev
   libfluidsynth-dev timgm6mb-soundfont
   fonts-thai-tlwg
   libgtest-dev googletest

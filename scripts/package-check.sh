@@ -22,10 +22,10 @@ lintian_out=$(lintian --fail-on error "$deb" 2>&1) || lintian_status=$?
 grep -v 'running with root privileges' <<<"$lintian_out" || true
 [ "$lintian_status" -eq 0 ] || fail "lintian reports errors"
 
-# dpkg-shlibdeps found every library the window program links.
+# dpkg-shlibdeps found every library the window program links; Qt WebSockets is named outright.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libfluidsynth3 \
-    fonts-thai-tlwg timgm6mb-soundfont; do
+for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6websockets6 \
+    libfluidsynth3 fonts-thai-tlwg timgm6mb-soundfont; do
     grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 

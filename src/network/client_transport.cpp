@@ -1,0 +1,100 @@
+#include "network/client_transport.h"
+
+#include <QWebSocket>
+
+#include <utility>
+
+namespace kroda::network {
+
+std::optional<QUrl> joinUrl(const QString& typed) {
+    const QString text = typed.trimmed();
+    const bool hasScheme =
+        text.startsWith(QLatin1String("ws://")) || text.startsWith(QLatin1String("wss://"));
+    QUrl url(hasScheme ? text : QStringLiteral("ws://") + text, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty() || !url.userInfo().isEmpty() || url.hasQuery() ||
+        url.hasFragment() || (url.path() != QLatin1String("/") && !url.path().isEmpty()))
+        return std::nullopt;
+    if (url.port() == -1)
+        url.setPort(kDefaultPort);
+    return url;
+}
+
+ClientTransport::ClientTransport(Handlers handlers) : handlers_(std::move(handlers)) {}
+
+ClientTransport::~ClientTransport() {
+    if (socket_) {
+        QObject::disconnect(socket_.get(), nullptr, nullptr, nullptr);
+        socket_->abort();
+    }
+}
+
+void ClientTransport::join(const QUrl& url, const Hello& hello) {
+    if (socket_) {
+        QObject::disconnect(socket_.get(), nullptr, nullptr, nullptr);
+        socket_->abort();
+    }
+    socket_ = std::make_unique<QWebSocket>();
+    socket_->setMaxAllowedIncomingMessageSize(kMaxHostMessageBytes);
+    hello_ = hello;
+    seats_.clear();
+    phase_ = Phase::Connecting;
+    QWebSocket* s = socket_.get();
+    QObject::connect(s, &QWebSocket::connected, s, [this] {
+        phase_ = Phase::AwaitingWelcome;
+        socket_->sendTextMessage(QString::fromUtf8(encode(ClientMessage{hello_})));
+    });
+    QObject::connect(s, &QWebSocket::textMessageReceived, s,
+                     [this](const QString& text) { received(text); });
+    QObject::connect(s, &QWebSocket::binaryMessageReceived, s, [this](const QByteArray&) {
+        end(QStringLiteral("the host sent a binary frame"));
+    });
+    QObject::connect(s, &QWebSocket::disconnected, s, [this] {
+        const QString reason = socket_->closeReason();
+        end(reason.isEmpty() ? socket_->errorString() : reason);
+    });
+    socket_->open(url);
+}
+
+void ClientTransport::send(const Input& input) {
+    if (phase_ == Phase::Admitted)
+        socket_->sendTextMessage(QString::fromUtf8(encode(ClientMessage{input})));
+}
+
+void ClientTransport::leave() {
+    if (socket_ && phase_ != Phase::Closed && phase_ != Phase::Idle)
+        socket_->close(QWebSocketProtocol::CloseCodeNormal, QStringLiteral("left"));
+}
+
+void ClientTransport::received(const QString& text) {
+    if (phase_ != Phase::AwaitingWelcome && phase_ != Phase::Admitted)
+        return;
+    QString error;
+    const auto message = readHostMessage(text.toUtf8(), error);
+    if (!message) {
+        end(QStringLiteral("the host sent a malformed message: ") + error);
+        return;
+    }
+    if (const auto* welcome = std::get_if<Welcome>(&*message)) {
+        if (phase_ == Phase::Admitted) {
+            end(QStringLiteral("the host sent a second welcome"));
+            return;
+        }
+        phase_ = Phase::Admitted;
+        seats_ = welcome->seats;
+    }
+    if (handlers_.message)
+        handlers_.message(*message);
+}
+
+// The connection's one ending: the handler hears of it once.
+void ClientTransport::end(const QString& why) {
+    if (phase_ == Phase::Closed)
+        return;
+    phase_ = Phase::Closed;
+    if (socket_->state() != QAbstractSocket::UnconnectedState)
+        socket_->abort();
+    if (handlers_.closed)
+        handlers_.closed(why);
+}
+
+}  // namespace kroda::network

@@ -1,0 +1,34 @@
+#pragma once
+// A rate limit: a bucket of `capacity` tokens refilled at `perSecond`; each message takes one.
+// Bursts up to the capacity pass; a steady stream faster than the refill runs it dry.
+
+#include <QtGlobal>
+
+#include <algorithm>
+
+namespace kroda::network {
+
+class TokenBucket {
+  public:
+    TokenBucket(double capacity, double perSecond, qint64 nowMs)
+        : capacity_(capacity), perSecond_(perSecond), tokens_(capacity), lastMs_(nowMs) {}
+
+    // Takes a token at `nowMs`; false when none is left.
+    bool take(qint64 nowMs) {
+        const qint64 elapsed = std::max<qint64>(0, nowMs - lastMs_);
+        lastMs_ = std::max(lastMs_, nowMs);
+        tokens_ = std::min(capacity_, tokens_ + static_cast<double>(elapsed) * perSecond_ / 1000.0);
+        if (tokens_ < 1.0)
+            return false;
+        tokens_ -= 1.0;
+        return true;
+    }
+
+  private:
+    double capacity_;
+    double perSecond_;
+    double tokens_;
+    qint64 lastMs_;
+};
+
+}  // namespace kroda::network
