@@ -4,12 +4,13 @@
 # Exits non-zero when a target finds a crash, a leak, a timeout or a broken expectation; the
 # input that found it is left in build-fuzz/findings/.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: board_folder board_source script
+#                                             host_messages
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(board_folder board_source script)
+[ ${#targets[@]} -eq 0 ] && targets=(board_folder board_source script host_messages)
 
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
 launcher=()

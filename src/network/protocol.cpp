@@ -14,9 +14,6 @@ namespace kroda::network {
 
 namespace {
 
-template <class>
-inline constexpr bool kAlwaysFalse = false;
-
 struct ClickTargetName {
     ClickTarget target;
     const char* name;
@@ -344,11 +341,10 @@ QByteArray encode(const ClientMessage& message) {
                         o.insert("control", QLatin1String(t.name));
                 }
                 o.insert("index", a.index);
-            } else if constexpr (std::is_same_v<A, ToolbarInput>) {
+            } else {
+                static_assert(std::is_same_v<A, ToolbarInput>);
                 o.insert("kind", "toolbar");
                 o.insert("index", a.index);
-            } else {
-                static_assert(kAlwaysFalse<A>);
             }
         },
         in.action);
@@ -369,10 +365,9 @@ QByteArray encode(const HostMessage& message) {
                 return {{"type", "state"}, {"save", QString::fromLatin1(m.save.toBase64())}};
             } else if constexpr (std::is_same_v<M, Narration>) {
                 return {{"type", "narration"}, {"line", m.line}};
-            } else if constexpr (std::is_same_v<M, Sound>) {
-                return {{"type", "sound"}, {"file", m.file}};
             } else {
-                static_assert(kAlwaysFalse<M>);
+                static_assert(std::is_same_v<M, Sound>);
+                return {{"type", "sound"}, {"file", m.file}};
             }
         },
         message);
