@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Writes the seed corpora of the fuzz targets from the default board and the reader's error
-# cases: make-seeds.sh KRODA_BOARD (the kroda-board program). The seeds are kept in git;
+# cases: make-seeds.sh KRODA_BOARD [KRODA_HEADLESS] (the kroda-board program, and the
+# headless driver for the saves). The seeds are kept in git;
 # run this again when the board formats change.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -91,4 +92,24 @@ folder "/no/such"
 get Players(5).Name
 answer maybe
 SCRIPT
+# Saves of the default board at moments of several kinds, when the driver is given.
+if [ $# -ge 2 ]; then
+  headless=$(realpath "$2")
+  mkdir -p corpus/save "$tmp/Image"
+  header 96 96 >"$tmp/Image/Corners.bmp"
+  header 192 192 >"$tmp/Image/Sides.bmp"
+  header 768 480 >"$tmp/Image/Places.bmp"
+  header 33 90 >"$tmp/Image/Hblocks.bmp"
+  header 90 33 >"$tmp/Image/Vblocks.bmp"
+  header 96 150 >"$tmp/Image/Stblocks.bmp"
+  header 288 288 >"$tmp/Image/CBlock.bmp"
+  save_seed() {  # NAME SCRIPT-LINES: a game of the default board, then its save
+    printf 'folder %s\n%s\nsave %s\n' "$tmp" "$2" "$PWD/corpus/save/$1" | "$headless" >/dev/null
+    [ -s "corpus/save/$1" ] || { echo "no save seed $1" >&2; exit 1; }
+  }
+  save_seed early $'seed 3\nstart\nadvance 9000'
+  save_seed offer $'players 2\nhuman 1\nseed 5\nstart\nwait 600000\ndice 3 3\nkey 68\nwait 600000'
+  save_seed late $'players 3\nbankruptcard on\nseed 11\nstart\nplay 2000000\nadvance 1234'
+fi
+
 echo "seeds written to $(pwd)/corpus"

@@ -3,14 +3,14 @@
 # in build-fuzz/ and runs each for SECONDS (default 60) on its seed corpus and dictionary.
 # Exits non-zero when a target finds a crash, a leak, a timeout or a broken expectation; the
 # input that found it is left in build-fuzz/findings/.
-#   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: board_folder board_source script
+#   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: board_folder board_source script save
 #                                             host_messages
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(board_folder board_source script host_messages)
+[ ${#targets[@]} -eq 0 ] && targets=(board_folder board_source script save host_messages)
 
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
 launcher=()
@@ -28,9 +28,12 @@ for t in "${targets[@]}"; do
   corpus=build-fuzz/corpus/$t
   mkdir -p "$corpus"
   echo "== fuzz_$t for ${seconds}s"
+  # A save holds the whole board and window: its seeds are larger than the other inputs.
+  max_len=32768
+  [ "$t" = save ] && max_len=262144
   set +e
   build-fuzz/fuzz/fuzz_"$t" "$corpus" fuzz/corpus/"$t" -dict=fuzz/"$t".dict \
-    -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -max_len=32768 \
+    -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -max_len="$max_len" \
     -print_final_stats=1 -artifact_prefix=build-fuzz/findings/"$t"- >build-fuzz/"$t".log 2>&1
   rc=$?
   set -e

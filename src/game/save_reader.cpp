@@ -178,9 +178,10 @@ class Reader {
         const QJsonArray a = arrayOf(key, size, size);
         if (error_)
             return;
+        const QString at = childPath(key);
         int i = 0;
         for (auto& item : items) {
-            enterElement(a, i, lowIndex<A>());
+            enterElement(a, at, i, lowIndex<A>());
             if (!here().isObject())
                 fail(QStringLiteral("is not an object"));
             else
@@ -197,8 +198,9 @@ class Reader {
         if (error_)
             return;
         resize(static_cast<int>(a.size()));
+        const QString at = childPath(key);
         for (int i = 0; i < a.size() && !error_; ++i) {
-            enterElement(a, i, 0);
+            enterElement(a, at, i, 0);
             walk(i);
             leave();
         }
@@ -216,9 +218,7 @@ class Reader {
         if (error_)
             return false;
         const Place& parent = places_.back();
-        const QString path = parent.path.isEmpty()
-                                 ? QLatin1String(key)
-                                 : parent.path + QLatin1Char('.') + QLatin1String(key);
+        const QString path = childPath(key);
         if (!parent.value.isObject()) {
             error_ = parent.path + QStringLiteral(": is not an object");
             return false;
@@ -232,8 +232,14 @@ class Reader {
         places_.push_back({found.value(), path});
         return true;
     }
-    void enterElement(const QJsonArray& a, int i, int low) {
-        places_.push_back({a.at(i), places_.back().path + QStringLiteral("(%1)").arg(i + low)});
+    QString childPath(const char* key) const {
+        const QString& parent = places_.back().path;
+        return parent.isEmpty() ? QString::fromLatin1(key)
+                                : parent + QLatin1Char('.') + QLatin1String(key);
+    }
+    // Element i of the list at `listPath`, named with the record's own index.
+    void enterElement(const QJsonArray& a, const QString& listPath, int i, int low) {
+        places_.push_back({a.at(i), listPath + QStringLiteral("(%1)").arg(i + low)});
     }
     void leave() { places_.pop_back(); }
     void fail(const QString& what) {
@@ -265,9 +271,10 @@ class Reader {
         const QJsonArray a = arrayOf(key, size, size);
         if (error_)
             return;
+        const QString at = childPath(key);
         int i = 0;
         for (auto& item : items) {
-            enterElement(a, i, lowIndex<T>());
+            enterElement(a, at, i, lowIndex<T>());
             read(item);
             leave();
             if (error_)

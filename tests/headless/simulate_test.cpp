@@ -67,15 +67,19 @@ TEST(Simulate, CountsBankruptciesByCause) {
               o.value("turns").toObject().value("median"));
 }
 
-// The same seeds give the same games; only the seconds taken differ.
+// The same seeds give the same games, also when each game is saved every 50 ticks and
+// played on from the save; only the seconds taken differ.
 TEST(Simulate, RepeatsWithTheSameSeed) {
-    const auto once = [] {
-        const ScriptOutcome r = runScript("simulate 3 21 60\n", boardFolder());
+    const auto once = [](const char* options) {
+        const ScriptOutcome r =
+            runScript(std::string("simulate 3 21 60 --check") + options + "\n", boardFolder());
         EXPECT_EQ(r.status, ExitOk) << r.err;
         static const QRegularExpression seconds(QStringLiteral("\"seconds\": [0-9.]+"));
         return QString::fromStdString(r.out).remove(seconds);
     };
-    EXPECT_EQ(once(), once());
+    const QString first = once("");
+    EXPECT_EQ(first, once(""));
+    EXPECT_EQ(first, once(" --resave"));
 }
 
 // A game that asks for a turn past the limit is cut off with the limit as its turns.
