@@ -174,23 +174,12 @@ class Reader {
     }
     template <class A, class F>
     void array(const char* key, A& items, F walk) {
-        const int size = static_cast<int>(std::end(items) - std::begin(items));
-        const QJsonArray a = arrayOf(key, size, size);
-        if (error_)
-            return;
-        const QString at = childPath(key);
-        int i = 0;
-        for (auto& item : items) {
-            enterElement(a, at, i, lowIndex<A>());
+        scalars(key, items, [&](auto& item) {
             if (!here().isObject())
                 fail(QStringLiteral("is not an object"));
             else
                 walk(item);
-            leave();
-            if (error_)
-                return;
-            ++i;
-        }
+        });
     }
     template <class R, class F>
     void list(const char* key, int, int lo, int hi, R resize, F walk) {
