@@ -4,7 +4,7 @@ namespace kroda {
 
 WindowlessGame::WindowlessGame(const QString& appFolder)
     : game(port, appFolder), clock(game.timers, [this](TimerId id) { game.fire(id); }) {
-    port.followClock(&clock);
+    port.elapsedMs = [this] { return clock.now(); };
 }
 
 bool WindowlessGame::wait(std::int64_t limit) {
