@@ -9,7 +9,7 @@
 #include "widgets/front_end.h"
 #include "widgets/game_session.h"
 #include "widgets/program_log.h"
-#include "window_pictures.h"
+#include "widgets/window_pictures.h"
 
 #include <QApplication>
 #include <QRegularExpression>

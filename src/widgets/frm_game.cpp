@@ -4,7 +4,7 @@
 #include "widgets/control_painter.h"
 #include "widgets/fonts.h"
 #include "widgets/key_codes.h"
-#include "window_pictures.h"
+#include "widgets/window_pictures.h"
 
 #include <QCursor>
 #include <QEvent>
