@@ -21,11 +21,47 @@ void release(Image& button) {
     --button.Geometry.Left;
     --button.Geometry.Top;
 }
+
+void musicChosen(Game& g, const QString& file) {
+    Image& button = g.window.ImgIconT[1];
+    if (button.Geometry.Top == kPressedTop)
+        release(button);
+    if (file.isEmpty())
+        return;
+    g.window.MM.FileName = file;
+    if (!g.port.musicOpen(file)) {
+        g.musicRefused();
+        return;
+    }
+    g.port.musicPlay();
+    g.timers.TimerMM.setEnabled(true);
+}
+
+void toolbarCommand(Game& g, int index) {
+    switch (index) {
+        case 1:
+            g.port.musicClose();
+            // The dialog answers later; the game goes on behind it.
+            g.port.askOpenFile(QStringLiteral("เปิดไฟล์เพลง"),
+                               QStringLiteral("MidiFile(*.mid, *.rmi)|*.mid;*.rmi"), g.appFolder(),
+                               [&g](const QString& file) { musicChosen(g, file); });
+            break;
+        case 4:
+            g.port.openDocument(g.appFolder() + QStringLiteral("/help/help.htm"));
+            break;
+        case 5:
+            g.port.quit();
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace
 
 void Game::ImgIconT_MouseDown(int index, int, int, int, int) {
     const EventScope event{*this};
-    if (modalCardOpen() || !isToolbarButton(index))
+    if (cardOpen() || !isToolbarButton(index))
         return;
     Image& button = window.ImgIconT[index];
     if (button.Geometry.Top == kPressedTop)
@@ -33,42 +69,7 @@ void Game::ImgIconT_MouseDown(int index, int, int, int, int) {
     press(button);
     // The click sound plays to its end before the command runs; the port calls back then.
     port.playSound(soundFile(QStringLiteral("505.wav")), SoundMode::Sync,
-                   [this, index] { toolbarCommand(index); });
-}
-
-void Game::toolbarCommand(int index) {
-    switch (index) {
-        case 1:
-            port.musicClose();
-            // The dialog answers later; the game goes on behind it.
-            port.askOpenFile(QStringLiteral("เปิดไฟล์เพลง"),
-                             QStringLiteral("MidiFile(*.mid, *.rmi)|*.mid;*.rmi"), appFolder_,
-                             [this](const QString& file) { musicChosen(file); });
-            break;
-        case 4:
-            port.openDocument(appFolder_ + QStringLiteral("/help/help.htm"));
-            break;
-        case 5:
-            port.quit();
-            break;
-        default:
-            break;
-    }
-}
-
-void Game::musicChosen(const QString& file) {
-    Image& button = window.ImgIconT[1];
-    if (button.Geometry.Top == kPressedTop)
-        release(button);
-    if (file.isEmpty())
-        return;
-    window.MM.FileName = file;
-    if (!port.musicOpen(file)) {
-        musicRefused();
-        return;
-    }
-    port.musicPlay();
-    timers.TimerMM.setEnabled(true);
+                   [this, index] { toolbarCommand(*this, index); });
 }
 
 void Game::musicRefused() {
@@ -77,7 +78,7 @@ void Game::musicRefused() {
 }
 
 void Game::ImgIconT_MouseMove(int index, int button, int, int, int) {
-    if (modalCardOpen() || !isToolbarButton(index))
+    if (cardOpen() || !isToolbarButton(index))
         return;
     Image& icon = window.ImgIconT[index];
     if (button != 0) {

@@ -9,9 +9,8 @@ Integer totalOf(const GameState& s, QChar digit) {
     const char16_t c = digit.unicode();
     return c >= u'1' && c <= u'4' ? s.Players(c - u'0').Steps : Integer{0};
 }
-}  // namespace
 
-void Game::insertIntoTurnQueue(Integer player, Integer total) {
+void insertIntoTurnQueue(GameState& state, Integer player, Integer total) {
     // The queue stays in descending order of the ranking totals, which are never equal here.
     const QString q = state.TurnQueue.trimmed();
     const QString me = QString::number(player);
@@ -32,6 +31,8 @@ void Game::insertIntoTurnQueue(Integer player, Integer total) {
         state.TurnQueue = q.left(1) + me + q.mid(1);
     }
 }
+
+}  // namespace
 
 void Game::ResolveThrow() {
     if (state.Die1 == 0 || state.Die2 == 0)
@@ -58,7 +59,7 @@ void Game::ResolveThrow() {
                 return;
             }
         }
-        insertIntoTurnQueue(p, total);
+        insertIntoTurnQueue(state, p, total);
         throwInputsOff();
         timers.TimerTalk.setEnabled(true);
     } else if (state.InputMode == MoveThrow) {

@@ -4,8 +4,10 @@
 
 namespace kroda {
 
+namespace {
+
 // One landing: the player, his square and the game they belong to.
-struct Game::Landing {
+struct Landing {
     Game& g;
     Integer& player;
     Player& P;
@@ -83,7 +85,7 @@ struct Game::Landing {
                 resolveGoToJail();
                 break;
             case Tax:
-                g.payToBank(player, g.amountOf(position), PaymentCause::Tax);
+                payToBank(g.amountOf(position), PaymentCause::Tax);
                 break;
             default:
                 break;
@@ -198,14 +200,27 @@ struct Game::Landing {
         g.PutTao(player, 10, player);
         P.Position = 10;
         P.SkipTurns = 1;
-        g.payToBank(player, fine, PaymentCause::Fine);
+        payToBank(fine, PaymentCause::Fine);
     }
 
     void announceTax() {
         g.CFace(player, 4);
         message() = QStringLiteral("จ่ายภาษี ") + g.MShow(g.amountOf(position));
     }
+    // A payment to the bank: the turn ends, or the player is bankrupt.
+    void payToBank(Currency amount, PaymentCause cause) {
+        g.transfer(player, kBank, amount, cause);
+        g.refreshMoney(player);
+        if (P.Money > Currency{}) {
+            g.timers.TimeDelay.setEnabled(true);
+            g.NextQ();
+        } else {
+            g.GameOver(player);
+        }
+    }
 };
+
+}  // namespace
 
 void Game::ActionCheck(Integer& player, Integer mode) {
     if (!GameState::isSeat(player) || !GameState::isSquareIndex(state.Players(player).Position))
@@ -214,18 +229,6 @@ void Game::ActionCheck(Integer& player, Integer mode) {
         Landing(*this, player).announce();
     else if (mode == ResolveLanding)
         Landing(*this, player).resolve();
-}
-
-void Game::payToBank(Integer& player, Currency amount, PaymentCause cause) {
-    Player& P = state.Players(player);
-    transfer(player, kBank, amount, cause);
-    refreshMoney(player);
-    if (P.Money > Currency{}) {
-        timers.TimeDelay.setEnabled(true);
-        NextQ();
-    } else {
-        GameOver(player);
-    }
 }
 
 void Game::refreshMoney(Integer player) {
