@@ -6,7 +6,6 @@
 namespace kroda {
 
 void Game::keyPressed(int keyCode, int shift) {
-    const EventScope event{*this};
     // The card window is modal: while it is shown it takes every key.
     if (cardOpen()) {
         FrmCard_KeyDown(keyCode, shift);

@@ -5,7 +5,6 @@
 namespace kroda {
 
 void Game::ImgTao_Click(int index) {
-    const EventScope event{*this};
     if (cardOpen() || index < 0 || index > 2 || !window.ImgTao[index].Enabled)
         return;
     switch (state.InputMode) {
@@ -26,13 +25,11 @@ void Game::ImgTao_Click(int index) {
 }
 
 void Game::ImgDescripter_Click() {
-    const EventScope event{*this};
     if (!cardOpen())
         hurryNarrator();
 }
 
 void Game::ImgTable_Click(int index) {
-    const EventScope event{*this};
     if (cardOpen() || index < 0 || index > 39)
         return;
     state.ViewedSquare = static_cast<Integer>(index + 1);

@@ -60,7 +60,6 @@ void toolbarCommand(Game& g, int index) {
 }  // namespace
 
 void Game::ImgIconT_MouseDown(int index, int, int, int, int) {
-    const EventScope event{*this};
     if (cardOpen() || !isToolbarButton(index))
         return;
     Image& button = window.ImgIconT[index];
@@ -102,7 +101,6 @@ void Game::ImgIconT_MouseMove(int index, int button, int, int, int) {
 }
 
 void Game::ImgIconT_MouseUp(int index, int, int, int, int) {
-    const EventScope event{*this};
     if (!isToolbarButton(index))
         return;
     Image& icon = window.ImgIconT[index];

@@ -67,8 +67,10 @@ class Game {
     // The resource folders the title screen sets, from the application folder.
     void setFolders(bool depth256);
 
-    // Runs the tick of one timer.
+    // The two ways events enter the game, each followed by afterEvent: the tick of one timer,
+    // and an input (a key, a click, a drag, an answer of the platform) run on the game.
     void fire(TimerId id);
+    void handle(const std::function<void(Game&)>& input);
 
     // The winner has been named and the sequencer has stopped for good.
     bool isOver() const { return state.TalkStep == Winner && !timers.TimerTalk.Enabled(); }
@@ -162,7 +164,7 @@ class Game {
     QString soundFile(const QString& name) const;
 
   private:
-    // Calls afterEvent when an event handler returns, however it returns.
+    // Calls afterEvent when an event returns, however it returns.
     struct EventScope {
         Game& game;
         ~EventScope() {

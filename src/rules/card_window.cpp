@@ -82,7 +82,6 @@ void Game::FrmCard_KeyDown(int, int) {
 }
 
 void Game::TxtCrd_MouseDown(int, int, int, int) {
-    const EventScope event{*this};
     FrmCard_Unload();
 }
 

@@ -117,10 +117,10 @@ bool GameSession::start(QWidget* backdrop) {
 
 void GameSession::deliver(const std::function<void(Game&)>& input) {
     if (!clock_) {
-        input(*game_);
+        game_->handle(input);
         return;
     }
-    clock_->deliver([&] { input(*game_); });
+    clock_->deliver([&] { game_->handle(input); });
 }
 
 void GameSession::engineChanged() {
