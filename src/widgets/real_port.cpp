@@ -67,7 +67,6 @@ void RealPort::askOpenFile(const QString& title, const QString& filter,
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog_ = dialog;
     // The dialog answers once, by whichever signal comes.
     auto pending = std::make_shared<std::function<void(const QString&)>>(std::move(answer));
     const auto reply = [this, pending](const QString& file) {
