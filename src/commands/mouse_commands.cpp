@@ -30,7 +30,7 @@ void Game::ImgDescripter_Click() {
 }
 
 void Game::ImgTable_Click(int index) {
-    if (cardOpen() || index < 0 || index > 39)
+    if (cardOpen() || index < 0 || index >= kSquareCount)
         return;
     state.ViewedSquare = static_cast<Integer>(index + 1);
     port.showDeedCard();

@@ -9,7 +9,7 @@ constexpr int kRestTop = 312;
 constexpr int kPressedTop = 313;
 
 bool isToolbarButton(int index) {
-    return index == 1 || index == 4 || index == 5;
+    return index == MusicButton || index == ManualButton || index == QuitButton;
 }
 
 void press(Image& button) {
@@ -23,7 +23,7 @@ void release(Image& button) {
 }
 
 void musicChosen(Game& g, const QString& file) {
-    Image& button = g.window.ImgIconT[1];
+    Image& button = g.window.ImgIconT[MusicButton];
     if (button.Geometry.Top == kPressedTop)
         release(button);
     if (file.isEmpty())
@@ -39,17 +39,17 @@ void musicChosen(Game& g, const QString& file) {
 
 void toolbarCommand(Game& g, int index) {
     switch (index) {
-        case 1:
+        case MusicButton:
             g.port.musicClose();
             // The dialog answers later; the game goes on behind it.
             g.port.askOpenFile(QStringLiteral("เปิดไฟล์เพลง"),
                                QStringLiteral("MidiFile(*.mid, *.rmi)|*.mid;*.rmi"), g.appFolder(),
                                [&g](const QString& file) { musicChosen(g, file); });
             break;
-        case 4:
+        case ManualButton:
             g.port.openDocument(g.appFolder() + QStringLiteral("/help/help.htm"));
             break;
-        case 5:
+        case QuitButton:
             g.port.quit();
             break;
         default:
@@ -86,13 +86,13 @@ void Game::ImgIconT_MouseMove(int index, int button, int, int, int) {
         press(icon);
     }
     switch (index) {
-        case 1:
+        case MusicButton:
             window.LblBDescript.Caption = QStringLiteral("ดนตรีประกอบ");
             break;
-        case 4:
+        case ManualButton:
             window.LblBDescript.Caption = QStringLiteral("คู่มือ");
             break;
-        case 5:
+        case QuitButton:
             window.LblBDescript.Caption = QStringLiteral("ปิดเกมKroda");
             break;
         default:

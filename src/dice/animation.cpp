@@ -23,9 +23,9 @@ void walkStep(Game& g) {
     Player& p = g.state.Players(cur);
     if (p.Steps != 0) {
         ++p.Position;
-        if (p.Position > 39) {
+        if (p.Position >= kSquareCount) {
             // Passing or reaching the start square pays its money.
-            p.Position = static_cast<Integer>(p.Position - 40);
+            p.Position = static_cast<Integer>(p.Position - kSquareCount);
             g.transfer(kBank, cur, g.amountOf(0), PaymentCause::StartMoney);
             g.refreshMoney(cur);
         }

@@ -47,7 +47,7 @@ void Game::ResolveThrow() {
         if (state.Die1 == state.Die2) {
             // Nothing is recorded; the inputs stay as they are until the dice are cleared.
             state.TalkStep = DoubleThrowAgain;
-            CFace(p, 4);
+            CFace(p, DismayedFace);
             timers.TimerTalk.setEnabled(true);
             return;
         }
@@ -69,10 +69,10 @@ void Game::ResolveThrow() {
         } else if (state.DoublesCount >= 2) {
             // The third double in one turn: the move is lost.
             state.TalkStep = ThirdDouble;
-            CFace(p, 5);
+            CFace(p, GrimFace);
         } else {
             state.TalkStep = DoubleThrowAgain;
-            CFace(p, 4);
+            CFace(p, DismayedFace);
             ++state.DoublesCount;
         }
         timers.TimerTalk.setEnabled(true);

@@ -32,17 +32,17 @@ void Game::GameOver(Integer& player) {
 
     for (int j = 1; j <= 29; ++j) {
         const Integer s = P.Owned(j);
-        if (s >= 1 && s <= 40)
+        if (s >= 1 && s <= kSquareCount)
             returnSquareToBank(*this, s);
     }
     // A square bought when every slot of the list was taken is found by its owner.
-    for (int n = 1; n <= 40; ++n) {
+    for (int n = 1; n <= kSquareCount; ++n) {
         if (state.Squares(n).Owner == out)
             returnSquareToBank(*this, static_cast<Integer>(n));
     }
 
     window.LblPMoney[out - 1].Caption = QStringLiteral("ล้มละลาย");
-    CFace(out, 5);
+    CFace(out, GrimFace);
     window.ShpMark[out - 1].Visible = false;
     P.Bankrupt = true;
     ++state.BankruptCount;

@@ -93,26 +93,26 @@ struct Landing {
     }
 
     void announceStart() {
-        g.CFace(player, 2);
+        g.CFace(player, ContentFace);
         message() = quotedName(P) + QStringLiteral("ได้รับเงิน ") + g.MShow(g.amountOf(0));
     }
     void resolveStart() {
         // The start money itself was paid by the walk.
-        g.CFace(player, 2);
+        g.CFace(player, ContentFace);
         passTurn();
     }
 
     void announceProperty() {
         if (S.Owner == 0) {
-            g.CFace(player, 1);
+            g.CFace(player, HopefulFace);
             message() = S.Kind == HotelSite
                             ? QStringLiteral("คุณต้องการซื้อโรงแรมนี้หรือไม่ (O=ซื้อ, X=ไม่ซื้อ)")
                             : QStringLiteral("คุณต้องการซื้อที่ดินนี้หรือไม่ (O=ซื้อ, X=ไม่ซื้อ)");
         } else if (S.Owner == player) {
             announceOwnProperty();
         } else if (GameState::isSeat(S.Owner)) {
-            g.CFace(player, 5);
-            g.CFace(S.Owner, 3);
+            g.CFace(player, GrimFace);
+            g.CFace(S.Owner, GladFace);
             message() = quotedName(P) + QStringLiteral(" จ่ายค่าเช่าให้ ") +
                         quotedName(g.state.Players(S.Owner)) + QStringLiteral(" ") +
                         g.MShow(g.amountOf(position));
@@ -120,22 +120,22 @@ struct Landing {
     }
     void announceOwnProperty() {
         if (S.Kind != Land) {
-            g.CFace(player, 2);
+            g.CFace(player, ContentFace);
             message() = QStringLiteral("...");
         } else if (S.Buildings <= 3) {
-            g.CFace(player, 2);
+            g.CFace(player, ContentFace);
             message() = QStringLiteral("คุณต้องการซื้อบ้านหรือไม่ (O=ซื้อ, X=ไม่ซื้อ)");
         } else if (S.Buildings == 4) {
-            g.CFace(player, 2);
+            g.CFace(player, ContentFace);
             message() = QStringLiteral("คุณต้องการซื้อโรงแรมหรือไม่ (O=ซื้อ, X=ไม่ซื้อ)");
         } else {
-            g.CFace(player, 3);
+            g.CFace(player, GladFace);
             message() = QStringLiteral("...");
         }
     }
     void resolveProperty() {
         if (S.Owner == 0) {
-            g.CFace(player, 1);
+            g.CFace(player, HopefulFace);
             g.OpenOffer(player);
         } else if (S.Owner == player) {
             resolveOwnProperty();
@@ -151,7 +151,7 @@ struct Landing {
         } else if (S.Buildings <= 4) {
             g.OpenOffer(player);
         } else {
-            g.CFace(player, 3);
+            g.CFace(player, GladFace);
             message() = QStringLiteral("...");
             passTurn();
         }
@@ -172,16 +172,16 @@ struct Landing {
     }
 
     void announceCard() {
-        g.CFace(player, 1);
+        g.CFace(player, HopefulFace);
         message() = QStringLiteral("กดคีย์ใด ๆ เพื่อปิดบัตร");
     }
 
     void announceJail() {
-        g.CFace(player, 4);
+        g.CFace(player, DismayedFace);
         message() = QStringLiteral("แวะเยี่ยมคุก หยุดเดิน 1 ครั้ง");
     }
     void announceRest() {
-        g.CFace(player, 4);
+        g.CFace(player, DismayedFace);
         message() =
             QStringLiteral("แวะพักผ่อน หยุดเดิน ") + g.PriceCheck(position) + QStringLiteral(" ครั้ง");
     }
@@ -192,19 +192,19 @@ struct Landing {
     }
 
     void announceGoToJail() {
-        g.CFace(player, 5);
+        g.CFace(player, GrimFace);
         message() = QStringLiteral("ไปเข้าคุก และจ่ายค่าปรับ ") + g.MShow(g.amountOf(position));
     }
     void resolveGoToJail() {
         const Currency fine = g.amountOf(position);
-        g.PutTao(player, 10, player);
-        P.Position = 10;
+        g.PutTao(player, kJailPosition, player);
+        P.Position = kJailPosition;
         P.SkipTurns = 1;
         payToBank(fine, PaymentCause::Fine);
     }
 
     void announceTax() {
-        g.CFace(player, 4);
+        g.CFace(player, DismayedFace);
         message() = QStringLiteral("จ่ายภาษี ") + g.MShow(g.amountOf(position));
     }
     // A payment to the bank: the turn ends, or the player is bankrupt.

@@ -25,7 +25,7 @@ void installBoard(Game& g, const LoadedBoard& board) {
     g.FrmSource.PicCSource[CornerStrip].File = board.CornerPicturePath;
     g.FrmSource.PicCSource[SideStrip].File = board.SidePicturePath;
     g.FrmSource.PicCSource[IllustrationStrip].File = board.IllustrationPicturePath;
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < kSquareCount; ++i) {
         g.window.ImgTable[i].Strip = board.Pictures[i].Holder;
         g.window.ImgTable[i].Cell = board.Pictures[i].Cell;
     }

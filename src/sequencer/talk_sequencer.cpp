@@ -66,7 +66,7 @@ QString stepMessage(const GameState& s) {
             QStringView square;
             if (GameState::isSeat(s.CurPlayer)) {
                 const int position = s.Players(s.CurPlayer).Position;
-                if (position >= 0 && position <= 39)
+                if (GameState::isSquareIndex(position))
                     square = s.Squares(position + 1).Name.trimmedView();
             }
             return QStringLiteral("ตกที่ ") % apostrophe % square % apostrophe;
@@ -121,7 +121,7 @@ const QString& currentMessage(const GameState& s, MessageCache& c) {
             player = s.CurPlayer;
             if (GameState::isSeat(player)) {
                 value = s.Players(player).Position;
-                if (value >= 0 && value <= 39)
+                if (GameState::isSquareIndex(value))
                     quoted = &s.Squares(value + 1).Name.raw();
             }
             break;
@@ -180,15 +180,15 @@ void faceAfterRoll(Game& g) {
         return;
     const Integer t = g.state.Players(p).Steps;
     if (t == 3)
-        g.CFace(p, 5);
+        g.CFace(p, GrimFace);
     else if (t == 4 || t == 5)
-        g.CFace(p, 4);
+        g.CFace(p, DismayedFace);
     else if (t == 6)
-        g.CFace(p, 1);
+        g.CFace(p, HopefulFace);
     else if (t >= 7 && t <= 10)
-        g.CFace(p, 2);
+        g.CFace(p, ContentFace);
     else if (t == 2 || t == 11 || t == 12)
-        g.CFace(p, 3);
+        g.CFace(p, GladFace);
 }
 
 // The greeting and the advice to read the manual.
@@ -217,12 +217,12 @@ void completeRanking(Game& g, Integer step) {
             break;
         case RankingResult: {
             g.state.TalkStep = GameBegins;
-            const int faces[4] = {3, 2, 4, 5};
+            const FaceValue faces[4] = {GladFace, ContentFace, DismayedFace, GrimFace};
             const int shown = g.state.PlayerCount == 4 ? 4 : g.state.PlayerCount > 2 ? 3 : 2;
             for (int k = 1; k <= shown; ++k) {
                 const int p = queued(g.state, k);
                 if (GameState::isSeat(p))
-                    g.CFace(static_cast<Integer>(p), static_cast<Integer>(faces[k - 1]));
+                    g.CFace(static_cast<Integer>(p), faces[k - 1]);
             }
             g.Pause();
             break;

@@ -358,7 +358,7 @@ void ScriptRunner::cmdClick(const QString& args) {
             g.handle([i](Game& gm) { gm.ImgTable_Click(i); });
     } else if (name == QLatin1String("ImgIconT")) {
         const int i = index(1, 5);
-        if (i != 1 && i != 4 && i != 5)
+        if (i != MusicButton && i != ManualButton && i != QuitButton)
             fail(QStringLiteral("the toolbar buttons are ImgIconT 1, 4 and 5"));
         if (gameWindowTakesClicks) {
             g.handle([i](Game& gm) { gm.ImgIconT_MouseDown(i, kLeftButton, 0, 0, 0); });
@@ -388,7 +388,7 @@ void ScriptRunner::cmdMouse(const QString& args, int event) {
     if (w[0] != QLatin1String("ImgIconT"))
         fail(QStringLiteral("the mouse commands take ImgIconT"));
     const int i = static_cast<int>(wholeNumber(w[1], 1, 5, "the index"));
-    if (i != 1 && i != 4 && i != 5)
+    if (i != MusicButton && i != ManualButton && i != QuitButton)
         fail(QStringLiteral("the toolbar buttons are ImgIconT 1, 4 and 5"));
     const bool held = w.size() == 3;
     if (held && (event != 1 || w[2] != QLatin1String("held")))
