@@ -1,6 +1,7 @@
 // The toolbar: background music, the manual and quitting. A button sinks one pixel while it
 // is pressed.
 #include "game/game.h"
+#include "model/game_files.h"
 
 namespace kroda {
 
@@ -47,7 +48,7 @@ void toolbarCommand(Game& g, int index) {
                                [&g](const QString& file) { musicChosen(g, file); });
             break;
         case ManualButton:
-            g.port.openDocument(g.appFolder() + QStringLiteral("/help/help.htm"));
+            g.port.openDocument(manualFile(g.appFolder()));
             break;
         case QuitButton:
             g.port.quit();
@@ -67,7 +68,7 @@ void Game::ImgIconT_MouseDown(int index, int, int, int, int) {
         return;
     press(button);
     // The click sound plays to its end before the command runs; the port calls back then.
-    port.playSound(soundFile(QStringLiteral("505.wav")), SoundMode::Sync,
+    port.playSound(clickSound(appFolder()), SoundMode::Sync,
                    [this, index] { toolbarCommand(*this, index); });
 }
 

@@ -1,4 +1,5 @@
 #include "frontend/title_screen.h"
+#include "model/game_files.h"
 
 #include "frontend/colour_count.h"
 #include "screen/window_placement.h"
@@ -114,8 +115,7 @@ void TitleScreen::ImgButton_MouseDown(int index) {
         return;
     if (click_.busy() || !buttons_.mouseDown(index))
         return;
-    click_.run(playClick, appFolder_ + QStringLiteral("/Sound/505.wav"),
-               [this, index] { runAction(index); });
+    click_.run(playClick, clickSound(appFolder_), [this, index] { runAction(index); });
 }
 
 void TitleScreen::ImgButton_MouseMove(int index, bool held) {
@@ -131,7 +131,7 @@ void TitleScreen::ImgButton_MouseUp(int index) {
 }
 
 QString TitleScreen::manualPath() const {
-    return appFolder_ + QStringLiteral("/help/help.htm");
+    return manualFile(appFolder_);
 }
 
 void TitleScreen::runAction(int index) {

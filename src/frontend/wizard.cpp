@@ -1,4 +1,5 @@
 #include "frontend/wizard.h"
+#include "model/game_files.h"
 
 #include "frontend/title_screen.h"
 #include "model/seat_defaults.h"
@@ -162,7 +163,7 @@ void Wizard::PostWizard(Integer direction) {
             if (!window.Opt1[0].Value)
                 return;
             state_.NewBoard = true;
-            state_.Config.ConfigPath = appFolder_ + QStringLiteral("/KovarT.dat");
+            state_.Config.ConfigPath = boardFile(appFolder_);
             pad[OptionsPanel].Visible = true;
             step = OptionsPage;
         } else if (step == OptionsPage) {
@@ -278,8 +279,7 @@ void Wizard::ImgButtonW_MouseDown(int index) {
         return;
     if (click_.busy() || !buttons_.mouseDown(index))
         return;
-    click_.run(playClick, appFolder_ + QStringLiteral("/Sound/505.wav"),
-               [this, index] { runButton(index); });
+    click_.run(playClick, clickSound(appFolder_), [this, index] { runButton(index); });
 }
 
 void Wizard::ImgButtonW_MouseMove(int index, bool held) {

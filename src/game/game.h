@@ -161,7 +161,6 @@ class Game {
     // A piece that cannot be played: the toolbar says so and the game goes on without music.
     void musicRefused();
     void layOutWindow();
-    QString soundFile(const QString& name) const;
 
   private:
     // Calls afterEvent when an event returns, however it returns.

@@ -2,8 +2,6 @@
 // panels, and the sequencer set to its first step.
 #include "game/game.h"
 
-#include <QStringBuilder>
-
 namespace kroda {
 
 namespace {
@@ -110,10 +108,6 @@ void Game::Form_Load() {
     state.TalkLen = static_cast<Integer>(greetingText().size());
     state.BlinkFlag = 0;
     state.TalkStep = Greeting;
-}
-
-QString Game::soundFile(const QString& name) const {
-    return appFolder_ % QStringLiteral("/Sound/") % name;
 }
 
 }  // namespace kroda

@@ -1,4 +1,5 @@
 #include "widgets/game_session.h"
+#include "model/game_files.h"
 
 #include "screen/window_placement.h"
 #include "widgets/error_box.h"
@@ -16,7 +17,7 @@ namespace kroda::widgets {
 namespace {
 
 BoardLocation boardIn(const QString& dir) {
-    return {dir + QStringLiteral("/KovarT.dat"), dir, dir + QStringLiteral("/Image")};
+    return {boardFile(dir), dir, dir + QStringLiteral("/Image")};
 }
 
 QSize screenSize() {
@@ -72,7 +73,7 @@ bool GameSession::start(QWidget* backdrop) {
     Game& g = *game_;
     g.state.NewBoard = true;
     if (g.state.Config.ConfigPath.trimmed().isEmpty())
-        g.state.Config.ConfigPath = g.appFolder() + QStringLiteral("/KovarT.dat");
+        g.state.Config.ConfigPath = boardFile(g.appFolder());
     if (options_.narration)
         g.narrationComplete = [this](Integer step, const QString& message) {
             printNarration(step, message);

@@ -1,4 +1,5 @@
 #include "board/board_tool.h"
+#include "model/game_files.h"
 
 #include "board/board_dump.h"
 #include "board/board_source.h"
@@ -30,7 +31,7 @@ const char* const kUsage =
     "exit status: 0 done, 1 the board has errors, 2 bad usage\n";
 
 BoardLocation folderLocation(const QString& folder) {
-    return {folder + QStringLiteral("/KovarT.dat"), folder, folder + QStringLiteral("/Image")};
+    return {boardFile(folder), folder, folder + QStringLiteral("/Image")};
 }
 
 int build(const QString& sourcePath, const QString& outDir, QTextStream& out, QTextStream& err) {

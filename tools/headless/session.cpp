@@ -1,4 +1,5 @@
 #include "headless/session.h"
+#include "model/game_files.h"
 
 #include "model/seat_defaults.h"
 
@@ -65,7 +66,7 @@ void Session::start() {
             setUpSeat(s, p, false, s.Players(p).Name.trimmed());
     }
     s.NewBoard = true;
-    s.Config.ConfigPath = folder() + QStringLiteral("/KovarT.dat");
+    s.Config.ConfigPath = boardFile(folder());
     started_ = true;
     g.narrationComplete = [this](Integer step, const QString& message) {
         if (onNarration)
