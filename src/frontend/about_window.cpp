@@ -1,7 +1,7 @@
 #include "frontend/about_window.h"
-#include "model/game_files.h"
 
 #include "frontend/title_screen.h"
+#include "model/game_files.h"
 
 namespace kroda {
 

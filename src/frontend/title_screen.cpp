@@ -1,7 +1,7 @@
 #include "frontend/title_screen.h"
-#include "model/game_files.h"
 
 #include "frontend/colour_count.h"
+#include "model/game_files.h"
 #include "screen/window_placement.h"
 
 #include <cstddef>

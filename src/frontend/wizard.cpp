@@ -1,7 +1,7 @@
 #include "frontend/wizard.h"
-#include "model/game_files.h"
 
 #include "frontend/title_screen.h"
+#include "model/game_files.h"
 #include "model/seat_defaults.h"
 
 #include <cstddef>
@@ -193,13 +193,7 @@ void Wizard::PostWizard(Integer direction) {
             const QString& text = window.TxtName[player.IsHuman ? 0 : 1].Box.Text;
             if (text.isEmpty() || text.front() == QLatin1Char(' '))
                 return;
-            player.Name = trimSpaces(text);  // the field keeps 12 characters
-            if (player.IsHuman) {
-                for (int k = 1; k <= 3; ++k) {
-                    player.KeyCode(k) = seat(p).KeyCode[at(k - 1)];
-                    player.KeyLabel(k) = QString::fromUtf16(seat(p).KeyLabel[at(k - 1)]);
-                }
-            }
+            setUpSeat(state_, p, player.IsHuman, trimSpaces(text));  // the field keeps 12
             if (p == state_.PlayerCount) {
                 setCompletionBand();
                 if (p == 4) {

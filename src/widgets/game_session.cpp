@@ -1,6 +1,6 @@
 #include "widgets/game_session.h"
-#include "model/game_files.h"
 
+#include "model/game_files.h"
 #include "screen/window_placement.h"
 #include "widgets/error_box.h"
 #include "widgets/frm_card.h"

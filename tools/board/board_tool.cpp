@@ -1,5 +1,4 @@
 #include "board/board_tool.h"
-#include "model/game_files.h"
 
 #include "board/board_dump.h"
 #include "board/board_source.h"
@@ -7,6 +6,7 @@
 #include "board/board_writer.h"
 #include "board/manual_figures.h"
 #include "model/board_reader.h"
+#include "model/game_files.h"
 #include "model/message_text.h"
 #include "model/regular_file.h"
 

@@ -1,8 +1,8 @@
 #include "board/board_writer.h"
-#include "model/game_files.h"
 
 #include "model/board_paths.h"
 #include "model/card_file.h"
+#include "model/game_files.h"
 #include "model/windows874.h"
 
 #include <QDir>
