@@ -1,7 +1,8 @@
 #pragma once
 // One game: its state, the game window's controls, its four timers, its random generator and
 // the port to the platform. The procedures of every subsystem are members of this object and
-// are defined in the subsystem's own folder; they never touch a widget or a clock.
+// are defined in the subsystem's own folder, where each file keeps its own helpers; they
+// never touch a widget or a clock.
 
 #include "deedcard/deed_card.h"
 #include "dice/random.h"
