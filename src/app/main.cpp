@@ -11,7 +11,7 @@
 #include "widgets/front_window.h"
 #include "widgets/game_session.h"
 #include "widgets/program_log.h"
-#include "window_pictures.h"
+#include "widgets/window_pictures.h"
 
 #include <QApplication>
 #include <QRegularExpression>
@@ -108,17 +108,9 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
 void prepareSeats(kroda::GameState& s, const QString& seats) {
     s.PlayerCount = static_cast<kroda::Integer>(seats.size());
     s.BankruptCardOn = false;
-    for (int p = 1; p <= 4; ++p) {
-        kroda::Player& player = s.Players(p);
-        const kroda::SeatDefaults& seat = kroda::seatDefaults()[static_cast<std::size_t>(p - 1)];
-        player.Name = QStringLiteral("ผู้เล่น:%1").arg(p);
-        player.Color = seat.Color;
-        player.IsHuman = p <= seats.size() && seats[p - 1] == QLatin1Char('p');
-        for (int k = 1; k <= 3; ++k) {
-            player.KeyCode(k) = seat.KeyCode[static_cast<std::size_t>(k - 1)];
-            player.KeyLabel(k) = QString::fromUtf16(seat.KeyLabel[static_cast<std::size_t>(k - 1)]);
-        }
-    }
+    for (int p = 1; p <= 4; ++p)
+        kroda::setUpSeat(s, p, p <= seats.size() && seats[p - 1] == QLatin1Char('p'),
+                         QStringLiteral("ผู้เล่น:%1").arg(p));
 }
 
 void printStartup() {

@@ -6,9 +6,8 @@
 namespace kroda {
 
 void Game::keyPressed(int keyCode, int shift) {
-    const EventScope event{*this};
     // The card window is modal: while it is shown it takes every key.
-    if (modalCardOpen()) {
+    if (cardOpen()) {
         FrmCard_KeyDown(keyCode, shift);
         return;
     }

@@ -5,8 +5,7 @@
 namespace kroda {
 
 void Game::ImgTao_Click(int index) {
-    const EventScope event{*this};
-    if (modalCardOpen() || index < 0 || index > 2 || !window.ImgTao[index].Enabled)
+    if (cardOpen() || index < 0 || index > 2 || !window.ImgTao[index].Enabled)
         return;
     switch (state.InputMode) {
         case RankingThrow:
@@ -26,14 +25,12 @@ void Game::ImgTao_Click(int index) {
 }
 
 void Game::ImgDescripter_Click() {
-    const EventScope event{*this};
-    if (!modalCardOpen())
+    if (!cardOpen())
         hurryNarrator();
 }
 
 void Game::ImgTable_Click(int index) {
-    const EventScope event{*this};
-    if (modalCardOpen() || index < 0 || index > 39)
+    if (cardOpen() || index < 0 || index >= kSquareCount)
         return;
     state.ViewedSquare = static_cast<Integer>(index + 1);
     port.showDeedCard();

@@ -2,17 +2,17 @@
 // one pixel while it is pressed.
 #include "game/game.h"
 #include "game/save_game.h"
+#include "model/game_files.h"
 
 namespace kroda {
 
 namespace {
 constexpr int kRestTop = 312;
 constexpr int kPressedTop = 313;
-// The save button takes one of the toolbar's unused places.
-constexpr int kSaveButton = 2;
 
 bool isToolbarButton(int index) {
-    return index == 1 || index == kSaveButton || index == 4 || index == 5;
+    return index == MusicButton || index == SaveButton || index == ManualButton ||
+           index == QuitButton;
 }
 
 void press(Image& button) {
@@ -24,64 +24,64 @@ void release(Image& button) {
     --button.Geometry.Left;
     --button.Geometry.Top;
 }
-}  // namespace
 
-void Game::ImgIconT_MouseDown(int index, int, int, int, int) {
-    const EventScope event{*this};
-    if (modalCardOpen() || !isToolbarButton(index))
-        return;
-    Image& button = window.ImgIconT[index];
+void musicChosen(Game& g, const QString& file) {
+    Image& button = g.window.ImgIconT[MusicButton];
     if (button.Geometry.Top == kPressedTop)
+        release(button);
+    if (file.isEmpty())
         return;
-    press(button);
-    // The click sound plays to its end before the command runs; the port calls back then.
-    port.playSound(soundFile(QStringLiteral("505.wav")), SoundMode::Sync,
-                   [this, index] { toolbarCommand(index); });
+    g.window.MM.FileName = file;
+    if (!g.port.musicOpen(file)) {
+        g.musicRefused();
+        return;
+    }
+    g.port.musicPlay();
+    g.timers.TimerMM.setEnabled(true);
 }
 
-void Game::toolbarCommand(int index) {
+void toolbarCommand(Game& g, int index) {
     switch (index) {
-        case 1:
-            port.musicClose();
+        case MusicButton:
+            g.port.musicClose();
             // The dialog answers later; the game goes on behind it.
-            port.askOpenFile(QStringLiteral("เปิดไฟล์เพลง"),
-                             QStringLiteral("MidiFile(*.mid, *.rmi)|*.mid;*.rmi"), appFolder_,
-                             [this](const QString& file) { musicChosen(file); });
+            g.port.askOpenFile(QStringLiteral("เปิดไฟล์เพลง"),
+                               QStringLiteral("MidiFile(*.mid, *.rmi)|*.mid;*.rmi"), g.appFolder(),
+                               [&g](const QString& file) { musicChosen(g, file); });
             break;
-        case kSaveButton: {
+        case SaveButton: {
             // The button is up again before the port takes the moment, so that a resumed
             // game does not start with it sunk.
-            Image& button = window.ImgIconT[kSaveButton];
+            Image& button = g.window.ImgIconT[SaveButton];
             if (button.Geometry.Top == kPressedTop)
                 release(button);
-            port.askSaveFile(QStringLiteral("บันทึกเกม"), QStringLiteral("บันทึกเกม|*.Sav"),
-                             saveFolder());
+            g.port.askSaveFile(QStringLiteral("บันทึกเกม"), QStringLiteral("บันทึกเกม|*.Sav"),
+                               saveFolder());
             break;
         }
-        case 4:
-            port.openDocument(appFolder_ + QStringLiteral("/help/help.htm"));
+        case ManualButton:
+            g.port.openDocument(manualFile(g.appFolder()));
             break;
-        case 5:
-            port.quit();
+        case QuitButton:
+            g.port.quit();
             break;
         default:
             break;
     }
 }
 
-void Game::musicChosen(const QString& file) {
-    Image& button = window.ImgIconT[1];
+}  // namespace
+
+void Game::ImgIconT_MouseDown(int index, int, int, int, int) {
+    if (cardOpen() || !isToolbarButton(index))
+        return;
+    Image& button = window.ImgIconT[index];
     if (button.Geometry.Top == kPressedTop)
-        release(button);
-    if (file.isEmpty())
         return;
-    window.MM.FileName = file;
-    if (!port.musicOpen(file)) {
-        musicRefused();
-        return;
-    }
-    port.musicPlay();
-    timers.TimerMM.setEnabled(true);
+    press(button);
+    // The click sound plays to its end before the command runs; the port calls back then.
+    port.playSound(clickSound(appFolder()), SoundMode::Sync,
+                   [this, index] { toolbarCommand(*this, index); });
 }
 
 void Game::musicRefused() {
@@ -90,7 +90,7 @@ void Game::musicRefused() {
 }
 
 void Game::ImgIconT_MouseMove(int index, int button, int, int, int) {
-    if (modalCardOpen() || !isToolbarButton(index))
+    if (cardOpen() || !isToolbarButton(index))
         return;
     Image& icon = window.ImgIconT[index];
     if (button != 0) {
@@ -99,16 +99,16 @@ void Game::ImgIconT_MouseMove(int index, int button, int, int, int) {
         press(icon);
     }
     switch (index) {
-        case 1:
+        case MusicButton:
             window.LblBDescript.Caption = QStringLiteral("ดนตรีประกอบ");
             break;
-        case kSaveButton:
+        case SaveButton:
             window.LblBDescript.Caption = QStringLiteral("บันทึกเกม");
             break;
-        case 4:
+        case ManualButton:
             window.LblBDescript.Caption = QStringLiteral("คู่มือ");
             break;
-        case 5:
+        case QuitButton:
             window.LblBDescript.Caption = QStringLiteral("ปิดเกมKroda");
             break;
         default:
@@ -117,7 +117,6 @@ void Game::ImgIconT_MouseMove(int index, int button, int, int, int) {
 }
 
 void Game::ImgIconT_MouseUp(int index, int, int, int, int) {
-    const EventScope event{*this};
     if (!isToolbarButton(index))
         return;
     Image& icon = window.ImgIconT[index];

@@ -4,6 +4,49 @@
 
 namespace kroda {
 
+namespace {
+
+void diceFlicker(Game& g) {
+    g.random.mixTime(g.port.timeOfDay());
+    if (g.state.Die1 == 0)
+        g.window.ImgTao[0].Cell =
+            static_cast<Integer>(static_cast<int>(g.random.next() * 6 + 1) - 1);
+    if (g.state.Die2 == 0)
+        g.window.ImgTao[1].Cell =
+            static_cast<Integer>(static_cast<int>(g.random.next() * 6 + 1) - 1);
+}
+
+void walkStep(Game& g) {
+    const Integer cur = g.state.CurPlayer;
+    if (!GameState::isSeat(cur))
+        return;
+    Player& p = g.state.Players(cur);
+    if (p.Steps != 0) {
+        ++p.Position;
+        if (p.Position >= kSquareCount) {
+            // Passing or reaching the start square pays its money.
+            p.Position = static_cast<Integer>(p.Position - kSquareCount);
+            g.transfer(kBank, cur, g.amountOf(0), PaymentCause::StartMoney);
+            g.refreshMoney(cur);
+        }
+        g.PutTao(cur, p.Position, 5);
+        --p.Steps;
+    } else {
+        g.LocateCheck(static_cast<Integer>(p.Position + 1));
+        g.timers.AnimateTimer.setEnabled(false);
+        g.timers.TimerTalk.setEnabled(true);
+    }
+}
+
+void yesNoBlink(Game& g) {
+    const bool first = g.state.BlinkFlag == 1;
+    g.window.ImgTao[0].Cell = first ? 7 : 6;
+    g.window.ImgTao[1].Cell = first ? 9 : 8;
+    g.state.BlinkFlag = first ? 0 : 1;
+}
+
+}  // namespace
+
 void Game::AnimateTimer_Timer() {
     switch (state.AnimMode) {
         case TokenWalk:
@@ -28,54 +71,17 @@ void Game::Animate(Integer pattern) {
             state.BlinkFlag = state.BlinkFlag == 1 ? 0 : 1;
             break;
         case DiceFlickerFrame:
-            diceFlicker();
+            diceFlicker(*this);
             break;
         case WalkOneSquare:
-            walkStep();
+            walkStep(*this);
             break;
         case YesNoBlinkFrame:
-            yesNoBlink();
+            yesNoBlink(*this);
             break;
         default:
             break;
     }
-}
-
-void Game::diceFlicker() {
-    random.mixTime(port.timeOfDay());
-    if (state.Die1 == 0)
-        window.ImgTao[0].Cell = static_cast<Integer>(static_cast<int>(random.next() * 6 + 1) - 1);
-    if (state.Die2 == 0)
-        window.ImgTao[1].Cell = static_cast<Integer>(static_cast<int>(random.next() * 6 + 1) - 1);
-}
-
-void Game::walkStep() {
-    const Integer cur = state.CurPlayer;
-    if (!GameState::isSeat(cur))
-        return;
-    Player& p = state.Players(cur);
-    if (p.Steps != 0) {
-        ++p.Position;
-        if (p.Position > 39) {
-            // Passing or reaching the start square pays its money.
-            p.Position = static_cast<Integer>(p.Position - 40);
-            transfer(kBank, cur, amountOf(0), PaymentCause::StartMoney);
-            refreshMoney(cur);
-        }
-        PutTao(cur, p.Position, 5);
-        --p.Steps;
-    } else {
-        LocateCheck(static_cast<Integer>(p.Position + 1));
-        timers.AnimateTimer.setEnabled(false);
-        timers.TimerTalk.setEnabled(true);
-    }
-}
-
-void Game::yesNoBlink() {
-    const bool first = state.BlinkFlag == 1;
-    window.ImgTao[0].Cell = first ? 7 : 6;
-    window.ImgTao[1].Cell = first ? 9 : 8;
-    state.BlinkFlag = first ? 0 : 1;
 }
 
 }  // namespace kroda

@@ -9,9 +9,8 @@ Integer totalOf(const GameState& s, QChar digit) {
     const char16_t c = digit.unicode();
     return c >= u'1' && c <= u'4' ? s.Players(c - u'0').Steps : Integer{0};
 }
-}  // namespace
 
-void Game::insertIntoTurnQueue(Integer player, Integer total) {
+void insertIntoTurnQueue(GameState& state, Integer player, Integer total) {
     // The queue stays in descending order of the ranking totals, which are never equal here.
     const QString q = state.TurnQueue.trimmed();
     const QString me = QString::number(player);
@@ -33,6 +32,8 @@ void Game::insertIntoTurnQueue(Integer player, Integer total) {
     }
 }
 
+}  // namespace
+
 void Game::ResolveThrow() {
     if (state.Die1 == 0 || state.Die2 == 0)
         return;
@@ -46,7 +47,7 @@ void Game::ResolveThrow() {
         if (state.Die1 == state.Die2) {
             // Nothing is recorded; the inputs stay as they are until the dice are cleared.
             state.TalkStep = DoubleThrowAgain;
-            CFace(p, 4);
+            CFace(p, DismayedFace);
             timers.TimerTalk.setEnabled(true);
             return;
         }
@@ -58,7 +59,7 @@ void Game::ResolveThrow() {
                 return;
             }
         }
-        insertIntoTurnQueue(p, total);
+        insertIntoTurnQueue(state, p, total);
         throwInputsOff();
         timers.TimerTalk.setEnabled(true);
     } else if (state.InputMode == MoveThrow) {
@@ -68,10 +69,10 @@ void Game::ResolveThrow() {
         } else if (state.DoublesCount >= 2) {
             // The third double in one turn: the move is lost.
             state.TalkStep = ThirdDouble;
-            CFace(p, 5);
+            CFace(p, GrimFace);
         } else {
             state.TalkStep = DoubleThrowAgain;
-            CFace(p, 4);
+            CFace(p, DismayedFace);
             ++state.DoublesCount;
         }
         timers.TimerTalk.setEnabled(true);

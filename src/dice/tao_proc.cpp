@@ -1,6 +1,7 @@
 // Throw requests: one die or both, by a player's key, a click on a die picture or the
 // computer player.
 #include "game/game.h"
+#include "model/game_files.h"
 
 namespace kroda {
 
@@ -77,7 +78,7 @@ void Game::TaoProc(Integer code, Integer source) {
     if (r.second)
         window.LblKeyT[1].Caption = used;
     window.LblKeyT[2].Caption = used;
-    port.playSound(soundFile(QStringLiteral("503.wav")), SoundMode::AsyncNoInterrupt);
+    port.playSound(throwSound(appFolder()), SoundMode::AsyncNoInterrupt);
 }
 
 void Game::throwInputsOff() {

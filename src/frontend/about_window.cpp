@@ -1,6 +1,7 @@
 #include "frontend/about_window.h"
 
 #include "frontend/title_screen.h"
+#include "model/game_files.h"
 
 namespace kroda {
 
@@ -61,7 +62,7 @@ void About::ImgButtonA_MouseDown(int index) {
         return;
     if (click_.busy() || !buttons_.mouseDown(index))
         return;
-    click_.run(playClick, appFolder_ + QStringLiteral("/Sound/505.wav"), [this] {
+    click_.run(playClick, clickSound(appFolder_), [this] {
         closed_ = true;
         if (closed)
             closed();

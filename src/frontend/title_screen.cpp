@@ -2,6 +2,7 @@
 
 #include "frontend/colour_count.h"
 #include "game/save_game.h"
+#include "model/game_files.h"
 #include "screen/window_placement.h"
 
 #include <cstddef>
@@ -116,8 +117,7 @@ void TitleScreen::ImgButton_MouseDown(int index) {
         return;
     if (click_.busy() || !buttons_.mouseDown(index))
         return;
-    click_.run(playClick, appFolder_ + QStringLiteral("/Sound/505.wav"),
-               [this, index] { runAction(index); });
+    click_.run(playClick, clickSound(appFolder_), [this, index] { runAction(index); });
 }
 
 void TitleScreen::ImgButton_MouseMove(int index, bool held) {
@@ -133,7 +133,7 @@ void TitleScreen::ImgButton_MouseUp(int index) {
 }
 
 QString TitleScreen::manualPath() const {
-    return appFolder_ + QStringLiteral("/help/help.htm");
+    return manualFile(appFolder_);
 }
 
 void TitleScreen::runAction(int index) {

@@ -2,6 +2,7 @@
 
 #include "frontend/title_screen.h"
 #include "game/save_game.h"
+#include "model/game_files.h"
 #include "model/seat_defaults.h"
 
 #include <cstddef>
@@ -173,7 +174,7 @@ void Wizard::PostWizard(Integer direction) {
             savedBoard_.reset();
             window.Check1.Enabled = true;
             state_.NewBoard = true;
-            state_.Config.ConfigPath = appFolder_ + QStringLiteral("/KovarT.dat");
+            state_.Config.ConfigPath = boardFile(appFolder_);
             pad[OptionsPanel].Visible = true;
             step = OptionsPage;
         } else if (step == OptionsPage) {
@@ -203,13 +204,7 @@ void Wizard::PostWizard(Integer direction) {
             const QString& text = window.TxtName[player.IsHuman ? 0 : 1].Box.Text;
             if (text.isEmpty() || text.front() == QLatin1Char(' '))
                 return;
-            player.Name = trimSpaces(text);  // the field keeps 12 characters
-            if (player.IsHuman) {
-                for (int k = 1; k <= 3; ++k) {
-                    player.KeyCode(k) = seat(p).KeyCode[at(k - 1)];
-                    player.KeyLabel(k) = QString::fromUtf16(seat(p).KeyLabel[at(k - 1)]);
-                }
-            }
+            setUpSeat(state_, p, player.IsHuman, trimSpaces(text));  // the field keeps 12
             if (p == state_.PlayerCount) {
                 setCompletionBand();
                 if (p == 4) {
@@ -313,8 +308,7 @@ void Wizard::ImgButtonW_MouseDown(int index) {
         return;
     if (click_.busy() || !buttons_.mouseDown(index))
         return;
-    click_.run(playClick, appFolder_ + QStringLiteral("/Sound/505.wav"),
-               [this, index] { runButton(index); });
+    click_.run(playClick, clickSound(appFolder_), [this, index] { runButton(index); });
 }
 
 void Wizard::ImgButtonW_MouseMove(int index, bool held) {

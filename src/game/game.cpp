@@ -52,4 +52,9 @@ void Game::fire(TimerId id) {
     }
 }
 
+void Game::handle(const std::function<void(Game&)>& input) {
+    const EventScope event{*this};
+    input(*this);
+}
+
 }  // namespace kroda

@@ -1,7 +1,8 @@
 #pragma once
 // One game: its state, the game window's controls, its four timers, its random generator and
 // the port to the platform. The procedures of every subsystem are members of this object and
-// are defined in the subsystem's own folder; they never touch a widget or a clock.
+// are defined in the subsystem's own folder, where each file keeps its own helpers; they
+// never touch a widget or a clock.
 
 #include "deedcard/deed_card.h"
 #include "dice/random.h"
@@ -10,9 +11,10 @@
 #include "platform/platform_port.h"
 #include "rules/payment_ledger.h"
 #include "screen/controls.h"
+#include "screen/currency_format.h"
+#include "sequencer/message_cache.h"
 #include "sequencer/timers.h"
 
-#include <QHash>
 #include <QLocale>
 #include <QString>
 
@@ -66,8 +68,10 @@ class Game {
     // The resource folders the title screen sets, from the application folder.
     void setFolders(bool depth256);
 
-    // Runs the tick of one timer.
+    // The two ways events enter the game, each followed by afterEvent: the tick of one timer,
+    // and an input (a key, a click, a drag, an answer of the platform) run on the game.
     void fire(TimerId id);
+    void handle(const std::function<void(Game&)>& input);
 
     // The winner has been named and the sequencer has stopped for good.
     bool isOver() const { return state.TalkStep == Winner && !timers.TimerTalk.Enabled(); }
@@ -146,8 +150,24 @@ class Game {
     void ImgIconT_MouseMove(int index, int button, int shift, int x, int y);
     void ImgIconT_MouseUp(int index, int button, int shift, int x, int y);
 
+    // Shared by the procedures of several rooms.
+    static QString greetingText();
+    void Pause();
+    void narratorAtRest();
+    void hurryNarrator();
+    void throwInputsOff();
+    // The one way money moves: between two seats or a seat and the bank (kBank), entered in
+    // the ledger. Labels are left to the caller, whose order of showing the rules fix.
+    void transfer(Integer payer, Integer payee, Currency amount, PaymentCause cause);
+    Currency amountOf(Integer position) const;
+    void refreshMoney(Integer player);
+    Integer winner() const;
+    // A piece that cannot be played: the toolbar says so and the game goes on without music.
+    void musicRefused();
+    void layOutWindow();
+
   private:
-    // Calls afterEvent when an event handler returns, however it returns.
+    // Calls afterEvent when an event returns, however it returns.
     struct EventScope {
         Game& game;
         ~EventScope() {
@@ -156,88 +176,10 @@ class Game {
         }
     };
 
-    // Sequencer helpers.
-    static QString greetingText();
-    void completeStep();
-    void completeOpening(Integer step);
-    void completeRanking(Integer step);
-    void completeThrow(Integer step);
-    void completeLanding(Integer step);
-    void completeEnding(Integer step);
-    QString stepMessage() const;
-    void ArmRoll();
-    void showKeyLabels(const Player& p);
-    void Pause();
-    void narratorAtRest();
-    void hurryNarrator();
-    void faceAfterRoll();
-
-    // Dice helpers.
-    void throwInputsOff();
-    void walkStep();
-    void yesNoBlink();
-    void diceFlicker();
-    void insertIntoTurnQueue(Integer player, Integer total);
-
-    // Landing helpers.
-    struct Landing;  // one landing, announced and resolved by the kind of its square
-    void payToBank(Integer& player, Currency amount, PaymentCause cause);
-    // The one way money moves: between two seats or a seat and the bank (kBank), entered in
-    // the ledger. Labels are left to the caller, whose order of showing the rules fix.
-    void transfer(Integer payer, Integer payee, Currency amount, PaymentCause cause);
-    Currency amountOf(Integer position) const;
-    void refreshMoney(Integer player);
-    void returnSquareToBank(Integer squareNumber);
-    Integer winner() const;
-
-    // Toolbar helpers: the command after the click sound, the answer of the music dialog.
-    void toolbarCommand(int index);
-    void musicChosen(const QString& file);
-    // A piece that cannot be played: the toolbar says so and the game goes on without music.
-    void musicRefused();
-
-    // Window helpers.
-    void layOutWindow();
-    void installBoard(const LoadedBoard& board);
-    void fillPlayerPanels();
-    QString soundFile(const QString& name) const;
-    bool modalCardOpen() const { return cardOpen(); }
-
     QString appFolder_;
-
-    // The current step's message, built once and reused while nothing it is made of has
-    // changed: the step, the player, his total or square, and the texts it quotes.
-    struct MessageCache {
-        bool valid = false;
-        Integer step = 0;
-        Integer player = 0;
-        Integer value = 0;
-        QString quoted;  // the one stored text the message quotes, shared with its field
-        QString message;
-    };
-    const QString& currentMessage();
     MessageCache message_;
-    // What Talk typed into last: the message (held, so that its buffer stays its own) and the
-    // shown text's buffer.
-    QString typedMessage_;
-    const QChar* typedBuffer_ = nullptr;
-    bool typedOnLastTick(const QString& text) const;
-
-    // The currency format MShow derived from `locale`, kept until the locale changes.
-    struct CurrencyFormat {
-        QLocale numbers;
-        QLocale fractionNumbers;  // `numbers` without group separators
-        QString zero;             // the digit 0 as `numbers` writes it
-        int decimals = 2;
-        QString decimalPoint;
-        QString positivePrefix, positiveSuffix, negativePrefix, negativeSuffix;
-        // The texts already made in this format: the same amounts are shown again and again.
-        mutable QHash<qint64, QString> texts;
-    };
-    const CurrencyFormat& currencyFormat() const;
-    mutable QLocale formatLocale_;
-    mutable CurrencyFormat format_;
-    mutable bool formatReady_ = false;
+    TypedMessage typed_;
+    mutable CurrencyFormats currencyFormats_;
 };
 
 }  // namespace kroda

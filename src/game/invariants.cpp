@@ -55,9 +55,9 @@ Breach checkRanges(const GameState& s) {
                       QStringLiteral("the second deck has %1 cards").arg(s.Deck2.size()));
     for (int p = 1; p <= 4; ++p) {
         const Player& P = s.Players(p);
-        if (P.Position < 0 || P.Position > 39)
+        if (!GameState::isSquareIndex(P.Position))
             return outOfRange(QStringLiteral("Players(%1).Position").arg(p).toLatin1().constData(),
-                              P.Position, 0, 39);
+                              P.Position, 0, kSquareCount - 1);
         if (!s.takesPart(p) && P.Money != Currency{})
             return breach("a seat that does not take part has no money",
                           QStringLiteral("player %1 has %2").arg(p).arg(P.Money.toPlainText()));
@@ -81,8 +81,9 @@ Breach checkTurnQueue(const GameState& s) {
         seen[p] = true;
         ++digits;
     }
-    const bool rankingDone = s.TalkStep == 7 || s.TalkStep == 8 || s.TalkStep == 12 ||
-                             s.InputMode == MoveThrow || s.InputMode == YesNoAnswer;
+    const bool rankingDone = s.TalkStep == RankingResult || s.TalkStep == GameBegins ||
+                             s.TalkStep == ThrowRequest || s.InputMode == MoveThrow ||
+                             s.InputMode == YesNoAnswer;
     if (rankingDone && digits != s.PlayerCount)
         return breach("the play order holds each player taking part once",
                       QStringLiteral("TurnQueue is \"%1\" after the ranking").arg(q));
@@ -90,7 +91,7 @@ Breach checkTurnQueue(const GameState& s) {
 }
 
 Breach checkOwnership(const GameState& s) {
-    for (int n = 1; n <= 40; ++n) {
+    for (int n = 1; n <= kSquareCount; ++n) {
         const Square& sq = s.Squares(n);
         if (sq.Owner == 0)
             continue;
@@ -123,20 +124,20 @@ Breach checkOwnership(const GameState& s) {
             const Integer n = P.Owned(k);
             if (n == 0)
                 continue;
-            if (n < 1 || n > 40 || s.Squares(n).Owner != p)
+            if (n < 1 || n > kSquareCount || s.Squares(n).Owner != p)
                 return breach("square ownership agrees both ways",
                               QStringLiteral("slot %1 of player %2 lists square %3, owned by %4")
                                   .arg(k)
                                   .arg(p)
                                   .arg(n)
-                                  .arg(n >= 1 && n <= 40 ? s.Squares(n).Owner : -1));
+                                  .arg(n >= 1 && n <= kSquareCount ? s.Squares(n).Owner : -1));
         }
     }
     return std::nullopt;
 }
 
 Breach checkBuildings(const GameState& s) {
-    for (int n = 1; n <= 40; ++n) {
+    for (int n = 1; n <= kSquareCount; ++n) {
         const Square& sq = s.Squares(n);
         if (sq.Buildings < 0 || sq.Buildings > 5)
             return breach("buildings are 0 to 5",

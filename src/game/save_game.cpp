@@ -137,8 +137,7 @@ QByteArray resealSave(const QByteArray& bytes) {
 
 void Game::resumeSaved(bool musicPlaying) {
     message_ = MessageCache{};
-    typedMessage_.clear();
-    typedBuffer_ = nullptr;
+    typed_ = TypedMessage{};
     port.musicClose();
     if (!musicPlaying)
         return;

@@ -4,7 +4,7 @@ namespace kroda {
 
 WindowlessGame::WindowlessGame(const QString& appFolder)
     : game(port, appFolder), clock(game.timers, [this](TimerId id) { game.fire(id); }) {
-    port.followClock(&clock);
+    port.elapsedMs = [this] { return clock.now(); };
 }
 
 bool WindowlessGame::wait(std::int64_t limit) {
@@ -24,7 +24,7 @@ bool WindowlessGame::play(std::int64_t limit, std::int64_t cardPause,
         if (cardPause > 0)
             clock.advance(cardPause);
         // Someone watching presses a key to put the card away.
-        game.keyPressed(SpaceKey, 0);
+        game.handle([](Game& g) { g.keyPressed(SpaceKey, 0); });
         if (game.cardOpen())
             return true;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // A game without windows: the null front end, the game and its virtual clock, and the loop
-// that plays it on until somebody at the keyboard would have to act. The headless driver,
-// the tests and the terminal program share it.
+// that plays it on until somebody at the keyboard would have to act. The headless driver and
+// the tests share it.
 
 #include "game/game.h"
 #include "platform/null_front_end.h"

@@ -47,7 +47,6 @@ namespace {
 
 constexpr int kConfigItems = 7;
 constexpr int kSquareItems = 13;
-constexpr int kSquareCount = 40;
 
 const char* const kConfigItemNames[kConfigItems] = {
     "file mark",

@@ -38,8 +38,8 @@ struct LoadedBoard {
     GameConfig Config;   // the items as written in the file (trimmed fields)
     Deck Deck1;
     Deck Deck2;  // 21 cards with the built-in bankrupt card
-    Bounded<Square, 1, 40> Squares;
-    std::array<BoardPicture, 40> Pictures;
+    Bounded<Square, 1, kSquareCount> Squares;
+    std::array<BoardPicture, kSquareCount> Pictures;
     // The card files as found on disk.
     QString Deck1Path;
     QString Deck2Path;

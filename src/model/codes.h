@@ -5,8 +5,13 @@
 
 namespace kroda {
 
+// The ring of squares, indexed 0..kSquareCount - 1 by Position, and the jail's place on it.
+inline constexpr Integer kSquareCount = 40;
+inline constexpr Integer kJailPosition = 10;
+
 // The steps of the turn sequencer (TalkStep).
 enum TalkStepValue : Integer {
+    NoStep = 0,  // before the game window is loaded
     Greeting = 1,
     ReadTheManual = 2,
     RankingRequest1 = 3,  // player k is asked in step RankingRequest1 + k - 1
@@ -58,6 +63,21 @@ enum CardActionValue : Integer {
     BuiltInBankrupt = 9,
     LoseAllMoney = 10,
 };
+
+// The five expressions of a player's face (CFace), by the events that show them.
+enum FaceValue : Integer {
+    HopefulFace = 1,   // an unowned square offered for sale, a card square
+    ContentFace = 2,   // the start square, one's own square
+    GladFace = 3,      // rent received, a card gain, one's own fully built plot
+    DismayedFace = 4,  // tax, the jail visit, the rest square, a card loss, a double
+    GrimFace = 5,      // rent paid, jail, the lose-all card, the third double, bankruptcy
+};
+
+// The toolbar's buttons (ImgIconT); its other places are unused.
+// The save button takes one of the toolbar's unused places.
+enum ToolbarButtonValue : int { MusicButton = 1, SaveButton = 2, ManualButton = 4, QuitButton = 5 };
+inline constexpr ToolbarButtonValue kToolbarButtons[] = {MusicButton, SaveButton, ManualButton,
+                                                         QuitButton};
 
 // The Windows virtual-key codes the game itself reacts to, besides the players' own keys.
 enum VirtualKeyValue : int { SpaceKey = 32 };

@@ -87,7 +87,7 @@ enum AnimModeValue : Integer { TokenWalk = 1, DiceFlicker = 2, YesNoBlink = 3 };
 struct GameState {
     Bounded<Player, 1, 4> Players;
     Integer PlayerCount = 0;
-    Bounded<Square, 1, 40> Squares;
+    Bounded<Square, 1, kSquareCount> Squares;
     Deck Deck1;
     Deck Deck2;
     Integer NextCard1 = 0;
@@ -100,7 +100,7 @@ struct GameState {
     Integer Die1 = 0;
     Integer Die2 = 0;
     Integer DoublesCount = 0;
-    Integer TalkStep = 0;
+    Integer TalkStep = NoStep;
     Integer TalkPos = 0;
     Integer TalkLen = 0;
     Integer BlinkFlag = 0;
@@ -119,7 +119,7 @@ struct GameState {
     // Whether a number names one of the four player records.
     static bool isSeat(int player) { return player >= 1 && player <= 4; }
     // Whether a Position names a square of the board.
-    static bool isSquareIndex(int position) { return position >= 0 && position <= 39; }
+    static bool isSquareIndex(int position) { return position >= 0 && position < kSquareCount; }
 };
 
 }  // namespace kroda

@@ -1,6 +1,7 @@
 #pragma once
 // What the new-game wizard gives each seat: its colour, its three keys and their captions.
 
+#include "model/game_state.h"
 #include "model/value_types.h"
 
 #include <QString>
@@ -38,5 +39,9 @@ inline const std::array<SeatDefaults, 4>& seatDefaults() {
     }};
     return seats;
 }
+
+// Seats player (1..4) as the wizard leaves it: who plays it, its name, its colour and, for a
+// person, its three keys.
+void setUpSeat(GameState& state, int player, bool human, const QString& name);
 
 }  // namespace kroda

@@ -51,7 +51,6 @@ class Currency {
     constexpr std::int64_t raw() const { return raw_; }
     // Whole units, rounded toward zero.
     constexpr std::int64_t units() const { return raw_ / kScale; }
-    constexpr bool isWhole() const { return raw_ % kScale == 0; }
     constexpr bool withinBoardLimit() const {
         return raw_ >= -boardLimit().raw_ && raw_ <= boardLimit().raw_;
     }

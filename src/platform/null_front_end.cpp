@@ -8,7 +8,7 @@ namespace kroda {
 
 NullFrontEnd::NullFrontEnd() : startOfDay(QTime::currentTime().msecsSinceStartOfDay() / 1000.0) {
     clock = [this] {
-        const double elapsed = clock_ ? static_cast<double>(clock_->now()) / 1000.0 : 0.0;
+        const double elapsed = elapsedMs ? static_cast<double>(elapsedMs()) / 1000.0 : 0.0;
         return std::fmod(startOfDay + elapsed, 86400.0);
     };
 }

@@ -3,7 +3,9 @@
 // platform is recorded, and the time of day runs on with the game's virtual clock.
 
 #include "platform/recording_port.h"
-#include "sequencer/virtual_clock.h"
+
+#include <cstdint>
+#include <functional>
 
 namespace kroda {
 
@@ -16,11 +18,9 @@ class NullFrontEnd : public RecordingPort {
 
     // Seconds since midnight when the virtual clock stands at 0.
     double startOfDay = 0;
-    // The clock whose time passes on the time of day; none keeps it at startOfDay.
-    void followClock(const VirtualClock* virtualClock) { clock_ = virtualClock; }
-
-  private:
-    const VirtualClock* clock_ = nullptr;
+    // The game clock's milliseconds, whose time passes on the time of day; none keeps it at
+    // startOfDay.
+    std::function<std::int64_t()> elapsedMs;
 };
 
 }  // namespace kroda

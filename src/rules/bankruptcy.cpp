@@ -4,13 +4,15 @@
 
 namespace kroda {
 
-void Game::returnSquareToBank(Integer squareNumber) {
-    Square& sq = state.Squares(squareNumber);
+namespace {
+void returnSquareToBank(Game& g, Integer squareNumber) {
+    Square& sq = g.state.Squares(squareNumber);
     sq.Owner = 0;
     sq.Buildings = 0;
-    HouseCreate(static_cast<Integer>(squareNumber - 1), ClearOwnerMarker);
-    HouseCreate(static_cast<Integer>(squareNumber - 1), BuildingsOnEdge);
+    g.HouseCreate(static_cast<Integer>(squareNumber - 1), ClearOwnerMarker);
+    g.HouseCreate(static_cast<Integer>(squareNumber - 1), BuildingsOnEdge);
 }
+}  // namespace
 
 Integer Game::winner() const {
     for (int p = 1; p <= 4 && state.takesPart(p); ++p) {
@@ -30,17 +32,17 @@ void Game::GameOver(Integer& player) {
 
     for (int j = 1; j <= 29; ++j) {
         const Integer s = P.Owned(j);
-        if (s >= 1 && s <= 40)
-            returnSquareToBank(s);
+        if (s >= 1 && s <= kSquareCount)
+            returnSquareToBank(*this, s);
     }
     // A square bought when every slot of the list was taken is found by its owner.
-    for (int n = 1; n <= 40; ++n) {
+    for (int n = 1; n <= kSquareCount; ++n) {
         if (state.Squares(n).Owner == out)
-            returnSquareToBank(static_cast<Integer>(n));
+            returnSquareToBank(*this, static_cast<Integer>(n));
     }
 
     window.LblPMoney[out - 1].Caption = QStringLiteral("ล้มละลาย");
-    CFace(out, 5);
+    CFace(out, GrimFace);
     window.ShpMark[out - 1].Visible = false;
     P.Bankrupt = true;
     ++state.BankruptCount;

@@ -30,12 +30,12 @@ void Game::FrmCard_Load() {
     switch (K.Action) {
         case PayAmount:
             transfer(cur, kBank, Currency::fromUnits(K.Amount), PaymentCause::CardPay);
-            CFace(cur, 4);
+            CFace(cur, DismayedFace);
             refreshMoney(cur);
             break;
         case ReceiveAmount:
             transfer(kBank, cur, Currency::fromUnits(K.Amount), PaymentCause::CardGain);
-            CFace(cur, 3);
+            CFace(cur, GladFace);
             refreshMoney(cur);
             break;
         case BuiltInBankrupt:
@@ -45,7 +45,7 @@ void Game::FrmCard_Load() {
                 transfer(cur, kBank, P.Money,
                          K.Action == BuiltInBankrupt ? PaymentCause::BankruptCard
                                                      : PaymentCause::LoseAll);
-                CFace(cur, 5);
+                CFace(cur, GrimFace);
             }
             break;
         default:
@@ -82,7 +82,6 @@ void Game::FrmCard_KeyDown(int, int) {
 }
 
 void Game::TxtCrd_MouseDown(int, int, int, int) {
-    const EventScope event{*this};
     FrmCard_Unload();
 }
 

@@ -16,7 +16,7 @@ bool edgeBlock(Integer position, int& index, Integer& strip) {
     } else if (position >= 21 && position <= 29) {
         index = position - 3;
         strip = HorizontalBlocks;
-    } else if (position >= 31 && position <= 39) {
+    } else if (position >= 31 && position < kSquareCount) {
         index = position - 4;
         strip = VerticalBlocks;
     } else {

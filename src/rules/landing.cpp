@@ -4,8 +4,10 @@
 
 namespace kroda {
 
+namespace {
+
 // One landing: the player, his square and the game they belong to.
-struct Game::Landing {
+struct Landing {
     Game& g;
     Integer& player;
     Player& P;
@@ -83,7 +85,7 @@ struct Game::Landing {
                 resolveGoToJail();
                 break;
             case Tax:
-                g.payToBank(player, g.amountOf(position), PaymentCause::Tax);
+                payToBank(g.amountOf(position), PaymentCause::Tax);
                 break;
             default:
                 break;
@@ -91,26 +93,26 @@ struct Game::Landing {
     }
 
     void announceStart() {
-        g.CFace(player, 2);
+        g.CFace(player, ContentFace);
         message() = quotedName(P) + QStringLiteral("ได้รับเงิน ") + g.MShow(g.amountOf(0));
     }
     void resolveStart() {
         // The start money itself was paid by the walk.
-        g.CFace(player, 2);
+        g.CFace(player, ContentFace);
         passTurn();
     }
 
     void announceProperty() {
         if (S.Owner == 0) {
-            g.CFace(player, 1);
+            g.CFace(player, HopefulFace);
             message() = S.Kind == HotelSite
                             ? QStringLiteral("คุณต้องการซื้อโรงแรมนี้หรือไม่ (O=ซื้อ, X=ไม่ซื้อ)")
                             : QStringLiteral("คุณต้องการซื้อที่ดินนี้หรือไม่ (O=ซื้อ, X=ไม่ซื้อ)");
         } else if (S.Owner == player) {
             announceOwnProperty();
         } else if (GameState::isSeat(S.Owner)) {
-            g.CFace(player, 5);
-            g.CFace(S.Owner, 3);
+            g.CFace(player, GrimFace);
+            g.CFace(S.Owner, GladFace);
             message() = quotedName(P) + QStringLiteral(" จ่ายค่าเช่าให้ ") +
                         quotedName(g.state.Players(S.Owner)) + QStringLiteral(" ") +
                         g.MShow(g.amountOf(position));
@@ -118,22 +120,22 @@ struct Game::Landing {
     }
     void announceOwnProperty() {
         if (S.Kind != Land) {
-            g.CFace(player, 2);
+            g.CFace(player, ContentFace);
             message() = QStringLiteral("...");
         } else if (S.Buildings <= 3) {
-            g.CFace(player, 2);
+            g.CFace(player, ContentFace);
             message() = QStringLiteral("คุณต้องการซื้อบ้านหรือไม่ (O=ซื้อ, X=ไม่ซื้อ)");
         } else if (S.Buildings == 4) {
-            g.CFace(player, 2);
+            g.CFace(player, ContentFace);
             message() = QStringLiteral("คุณต้องการซื้อโรงแรมหรือไม่ (O=ซื้อ, X=ไม่ซื้อ)");
         } else {
-            g.CFace(player, 3);
+            g.CFace(player, GladFace);
             message() = QStringLiteral("...");
         }
     }
     void resolveProperty() {
         if (S.Owner == 0) {
-            g.CFace(player, 1);
+            g.CFace(player, HopefulFace);
             g.OpenOffer(player);
         } else if (S.Owner == player) {
             resolveOwnProperty();
@@ -149,7 +151,7 @@ struct Game::Landing {
         } else if (S.Buildings <= 4) {
             g.OpenOffer(player);
         } else {
-            g.CFace(player, 3);
+            g.CFace(player, GladFace);
             message() = QStringLiteral("...");
             passTurn();
         }
@@ -170,16 +172,16 @@ struct Game::Landing {
     }
 
     void announceCard() {
-        g.CFace(player, 1);
+        g.CFace(player, HopefulFace);
         message() = QStringLiteral("กดคีย์ใด ๆ เพื่อปิดบัตร");
     }
 
     void announceJail() {
-        g.CFace(player, 4);
+        g.CFace(player, DismayedFace);
         message() = QStringLiteral("แวะเยี่ยมคุก หยุดเดิน 1 ครั้ง");
     }
     void announceRest() {
-        g.CFace(player, 4);
+        g.CFace(player, DismayedFace);
         message() =
             QStringLiteral("แวะพักผ่อน หยุดเดิน ") + g.PriceCheck(position) + QStringLiteral(" ครั้ง");
     }
@@ -190,22 +192,35 @@ struct Game::Landing {
     }
 
     void announceGoToJail() {
-        g.CFace(player, 5);
+        g.CFace(player, GrimFace);
         message() = QStringLiteral("ไปเข้าคุก และจ่ายค่าปรับ ") + g.MShow(g.amountOf(position));
     }
     void resolveGoToJail() {
         const Currency fine = g.amountOf(position);
-        g.PutTao(player, 10, player);
-        P.Position = 10;
+        g.PutTao(player, kJailPosition, player);
+        P.Position = kJailPosition;
         P.SkipTurns = 1;
-        g.payToBank(player, fine, PaymentCause::Fine);
+        payToBank(fine, PaymentCause::Fine);
     }
 
     void announceTax() {
-        g.CFace(player, 4);
+        g.CFace(player, DismayedFace);
         message() = QStringLiteral("จ่ายภาษี ") + g.MShow(g.amountOf(position));
     }
+    // A payment to the bank: the turn ends, or the player is bankrupt.
+    void payToBank(Currency amount, PaymentCause cause) {
+        g.transfer(player, kBank, amount, cause);
+        g.refreshMoney(player);
+        if (P.Money > Currency{}) {
+            g.timers.TimeDelay.setEnabled(true);
+            g.NextQ();
+        } else {
+            g.GameOver(player);
+        }
+    }
 };
+
+}  // namespace
 
 void Game::ActionCheck(Integer& player, Integer mode) {
     if (!GameState::isSeat(player) || !GameState::isSquareIndex(state.Players(player).Position))
@@ -214,18 +229,6 @@ void Game::ActionCheck(Integer& player, Integer mode) {
         Landing(*this, player).announce();
     else if (mode == ResolveLanding)
         Landing(*this, player).resolve();
-}
-
-void Game::payToBank(Integer& player, Currency amount, PaymentCause cause) {
-    Player& P = state.Players(player);
-    transfer(player, kBank, amount, cause);
-    refreshMoney(player);
-    if (P.Money > Currency{}) {
-        timers.TimeDelay.setEnabled(true);
-        NextQ();
-    } else {
-        GameOver(player);
-    }
 }
 
 void Game::refreshMoney(Integer player) {

@@ -16,7 +16,7 @@ int sameOwner(const GameState& s, std::initializer_list<int> group, Integer owne
 }  // namespace
 
 Currency Game::amountOf(Integer position) const {
-    if (position < 0 || position > 39)
+    if (!GameState::isSquareIndex(position))
         return {};
     const Square& sq = state.Squares(position + 1);
     switch (sq.Kind) {
@@ -40,7 +40,7 @@ Currency Game::amountOf(Integer position) const {
 }
 
 QString Game::PriceCheck(Integer position) {
-    if (position < 0 || position > 39)
+    if (!GameState::isSquareIndex(position))
         return {};
     switch (state.Squares(position + 1).Kind) {
         case Start:

@@ -1,6 +1,7 @@
 // Purchase offers: a plot, a hotel site, one of the pair, or the next building on one's own
 // plot. The offer stays open until it is answered.
 #include "game/game.h"
+#include "model/game_files.h"
 
 namespace kroda {
 
@@ -72,7 +73,7 @@ void Game::CloseOffer(Integer player, OfferAnswer answer) {
         port.beep();
     } else {
         for (Label& label : window.LblKeyT) label.Caption = QStringLiteral("---");
-        port.playSound(soundFile(QStringLiteral("503.wav")), SoundMode::AsyncNoInterrupt);
+        port.playSound(throwSound(appFolder()), SoundMode::AsyncNoInterrupt);
     }
     throwInputsOff();
     if (!GameState::isSeat(player))

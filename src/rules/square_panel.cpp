@@ -5,7 +5,7 @@
 namespace kroda {
 
 QString Game::OwnerCheck(Integer n) {
-    if (!state.NewBoard || n < 1 || n > 40)
+    if (!state.NewBoard || n < 1 || n > kSquareCount)
         return {};
     const Integer owner = state.Squares(n).Owner;
     if (owner == 0)
@@ -16,7 +16,7 @@ QString Game::OwnerCheck(Integer n) {
 }
 
 void Game::LocateCheck(Integer n) {
-    if (!state.NewBoard || n < 1 || n > 40)
+    if (!state.NewBoard || n < 1 || n > kSquareCount)
         return;
     const Square& sq = state.Squares(n);
     window.TxtLocation.Text = sq.Name.trimmed();

@@ -2,6 +2,7 @@
 // The game window's controls as plain data: what every picture, label, text box and shape
 // shows and where. The windows render exactly this; the rules write only this.
 
+#include "model/codes.h"
 #include "model/value_types.h"
 
 #include <QString>
@@ -110,7 +111,7 @@ struct GameWindow {
     std::array<Label, 4> LblPMoney;
     std::array<Shape, 4> ShpMark;
 
-    std::array<Image, 40> ImgTable;
+    std::array<Image, kSquareCount> ImgTable;
     std::array<Image, 36> ImgHead;
     std::array<Image, 36> ImgBottom;
     Image ImgCenter;
@@ -123,7 +124,7 @@ struct GameWindow {
     Label LblOwner;
     Image ImgBuilding;
 
-    std::array<Image, 6> ImgIconT;  // 1 music, 2 save, 4 manual, 5 quit; 0, 3 unused
+    std::array<Image, 6> ImgIconT;  // by ToolbarButtonValue; the others are unused
     Label LblBDescript;
 
     Shape ShpTable;                  // frame of the board

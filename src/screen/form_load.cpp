@@ -2,9 +2,69 @@
 // panels, and the sequencer set to its first step.
 #include "game/game.h"
 
-#include <QStringBuilder>
-
 namespace kroda {
+
+namespace {
+
+void installBoard(Game& g, const LoadedBoard& board) {
+    GameConfig& c = g.state.Config;
+    c.Deck1File = board.Config.Deck1File.raw();
+    c.Deck2File = board.Config.Deck2File.raw();
+    c.StripFile1 = board.Config.StripFile1.raw();
+    c.StripFile2 = board.Config.StripFile2.raw();
+    c.StripFile3 = board.Config.StripFile3.raw();
+    c.SpareItem = board.Config.SpareItem.raw();
+    g.state.Deck1 = board.Deck1;
+    g.state.Deck2 = board.Deck2;
+    g.state.NextCard1 = 1;
+    g.state.NextCard2 = 1;
+    g.state.Squares = board.Squares;
+
+    g.FrmSource.PicCSource[CornerStrip].File = board.CornerPicturePath;
+    g.FrmSource.PicCSource[SideStrip].File = board.SidePicturePath;
+    g.FrmSource.PicCSource[IllustrationStrip].File = board.IllustrationPicturePath;
+    for (int i = 0; i < kSquareCount; ++i) {
+        g.window.ImgTable[i].Strip = board.Pictures[i].Holder;
+        g.window.ImgTable[i].Cell = board.Pictures[i].Cell;
+    }
+
+    g.FrmSource.PicCSource[HorizontalBlocks].File =
+        g.state.ImageFolder + QStringLiteral("Hblocks.bmp");
+    g.FrmSource.PicCSource[VerticalBlocks].File =
+        g.state.ImageFolder + QStringLiteral("Vblocks.bmp");
+    g.FrmSource.PicCSource[BuildingLevels].File =
+        g.state.ImageFolder + QStringLiteral("Stblocks.bmp");
+    for (int k = 0; k < 36; ++k) {
+        const bool row = k <= 8 || (k >= 18 && k <= 26);
+        const Integer strip = row ? HorizontalBlocks : VerticalBlocks;
+        g.window.ImgHead[k].Strip = strip;
+        g.window.ImgHead[k].Cell = 0;
+        g.window.ImgBottom[k].Strip = strip;
+        g.window.ImgBottom[k].Cell = 0;
+    }
+    g.window.ImgBuilding.Strip = BuildingLevels;
+    g.window.ImgBuilding.Cell = 0;
+}
+
+void fillPlayerPanels(Game& g) {
+    for (int p = 1; p <= 4; ++p) {
+        if (p <= 2 || p <= g.state.PlayerCount) {
+            g.window.ImgPlayer[p - 1].Strip = static_cast<Integer>(p + 3);
+            g.window.ImgPlayer[p - 1].Cell = 0;
+            g.window.LblPName[p - 1].Caption = g.state.Players(p).Name.trimmed();
+            Player& P = g.state.Players(p);
+            P.Money = Currency{};
+            g.transfer(kBank, static_cast<Integer>(p), Currency::fromUnits(15000),
+                       PaymentCause::OpeningMoney);
+            g.refreshMoney(static_cast<Integer>(p));
+        } else {
+            g.window.LblPName[p - 1].Caption = QStringLiteral("ไม่มีผู้เล่น");
+            g.window.ShpMark[p - 1].Visible = false;
+        }
+    }
+}
+
+}  // namespace
 
 void Game::Form_Load() {
     ledger.clear();
@@ -24,7 +84,7 @@ void Game::Form_Load() {
         }
         if (!result.board->markOk)
             port.beep();
-        installBoard(*result.board);
+        installBoard(*this, *result.board);
     }
 
     for (Image& square : window.ImgTable) square.HandPointer = window.ImgDescripter.HandPointer;
@@ -36,7 +96,7 @@ void Game::Form_Load() {
             state.ImageFolder + QString::fromUtf16(strips[h]);
     narratorAtRest();
 
-    fillPlayerPanels();
+    fillPlayerPanels(*this);
     LocateCheck(1);
 
     FrmSource.PicCSource[DiceStrip].File = state.CommonFolder + QStringLiteral("Tao.bmp");
@@ -48,65 +108,6 @@ void Game::Form_Load() {
     state.TalkLen = static_cast<Integer>(greetingText().size());
     state.BlinkFlag = 0;
     state.TalkStep = Greeting;
-}
-
-void Game::installBoard(const LoadedBoard& board) {
-    GameConfig& c = state.Config;
-    c.Deck1File = board.Config.Deck1File.raw();
-    c.Deck2File = board.Config.Deck2File.raw();
-    c.StripFile1 = board.Config.StripFile1.raw();
-    c.StripFile2 = board.Config.StripFile2.raw();
-    c.StripFile3 = board.Config.StripFile3.raw();
-    c.SpareItem = board.Config.SpareItem.raw();
-    state.Deck1 = board.Deck1;
-    state.Deck2 = board.Deck2;
-    state.NextCard1 = 1;
-    state.NextCard2 = 1;
-    state.Squares = board.Squares;
-
-    FrmSource.PicCSource[CornerStrip].File = board.CornerPicturePath;
-    FrmSource.PicCSource[SideStrip].File = board.SidePicturePath;
-    FrmSource.PicCSource[IllustrationStrip].File = board.IllustrationPicturePath;
-    for (int i = 0; i < 40; ++i) {
-        window.ImgTable[i].Strip = board.Pictures[i].Holder;
-        window.ImgTable[i].Cell = board.Pictures[i].Cell;
-    }
-
-    FrmSource.PicCSource[HorizontalBlocks].File = state.ImageFolder + QStringLiteral("Hblocks.bmp");
-    FrmSource.PicCSource[VerticalBlocks].File = state.ImageFolder + QStringLiteral("Vblocks.bmp");
-    FrmSource.PicCSource[BuildingLevels].File = state.ImageFolder + QStringLiteral("Stblocks.bmp");
-    for (int k = 0; k < 36; ++k) {
-        const bool row = k <= 8 || (k >= 18 && k <= 26);
-        const Integer strip = row ? HorizontalBlocks : VerticalBlocks;
-        window.ImgHead[k].Strip = strip;
-        window.ImgHead[k].Cell = 0;
-        window.ImgBottom[k].Strip = strip;
-        window.ImgBottom[k].Cell = 0;
-    }
-    window.ImgBuilding.Strip = BuildingLevels;
-    window.ImgBuilding.Cell = 0;
-}
-
-void Game::fillPlayerPanels() {
-    for (int p = 1; p <= 4; ++p) {
-        if (p <= 2 || p <= state.PlayerCount) {
-            window.ImgPlayer[p - 1].Strip = static_cast<Integer>(p + 3);
-            window.ImgPlayer[p - 1].Cell = 0;
-            window.LblPName[p - 1].Caption = state.Players(p).Name.trimmed();
-            Player& P = state.Players(p);
-            P.Money = Currency{};
-            transfer(kBank, static_cast<Integer>(p), Currency::fromUnits(15000),
-                     PaymentCause::OpeningMoney);
-            refreshMoney(static_cast<Integer>(p));
-        } else {
-            window.LblPName[p - 1].Caption = QStringLiteral("ไม่มีผู้เล่น");
-            window.ShpMark[p - 1].Visible = false;
-        }
-    }
-}
-
-QString Game::soundFile(const QString& name) const {
-    return appFolder_ % QStringLiteral("/Sound/") % name;
 }
 
 }  // namespace kroda

@@ -1,57 +1,10 @@
-// Money as the player sees it: in the currency format of the game's locale, worked out once
-// and kept until the locale changes.
+// Money as the player sees it: in the currency format of the game's locale.
 #include "game/game.h"
+#include "screen/currency_format.h"
 
 #include <QStringBuilder>
 
-#include <algorithm>
-
 namespace kroda {
-
-const Game::CurrencyFormat& Game::currencyFormat() const {
-    if (formatReady_ && formatLocale_ == locale)
-        return format_;
-    CurrencyFormat f;
-    if (locale.language() == QLocale::C) {
-        // The C and POSIX locales have no currency style: the game's own baht format.
-        f.numbers = QLocale(QLocale::Thai, QLocale::Thailand);
-        f.decimals = 2;
-        f.decimalPoint = QStringLiteral(".");
-        f.positivePrefix = QStringLiteral("฿");
-        f.negativePrefix = QStringLiteral("-฿");
-    } else {
-        // The locale formats whole numbers exactly; its currency pattern (symbol, sign, the
-        // number of decimals) is read off the renderings of a few small values.
-        f.numbers = locale;
-        f.decimalPoint = locale.decimalPoint();
-        const QString zeroWhole = locale.toCurrencyString(qlonglong(0));
-        const QString zeroDecimal = locale.toCurrencyString(0.0);
-        const int extra = static_cast<int>(zeroDecimal.size() - zeroWhole.size());
-        f.decimals = extra > 0 ? std::max(0, extra - static_cast<int>(f.decimalPoint.size())) : 0;
-        f.decimals = std::min(f.decimals, 4);
-        const auto split = [&](const QString& rendering, qlonglong magnitude, QString& prefix,
-                               QString& suffix) {
-            const QString digits = locale.toString(magnitude);
-            const auto at = rendering.indexOf(digits);
-            if (at < 0) {
-                prefix = locale.currencySymbol();
-                return;
-            }
-            prefix = rendering.left(at);
-            suffix = rendering.mid(at + digits.size());
-        };
-        split(zeroWhole, 0, f.positivePrefix, f.positiveSuffix);
-        split(locale.toCurrencyString(qlonglong(-7)), 7, f.negativePrefix, f.negativeSuffix);
-    }
-    f.numbers.setNumberOptions(f.numbers.numberOptions() & ~QLocale::OmitGroupSeparator);
-    f.fractionNumbers = f.numbers;
-    f.fractionNumbers.setNumberOptions(QLocale::OmitGroupSeparator);
-    f.zero = f.fractionNumbers.toString(qlonglong(0));
-    format_ = f;
-    formatLocale_ = locale;
-    formatReady_ = true;
-    return format_;
-}
 
 namespace {
 
@@ -84,7 +37,7 @@ QString formatMoney(const Format& f, Currency amount) {
 }  // namespace
 
 QString Game::MShow(Currency amount) const {
-    const CurrencyFormat& f = currencyFormat();
+    const CurrencyFormat& f = currencyFormats_.of(locale);
     const auto found = f.texts.constFind(amount.raw());
     if (found != f.texts.constEnd())
         return *found;

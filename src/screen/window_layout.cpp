@@ -62,7 +62,7 @@ void Game::layOutWindow() {
     w.ImgCenter.Geometry = {56, 56, 288, 288};
     w.ShpCard[0] = {{64, 64, 121, 73}, 0xFFFF00, true, true};    // cyan, the first deck
     w.ShpCard[1] = {{216, 264, 121, 73}, 0xFF00FF, true, true};  // magenta, the second deck
-    for (int k = 0; k < 40; ++k) w.ImgTable[k].Geometry = squareRect(k);
+    for (int k = 0; k < kSquareCount; ++k) w.ImgTable[k].Geometry = squareRect(k);
     for (int k = 0; k < 36; ++k) edgeBlockRects(k, w.ImgHead[k].Geometry, w.ImgBottom[k].Geometry);
 
     w.ImgDescripter.Geometry = {8, 400, 72, 72};
@@ -106,9 +106,9 @@ void Game::layOutWindow() {
     }
 
     for (int i = 0; i < 6; ++i) w.ImgIconT[i].Visible = false;
-    // The save button (2) stands after the designed three, which keep their places.
+    // The save button stands after the designed three, which keep their places.
     const int iconLeft[6] = {0, 88, 184, 0, 120, 152};
-    for (int i : {1, 2, 4, 5}) {
+    for (int i : kToolbarButtons) {
         w.ImgIconT[i].Geometry = {iconLeft[i], 312, 16, 16};
         w.ImgIconT[i].Visible = true;
         w.ImgIconT[i].HandPointer = true;

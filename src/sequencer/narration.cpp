@@ -6,19 +6,28 @@
 
 namespace kroda {
 
+namespace {
+// The message typed last is still held, so its buffer cannot have been given to another text;
+// and a shown text still in the buffer it was typed into was left alone.
+bool typedOnLastTick(const TypedMessage& typed, const QString& shown, const QString& text) {
+    return typed.buffer == shown.constData() && typed.message.constData() == text.constData() &&
+           typed.message.size() == text.size();
+}
+}  // namespace
+
 void Game::Talk(const QString& text, Integer& pos) {
     const qsizetype length = text.size();
     state.TalkLen = static_cast<Integer>(length);
     QString& shown = window.TxtDialog.Text;
     const bool nextCharacter = pos > 0 && pos < length && shown.size() == pos - 1;
-    if (nextCharacter && typedOnLastTick(text)) {
+    if (nextCharacter && typedOnLastTick(typed_, shown, text)) {
         // One more character of the message typed on the last tick: grow it in place.
         shown.append(text[pos - 1]);
-        typedBuffer_ = shown.constData();
+        typed_.buffer = shown.constData();
     } else if (nextCharacter && text.startsWith(shown)) {
         shown.append(text[pos - 1]);
-        typedMessage_ = text;
-        typedBuffer_ = shown.constData();
+        typed_.message = text;
+        typed_.buffer = shown.constData();
     } else if (pos <= 0) {
         // A new message: one buffer of its full length, grown in place as it is typed.
         if (shown.isDetached())
@@ -33,13 +42,6 @@ void Game::Talk(const QString& text, Integer& pos) {
     }
     window.TxtDialog.SelStart = static_cast<int>(std::clamp<qsizetype>(pos, 0, length));
     ++pos;
-}
-
-bool Game::typedOnLastTick(const QString& text) const {
-    // The message typed last is still held, so its buffer cannot have been given to another
-    // text; and a shown text still in the buffer it was typed into was left alone.
-    return typedBuffer_ == window.TxtDialog.Text.constData() &&
-           typedMessage_.constData() == text.constData() && typedMessage_.size() == text.size();
 }
 
 void Game::hurryNarrator() {

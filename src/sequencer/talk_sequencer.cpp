@@ -25,14 +25,7 @@ int queued(const GameState& s, int k) {
     return c >= u'1' && c <= u'4' ? c - u'0' : 0;
 }
 
-}  // namespace
-
-QString Game::greetingText() {
-    return greeting();
-}
-
-QString Game::stepMessage() const {
-    const GameState& s = state;
+QString stepMessage(const GameState& s) {
     // Each message is put together in one allocation (operator%).
     const QLatin1Char apostrophe('\'');
     switch (s.TalkStep) {
@@ -73,7 +66,7 @@ QString Game::stepMessage() const {
             QStringView square;
             if (GameState::isSeat(s.CurPlayer)) {
                 const int position = s.Players(s.CurPlayer).Position;
-                if (position >= 0 && position <= 39)
+                if (GameState::isSquareIndex(position))
                     square = s.Squares(position + 1).Name.trimmedView();
             }
             return QStringLiteral("ตกที่ ") % apostrophe % square % apostrophe;
@@ -91,16 +84,13 @@ QString Game::stepMessage() const {
     }
 }
 
-namespace {
 // Two texts are surely equal when they are one shared buffer: a text that is changed gets a
 // buffer of its own, because the cache holds a reference to the old one.
 bool sameText(const QString& a, const QString& b) {
     return a.constData() == b.constData() && a.size() == b.size();
 }
-}  // namespace
 
-const QString& Game::currentMessage() {
-    const GameState& s = state;
+const QString& currentMessage(const GameState& s, MessageCache& c) {
     const Integer step = s.TalkStep;
     Integer player = 0;
     Integer value = 0;
@@ -131,7 +121,7 @@ const QString& Game::currentMessage() {
             player = s.CurPlayer;
             if (GameState::isSeat(player)) {
                 value = s.Players(player).Position;
-                if (value >= 0 && value <= 39)
+                if (GameState::isSquareIndex(value))
                     quoted = &s.Squares(value + 1).Name.raw();
             }
             break;
@@ -141,13 +131,12 @@ const QString& Game::currentMessage() {
         default:
             break;
     }
-    MessageCache& c = message_;
     const bool sameQuote = quoted ? sameText(c.quoted, *quoted) : c.quoted.isNull();
     if (cacheable && c.valid && c.step == step && c.player == player && c.value == value &&
         sameQuote) {
         return c.message;
     }
-    c.message = stepMessage();
+    c.message = stepMessage(s);
     c.valid = cacheable;
     c.step = step;
     c.player = player;
@@ -156,97 +145,94 @@ const QString& Game::currentMessage() {
     return c.message;
 }
 
-void Game::TimerTalk_Timer() {
-    const Integer step = state.TalkStep;
-    if (step < Greeting || step > Winner)
-        return;
-    const QString& message = currentMessage();
-    Talk(message, state.TalkPos);
-    if (step != PlayerBankrupt && step != Winner)
-        Animate(NarratorMouth);
-    if (state.TalkPos > state.TalkLen) {
-        if (narrationComplete)
-            narrationComplete(step, message);
-        completeStep();
-    }
+// The labels under the dice name the keys that do the same: first die, second die, both.
+void showKeyLabels(Game& g, const Player& p) {
+    g.window.LblKeyT[0].Caption = p.KeyLabel(1).trimmed();
+    g.window.LblKeyT[1].Caption = p.KeyLabel(3).trimmed();
+    g.window.LblKeyT[2].Caption = p.KeyLabel(2).trimmed();
 }
 
-void Game::faceAfterRoll() {
-    const Integer p = state.CurPlayer;
+void ArmRoll(Game& g) {
+    const Integer cur = g.state.CurPlayer;
+    if (!GameState::isSeat(cur))
+        return;
+    const Player& p = g.state.Players(cur);
+    if (p.IsHuman) {
+        showKeyLabels(g, p);
+        g.window.KeyPreview = true;
+        for (Image& die : g.window.ImgTao) die.Enabled = true;
+    }
+    g.narratorAtRest();
+    g.state.TalkPos = 0;
+    g.state.TalkLen = 0;
+    g.window.ShpTaoPad.FillColor = p.Color;
+    g.state.TalkStep = ThrowTotal;
+    g.timers.TimerTalk.setEnabled(false);
+    g.state.AnimMode = DiceFlicker;
+    g.timers.AnimateTimer.setEnabled(true);
+    if (!p.IsHuman)
+        g.CPControl();
+}
+
+void faceAfterRoll(Game& g) {
+    const Integer p = g.state.CurPlayer;
     if (!GameState::isSeat(p))
         return;
-    const Integer t = state.Players(p).Steps;
+    const Integer t = g.state.Players(p).Steps;
     if (t == 3)
-        CFace(p, 5);
+        g.CFace(p, GrimFace);
     else if (t == 4 || t == 5)
-        CFace(p, 4);
+        g.CFace(p, DismayedFace);
     else if (t == 6)
-        CFace(p, 1);
+        g.CFace(p, HopefulFace);
     else if (t >= 7 && t <= 10)
-        CFace(p, 2);
+        g.CFace(p, ContentFace);
     else if (t == 2 || t == 11 || t == 12)
-        CFace(p, 3);
-}
-
-void Game::completeStep() {
-    const Integer step = state.TalkStep;
-    state.TalkPos = 0;
-    state.TalkLen = 0;
-    narratorAtRest();
-    if (step <= ReadTheManual)
-        completeOpening(step);
-    else if (step <= GameBegins)
-        completeRanking(step);
-    else if (step <= ThrowRequest)
-        completeThrow(step);
-    else if (step <= LandingMessage)
-        completeLanding(step);
-    else
-        completeEnding(step);
+        g.CFace(p, GladFace);
 }
 
 // The greeting and the advice to read the manual.
-void Game::completeOpening(Integer step) {
-    state.TalkStep = step == Greeting ? ReadTheManual : RankingRequest1;
-    Pause();
+void completeOpening(Game& g, Integer step) {
+    g.state.TalkStep = step == Greeting ? ReadTheManual : RankingRequest1;
+    g.Pause();
 }
 
 // The requests for the ranking throws, the ranking's result and the start of play.
-void Game::completeRanking(Integer step) {
+void completeRanking(Game& g, Integer step) {
     switch (step) {
         case RankingRequest1:
-            state.TalkStep = ThrowTotal;
-            state.InputMode = RankingThrow;
-            state.CurPlayer = 1;
-            ArmRoll();
+            g.state.TalkStep = ThrowTotal;
+            g.state.InputMode = RankingThrow;
+            g.state.CurPlayer = 1;
+            ArmRoll(g);
             break;
         case RankingRequest2:
         case RankingRequest3:
         case RankingRequest4:
-            state.Die1 = 0;
-            state.Die2 = 0;
-            state.TalkStep = ThrowTotal;
-            state.CurPlayer = static_cast<Integer>(step - RankingRequest1 + 1);
-            ArmRoll();
+            g.state.Die1 = 0;
+            g.state.Die2 = 0;
+            g.state.TalkStep = ThrowTotal;
+            g.state.CurPlayer = static_cast<Integer>(step - RankingRequest1 + 1);
+            ArmRoll(g);
             break;
         case RankingResult: {
-            state.TalkStep = GameBegins;
-            const int faces[4] = {3, 2, 4, 5};
-            const int shown = state.PlayerCount == 4 ? 4 : state.PlayerCount > 2 ? 3 : 2;
+            g.state.TalkStep = GameBegins;
+            const FaceValue faces[4] = {GladFace, ContentFace, DismayedFace, GrimFace};
+            const int shown = g.state.PlayerCount == 4 ? 4 : g.state.PlayerCount > 2 ? 3 : 2;
             for (int k = 1; k <= shown; ++k) {
-                const int p = queued(state, k);
+                const int p = queued(g.state, k);
                 if (GameState::isSeat(p))
-                    CFace(static_cast<Integer>(p), static_cast<Integer>(faces[k - 1]));
+                    g.CFace(static_cast<Integer>(p), faces[k - 1]);
             }
-            Pause();
+            g.Pause();
             break;
         }
         case GameBegins: {
-            state.TalkStep = ThrowRequest;
-            const QString q = state.TurnQueue.trimmed();
+            g.state.TalkStep = ThrowRequest;
+            const QString q = g.state.TurnQueue.trimmed();
             if (!q.isEmpty() && q[0] >= QLatin1Char('1') && q[0] <= QLatin1Char('4'))
-                state.CurPlayer = static_cast<Integer>(q[0].unicode() - u'0');
-            Pause();
+                g.state.CurPlayer = static_cast<Integer>(q[0].unicode() - u'0');
+            g.Pause();
             break;
         }
         default:
@@ -255,38 +241,38 @@ void Game::completeRanking(Integer step) {
 }
 
 // A throw asked for, thrown again or announced.
-void Game::completeThrow(Integer step) {
+void completeThrow(Game& g, Integer step) {
     switch (step) {
         case ThrowTotal:
-            faceAfterRoll();
-            if (state.InputMode == RankingThrow) {
-                state.TalkStep = state.CurPlayer == state.PlayerCount
-                                     ? Integer{RankingResult}
-                                     : static_cast<Integer>(RankingRequest1 + state.CurPlayer);
-                Pause();
-            } else if (state.InputMode == MoveThrow) {
-                state.TalkStep = LandedOn;
-                state.AnimMode = TokenWalk;
-                state.DoublesCount = 0;
-                timers.AnimateTimer.setEnabled(true);
-                timers.TimerTalk.setEnabled(false);
+            faceAfterRoll(g);
+            if (g.state.InputMode == RankingThrow) {
+                g.state.TalkStep = g.state.CurPlayer == g.state.PlayerCount
+                                       ? Integer{RankingResult}
+                                       : static_cast<Integer>(RankingRequest1 + g.state.CurPlayer);
+                g.Pause();
+            } else if (g.state.InputMode == MoveThrow) {
+                g.state.TalkStep = LandedOn;
+                g.state.AnimMode = TokenWalk;
+                g.state.DoublesCount = 0;
+                g.timers.AnimateTimer.setEnabled(true);
+                g.timers.TimerTalk.setEnabled(false);
             }
             break;
         case DoubleThrowAgain:
         case EqualTotalThrowAgain:
-            state.Die1 = 0;
-            state.Die2 = 0;
-            ArmRoll();
+            g.state.Die1 = 0;
+            g.state.Die2 = 0;
+            ArmRoll(g);
             break;
         case ThrowRequest:
-            state.Die1 = 0;
-            state.Die2 = 0;
-            state.InputMode = MoveThrow;
-            state.TalkStep = ThrowTotal;
-            ArmRoll();
+            g.state.Die1 = 0;
+            g.state.Die2 = 0;
+            g.state.InputMode = MoveThrow;
+            g.state.TalkStep = ThrowTotal;
+            ArmRoll(g);
             // A person is asked to throw, or the computer has thrown: a turn has begun.
-            if (turnStarted)
-                turnStarted();
+            if (g.turnStarted)
+                g.turnStarted();
             break;
         default:
             break;
@@ -294,37 +280,37 @@ void Game::completeThrow(Integer step) {
 }
 
 // The square named, then its rule.
-void Game::completeLanding(Integer step) {
+void completeLanding(Game& g, Integer step) {
     if (step == LandedOn) {
-        ActionCheck(state.CurPlayer, AnnounceLanding);
-        Pause();
+        g.ActionCheck(g.state.CurPlayer, AnnounceLanding);
+        g.Pause();
     } else {
-        timers.TimerTalk.setEnabled(false);
-        ActionCheck(state.CurPlayer, ResolveLanding);
+        g.timers.TimerTalk.setEnabled(false);
+        g.ActionCheck(g.state.CurPlayer, ResolveLanding);
     }
 }
 
 // A lost move, a bankruptcy or the winner.
-void Game::completeEnding(Integer step) {
+void completeEnding(Game& g, Integer step) {
     switch (step) {
         case ThirdDouble:
-            state.Die1 = 0;
-            state.Die2 = 0;
-            Pause();
-            NextQ();
+            g.state.Die1 = 0;
+            g.state.Die2 = 0;
+            g.Pause();
+            g.NextQ();
             break;
         case PlayerBankrupt:
-            Pause();
-            NextQ();
+            g.Pause();
+            g.NextQ();
             break;
         case Winner: {
-            const Integer w = state.CurPlayer;
+            const Integer w = g.state.CurPlayer;
             if (GameState::isSeat(w)) {
-                const Player& p = state.Players(w);
-                showKeyLabels(p);
-                window.ShpTaoPad.FillColor = p.Color;
+                const Player& p = g.state.Players(w);
+                showKeyLabels(g, p);
+                g.window.ShpTaoPad.FillColor = p.Color;
             }
-            timers.TimerTalk.setEnabled(false);
+            g.timers.TimerTalk.setEnabled(false);
             break;
         }
         default:
@@ -332,33 +318,42 @@ void Game::completeEnding(Integer step) {
     }
 }
 
-// The labels under the dice name the keys that do the same: first die, second die, both.
-void Game::showKeyLabels(const Player& p) {
-    window.LblKeyT[0].Caption = p.KeyLabel(1).trimmed();
-    window.LblKeyT[1].Caption = p.KeyLabel(3).trimmed();
-    window.LblKeyT[2].Caption = p.KeyLabel(2).trimmed();
+void completeStep(Game& g) {
+    const Integer step = g.state.TalkStep;
+    g.state.TalkPos = 0;
+    g.state.TalkLen = 0;
+    g.narratorAtRest();
+    if (step <= ReadTheManual)
+        completeOpening(g, step);
+    else if (step <= GameBegins)
+        completeRanking(g, step);
+    else if (step <= ThrowRequest)
+        completeThrow(g, step);
+    else if (step <= LandingMessage)
+        completeLanding(g, step);
+    else
+        completeEnding(g, step);
 }
 
-void Game::ArmRoll() {
-    const Integer cur = state.CurPlayer;
-    if (!GameState::isSeat(cur))
+}  // namespace
+
+QString Game::greetingText() {
+    return greeting();
+}
+
+void Game::TimerTalk_Timer() {
+    const Integer step = state.TalkStep;
+    if (step < Greeting || step > Winner)
         return;
-    const Player& p = state.Players(cur);
-    if (p.IsHuman) {
-        showKeyLabels(p);
-        window.KeyPreview = true;
-        for (Image& die : window.ImgTao) die.Enabled = true;
+    const QString& message = currentMessage(state, message_);
+    Talk(message, state.TalkPos);
+    if (step != PlayerBankrupt && step != Winner)
+        Animate(NarratorMouth);
+    if (state.TalkPos > state.TalkLen) {
+        if (narrationComplete)
+            narrationComplete(step, message);
+        completeStep(*this);
     }
-    narratorAtRest();
-    state.TalkPos = 0;
-    state.TalkLen = 0;
-    window.ShpTaoPad.FillColor = p.Color;
-    state.TalkStep = ThrowTotal;
-    timers.TimerTalk.setEnabled(false);
-    state.AnimMode = DiceFlicker;
-    timers.AnimateTimer.setEnabled(true);
-    if (!p.IsHuman)
-        CPControl();
 }
 
 }  // namespace kroda

@@ -4,7 +4,7 @@
 #include "widgets/control_painter.h"
 #include "widgets/fonts.h"
 #include "widgets/key_codes.h"
-#include "window_pictures.h"
+#include "widgets/window_pictures.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -68,7 +68,7 @@ FrmGame::Hit FrmGame::hitAt(QPoint p) const {
     const auto at = [&](Hit::Kind kind, int index, const Image& image) {
         return Hit{kind, index, p.x() - image.Geometry.Left, p.y() - image.Geometry.Top};
     };
-    for (int i : {1, 2, 4, 5})
+    for (int i : kToolbarButtons)
         if (takesMouse(w.ImgIconT[i], p))
             return at(Hit::Toolbar, i, w.ImgIconT[i]);
     for (int i = 0; i < 3; ++i)
@@ -108,7 +108,7 @@ void FrmGame::paintEvent(QPaintEvent*) {
         const char* icons[6] = {
             nullptr, windowpictures::kToolbarMusic,  windowpictures::kToolbarSave,
             nullptr, windowpictures::kToolbarManual, windowpictures::kToolbarQuit};
-        for (int i : {1, 2, 4, 5}) p.paint(w.ImgIconT[i], QString::fromLatin1(icons[i]));
+        for (int i : kToolbarButtons) p.paint(w.ImgIconT[i], QString::fromLatin1(icons[i]));
 
         // Tokens stand on the squares.
         for (const Shape& token : w.ShpMark) p.paint(token);

@@ -5,7 +5,7 @@
 #include "widgets/fonts.h"
 #include "widgets/key_codes.h"
 #include "widgets/panel_rows.h"
-#include "window_pictures.h"
+#include "widgets/window_pictures.h"
 
 #include <QEvent>
 #include <QMouseEvent>

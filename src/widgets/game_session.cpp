@@ -1,6 +1,7 @@
 #include "widgets/game_session.h"
 
 #include "game/save_game.h"
+#include "model/game_files.h"
 #include "screen/window_placement.h"
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
@@ -21,7 +22,7 @@ namespace kroda::widgets {
 namespace {
 
 BoardLocation boardIn(const QString& dir) {
-    return {dir + QStringLiteral("/KovarT.dat"), dir, dir + QStringLiteral("/Image")};
+    return {boardFile(dir), dir, dir + QStringLiteral("/Image")};
 }
 
 QSize screenSize() {
@@ -92,7 +93,7 @@ bool GameSession::start(QWidget* backdrop) {
     Game& g = *game_;
     g.state.NewBoard = true;
     if (g.state.Config.ConfigPath.trimmed().isEmpty())
-        g.state.Config.ConfigPath = g.appFolder() + QStringLiteral("/KovarT.dat");
+        g.state.Config.ConfigPath = boardFile(g.appFolder());
     watchNarration();
     try {
         g.Form_Load();
@@ -222,10 +223,10 @@ void GameSession::saveChosen(const QString& file, const QByteArray& bytes) {
 
 void GameSession::deliver(const std::function<void(Game&)>& input) {
     if (!clock_) {
-        input(*game_);
+        game_->handle(input);
         return;
     }
-    clock_->deliver([&] { input(*game_); });
+    clock_->deliver([&] { game_->handle(input); });
 }
 
 void GameSession::engineChanged() {

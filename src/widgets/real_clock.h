@@ -1,7 +1,8 @@
 #pragma once
-// The one place where real time enters the game. A single precise timer waits for the next
-// due tick of the engine's timers; when it fires, the virtual clock is advanced to the real
-// time elapsed (times the speed), so that ticks falling due together keep their fixed order.
+// The one place where real time drives the game's timers; the only other wall clock read is
+// the time of day the dice mix in (RealPort::timeOfDay). A single precise timer waits for the
+// next due tick of the engine's timers; when it fires, the virtual clock is advanced to the
+// real time elapsed (times the speed), so that ticks falling due together keep their order.
 
 #include "sequencer/timers.h"
 #include "sequencer/virtual_clock.h"

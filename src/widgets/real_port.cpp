@@ -63,10 +63,10 @@ std::int64_t RealPort::musicPosition() {
 void RealPort::askOpenFile(const QString& title, const QString& filter,
                            const QString& initialFolder,
                            std::function<void(const QString&)> answer) {
-    dialog_ = showFileDialog(dialogParent, {FileDialogKind::Open, title, filter, initialFolder, {}},
-                             [this, answer = std::move(answer)](const QString& file) {
-                                 deliver([answer, file] { answer(file); });
-                             });
+    showFileDialog(dialogParent, {FileDialogKind::Open, title, filter, initialFolder, {}},
+                   [this, answer = std::move(answer)](const QString& file) {
+                       deliver([answer, file] { answer(file); });
+                   });
 }
 
 void RealPort::askSaveFile(const QString& title, const QString& filter,

@@ -54,13 +54,10 @@ class RealPort : public PlatformPort {
 
     SoundPlayer& sounds() { return sound_; }
     MusicDevice& music() { return music_; }
-    // The music dialog while it is open.
-    QPointer<QWidget> openDialog() const { return dialog_; }
 
   private:
     SoundPlayer sound_;
     MusicDevice music_;
-    QPointer<QWidget> dialog_;
 };
 
 }  // namespace kroda::widgets

@@ -1,7 +1,7 @@
 #include "widgets/title_window.h"
 
 #include "widgets/fonts.h"
-#include "window_pictures.h"
+#include "widgets/window_pictures.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>

@@ -144,7 +144,7 @@ TEST(InvariantChecking, RunsAfterEveryEventAndFindsNothingInFairPlay) {
 
         h.s().TalkStep = 12;
         h.s().InputMode = 7;
-        h.game.keyPressed(65, 0);
+        h.game.handle([](Game& g) { g.keyPressed(65, 0); });
         EXPECT_TRUE(broken.contains(QStringLiteral("InputMode is 7"))) << broken.toStdString();
     }
 }

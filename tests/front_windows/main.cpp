@@ -1,5 +1,5 @@
 // The windows need an application object before the first test.
-#include "window_pictures.h"
+#include "widgets/window_pictures.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

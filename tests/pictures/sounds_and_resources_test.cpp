@@ -4,7 +4,7 @@
 #include "picture_files.h"
 
 #include "art/pictures.h"
-#include "window_pictures.h"
+#include "widgets/window_pictures.h"
 
 #include <gtest/gtest.h>
 

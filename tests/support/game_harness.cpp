@@ -169,7 +169,7 @@ void GameHarness::loadAndRank(const std::vector<int>& totals) {
         Player& p = player(static_cast<int>(k) + 1);
         if (p.IsHuman) {
             runUntil([&] { return game.window.KeyPreview; });
-            game.ImgTao_Click(2);
+            game.handle([](Game& g) { g.ImgTao_Click(2); });
         }
         runUntilNarrated(9);
     }

@@ -1,5 +1,5 @@
 // The window tests need an application object; they run on the offscreen platform.
-#include "window_pictures.h"
+#include "widgets/window_pictures.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

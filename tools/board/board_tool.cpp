@@ -6,6 +6,7 @@
 #include "board/board_writer.h"
 #include "board/manual_figures.h"
 #include "model/board_reader.h"
+#include "model/game_files.h"
 #include "model/message_text.h"
 #include "model/regular_file.h"
 
@@ -30,7 +31,7 @@ const char* const kUsage =
     "exit status: 0 done, 1 the board has errors, 2 bad usage\n";
 
 BoardLocation folderLocation(const QString& folder) {
-    return {folder + QStringLiteral("/KovarT.dat"), folder, folder + QStringLiteral("/Image")};
+    return {boardFile(folder), folder, folder + QStringLiteral("/Image")};
 }
 
 int build(const QString& sourcePath, const QString& outDir, QTextStream& out, QTextStream& err) {

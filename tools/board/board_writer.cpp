@@ -2,6 +2,7 @@
 
 #include "model/board_paths.h"
 #include "model/card_file.h"
+#include "model/game_files.h"
 #include "model/windows874.h"
 
 #include <QDir>
@@ -51,7 +52,7 @@ QStringList writeBoardFiles(const BoardSource& source, const QString& outDir) {
         QString temporary;
     };
     std::vector<Output> outputs = {
-        {outDir + QStringLiteral("/KovarT.dat"), configurationBytes(source), {}},
+        {boardFile(outDir), configurationBytes(source), {}},
         {outDir + QLatin1Char('/') + boardNameToRelativePath(source.treasureFile),
          cardFileBytes(source.treasure),
          {}},

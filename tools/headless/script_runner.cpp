@@ -323,7 +323,8 @@ void ScriptRunner::cmdKey(const QString& args) {
     requireStarted();
     const QStringList w = words(args);
     expectCount(w, 1, 1, "key VK");
-    session_->game().keyPressed(static_cast<int>(wholeNumber(w[0], 0, 255, "a key code")), 0);
+    const int key = static_cast<int>(wholeNumber(w[0], 0, 255, "a key code"));
+    session_->game().handle([key](Game& g) { g.keyPressed(key, 0); });
 }
 
 void ScriptRunner::cmdClick(const QString& args) {
@@ -349,31 +350,31 @@ void ScriptRunner::cmdClick(const QString& args) {
         const int i = index(0, 2);
         const Image& img = win.ImgTao[static_cast<std::size_t>(i)];
         if (gameWindowTakesClicks && img.Enabled && img.Visible)
-            g.ImgTao_Click(i);
+            g.handle([i](Game& gm) { gm.ImgTao_Click(i); });
     } else if (name == QLatin1String("ImgDescripter")) {
         noIndex();
         if (gameWindowTakesClicks && win.ImgDescripter.Enabled)
-            g.ImgDescripter_Click();
+            g.handle([](Game& gm) { gm.ImgDescripter_Click(); });
     } else if (name == QLatin1String("ImgTable")) {
         const int i = index(0, 39);
         if (gameWindowTakesClicks && win.ImgTable[static_cast<std::size_t>(i)].Enabled)
-            g.ImgTable_Click(i);
+            g.handle([i](Game& gm) { gm.ImgTable_Click(i); });
     } else if (name == QLatin1String("ImgIconT")) {
         const int i = index(1, 5);
-        if (i != 1 && i != 4 && i != 5)
+        if (i != MusicButton && i != ManualButton && i != QuitButton)
             fail(QStringLiteral("the toolbar buttons are ImgIconT 1, 4 and 5"));
         if (gameWindowTakesClicks) {
-            g.ImgIconT_MouseDown(i, kLeftButton, 0, 0, 0);
-            g.ImgIconT_MouseUp(i, kLeftButton, 0, 0, 0);
+            g.handle([i](Game& gm) { gm.ImgIconT_MouseDown(i, kLeftButton, 0, 0, 0); });
+            g.handle([i](Game& gm) { gm.ImgIconT_MouseUp(i, kLeftButton, 0, 0, 0); });
         }
     } else if (name == QLatin1String("TxtCrd")) {
         noIndex();
         if (win.FrmCard.Visible)
-            g.TxtCrd_MouseDown(kLeftButton, 0, 0, 0);
+            g.handle([](Game& gm) { gm.TxtCrd_MouseDown(kLeftButton, 0, 0, 0); });
     } else if (name == QLatin1String("LblClose")) {
         noIndex();
         if (g.FrmOCard.Visible)
-            g.LblClose_Click();
+            g.handle([](Game& gm) { gm.LblClose_Click(); });
     } else {
         fail(QStringLiteral("cannot click \"%1\" (ImgTao, ImgDescripter, ImgTable, ImgIconT, "
                             "TxtCrd or LblClose)")
@@ -390,18 +391,18 @@ void ScriptRunner::cmdMouse(const QString& args, int event) {
     if (w[0] != QLatin1String("ImgIconT"))
         fail(QStringLiteral("the mouse commands take ImgIconT"));
     const int i = static_cast<int>(wholeNumber(w[1], 1, 5, "the index"));
-    if (i != 1 && i != 4 && i != 5)
+    if (i != MusicButton && i != ManualButton && i != QuitButton)
         fail(QStringLiteral("the toolbar buttons are ImgIconT 1, 4 and 5"));
     const bool held = w.size() == 3;
     if (held && (event != 1 || w[2] != QLatin1String("held")))
         fail(QStringLiteral("only mousemove takes \"held\""));
     Game& g = session_->game();
     if (event == 0)
-        g.ImgIconT_MouseDown(i, 1, 0, 0, 0);
+        g.handle([i](Game& gm) { gm.ImgIconT_MouseDown(i, 1, 0, 0, 0); });
     else if (event == 1)
-        g.ImgIconT_MouseMove(i, held ? 1 : 0, 0, 0, 0);
+        g.handle([i, held](Game& gm) { gm.ImgIconT_MouseMove(i, held ? 1 : 0, 0, 0, 0); });
     else
-        g.ImgIconT_MouseUp(i, 1, 0, 0, 0);
+        g.handle([i](Game& gm) { gm.ImgIconT_MouseUp(i, 1, 0, 0, 0); });
 }
 
 void ScriptRunner::cmdMouseDown(const QString& args) {

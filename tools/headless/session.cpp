@@ -1,6 +1,7 @@
 #include "headless/session.h"
 
 #include "game/save_game.h"
+#include "model/game_files.h"
 #include "model/seat_defaults.h"
 
 #include <QDateTime>
@@ -8,20 +9,6 @@
 #include <stdexcept>
 
 namespace kroda::headless {
-
-void setUpSeat(GameState& state, int player, bool human, const QString& name) {
-    Player& p = state.Players(player);
-    const SeatDefaults& seat = seatDefaults().at(static_cast<std::size_t>(player - 1));
-    p.IsHuman = human;
-    p.Color = seat.Color;
-    p.Name = name.trimmed();  // the field cuts it to 12
-    if (human) {
-        for (int k = 1; k <= 3; ++k) {
-            p.KeyCode(k) = seat.KeyCode[static_cast<std::size_t>(k - 1)];
-            p.KeyLabel(k) = QString::fromUtf16(seat.KeyLabel[static_cast<std::size_t>(k - 1)]);
-        }
-    }
-}
 
 Session::Session(const QString& folder) : windowless_(folder) {
     Game& g = windowless_.game;
@@ -50,7 +37,7 @@ void Session::seed(std::uint64_t seed) {
 }
 
 void Session::setUpPlayer(int player, bool human, const QString& name) {
-    setUpSeat(windowless_.game.state, player, human, name);
+    setUpSeat(windowless_.game.state, player, human, name.trimmed());
     setUp_[player] = true;
 }
 
@@ -66,7 +53,7 @@ void Session::start() {
             setUpSeat(s, p, false, s.Players(p).Name.trimmed());
     }
     s.NewBoard = true;
-    s.Config.ConfigPath = folder() + QStringLiteral("/KovarT.dat");
+    s.Config.ConfigPath = boardFile(folder());
     started_ = true;
     reportNarration();
     g.Form_Load();

@@ -80,7 +80,4 @@ class Session {
 // The time of day a seeded game starts at: nine in the morning.
 inline constexpr double kSeededTimeOfDay = 9 * 3600.0;
 
-// Sets seat `player` of `state` up as the wizard's controller and name pages do.
-void setUpSeat(GameState& state, int player, bool human, const QString& name);
-
 }  // namespace kroda::headless

@@ -158,7 +158,7 @@ GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t s
             out.stalled = true;  // a person is awaited in a game of computers
             break;
         }
-        session->game().keyPressed(SpaceKey, 0);
+        session->game().handle([](Game& g) { g.keyPressed(SpaceKey, 0); });
         if (session->cardOpen()) {
             out.stalled = true;
             break;

@@ -1,4 +1,4 @@
-#include "window_pictures.h"
+#include "widgets/window_pictures.h"
 
 #include <QtCore/qglobal.h>
 
