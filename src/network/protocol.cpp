@@ -143,6 +143,13 @@ class Fields {
         return v.toArray();
     }
 
+    QJsonObject object(const char* name) {
+        const QJsonValue v = object_.value(QLatin1String(name));
+        if (!v.isObject())
+            fail(QStringLiteral("\"%1\" is not an object").arg(QLatin1String(name)));
+        return v.toObject();
+    }
+
   private:
     const QJsonObject& object_;
     QString& error_;
@@ -276,6 +283,14 @@ std::optional<HostMessage> readState(Fields& f) {
     return State{decoded.decoded};
 }
 
+std::optional<HostMessage> readMoment(Fields& f) {
+    f.only({"type", "patch"});
+    const QJsonObject patch = f.object("patch");
+    if (!f.ok())
+        return std::nullopt;
+    return Moment{patch};
+}
+
 std::optional<HostMessage> readNarration(Fields& f) {
     f.only({"type", "line"});
     const QString line = f.string("line", kMaxNarrationLength);
@@ -363,6 +378,8 @@ QByteArray encode(const HostMessage& message) {
                 return {{"type", "refused"}, {"reason", reasonText(m.reason)}};
             } else if constexpr (std::is_same_v<M, State>) {
                 return {{"type", "state"}, {"save", QString::fromLatin1(m.save.toBase64())}};
+            } else if constexpr (std::is_same_v<M, Moment>) {
+                return {{"type", "moment"}, {"patch", m.patch}};
             } else if constexpr (std::is_same_v<M, Narration>) {
                 return {{"type", "narration"}, {"line", m.line}};
             } else {
@@ -404,6 +421,8 @@ std::optional<HostMessage> readHostMessage(QByteArrayView frame, QString& error)
         return readRefused(f);
     if (type == QLatin1String("state"))
         return readState(f);
+    if (type == QLatin1String("moment"))
+        return readMoment(f);
     if (type == QLatin1String("narration"))
         return readNarration(f);
     if (type == QLatin1String("sound"))

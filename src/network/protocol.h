@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 
@@ -86,6 +87,14 @@ struct State {
     bool operator==(const State&) const = default;
 };
 
+// What changed since the last state or moment: a merge patch (merge_patch.h) of the save's
+// JSON document. The client applies it to the document it holds and reads the result as it
+// reads a state, checksum and all, so a patch that does not fit is refused as a bad state is.
+struct Moment {
+    QJsonObject patch;
+    bool operator==(const Moment&) const = default;
+};
+
 struct Narration {
     QString line;
     bool operator==(const Narration&) const = default;
@@ -97,7 +106,7 @@ struct Sound {
     bool operator==(const Sound&) const = default;
 };
 
-using HostMessage = std::variant<Welcome, Refused, State, Narration, Sound>;
+using HostMessage = std::variant<Welcome, Refused, State, Moment, Narration, Sound>;
 
 // The frame of a message, compact UTF-8 JSON.
 QByteArray encode(const ClientMessage& message);

@@ -4,10 +4,12 @@
 // a name that is not plain text, is refused with a message saying what is wrong.
 
 #include "network/protocol.h"
+#include "network/merge_patch.h"
 
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QJsonDocument>
 #include <QString>
 
 #include <vector>
@@ -34,6 +36,7 @@ TEST(Protocol, EveryMessageComesBackFromItsFrame) {
         Welcome{{2, 4}},
         Refused{RefusalReason::LockedOut},
         State{QByteArray("{\"save\": \"\xe0\xb8\x81\", \"bytes\": \"\\u0000\"}\n")},
+        Moment{QJsonObject{{"window", QJsonObject{{"TxtTalk", "ก"}}}, {"gone", QJsonValue::Null}}},
         Narration{QStringLiteral("ตาของ\tแดง")},
         Sound{QStringLiteral("503.wav")},
     };
@@ -50,6 +53,24 @@ TEST(Protocol, EveryMessageComesBackFromItsFrame) {
     ASSERT_TRUE(hello) << error.toStdString();
     EXPECT_EQ(std::get<Hello>(*hello),
               (Hello{QStringLiteral("abcd-2345"), QStringLiteral("Somchai"), 1}));
+}
+
+// A moment's patch turns the document the client holds into the host's, whatever changed:
+// a nested text, a list, a member added or gone; and two equal moments need no patch.
+TEST(Protocol, AMergePatchCarriesOneMomentToTheNext) {
+    const auto doc = [](const char* json) { return QJsonDocument::fromJson(json).object(); };
+    const QJsonObject from = doc(R"({"state":{"Die1":3,"Players":[{"Money":1500},{"Money":900}]},
+        "window":{"TxtTalk":{"Text":"ตา"},"LblBDescript":{"Caption":""}},"music":{"on":false},
+        "old":1})");
+    const QJsonObject to = doc(R"({"state":{"Die1":0,"Players":[{"Money":1500},{"Money":850}]},
+        "window":{"TxtTalk":{"Text":"ตาของ"},"LblBDescript":{"Caption":""}},"music":{"on":false},
+        "new":{"a":[1,2]}})");
+    const QJsonObject patch = mergePatch(from, to);
+    EXPECT_EQ(applyMergePatch(from, patch), to);
+    EXPECT_FALSE(patch.contains("music"));
+    EXPECT_EQ(patch.value("window").toObject().size(), 1);
+    EXPECT_TRUE(patch.value("old").isNull());
+    EXPECT_TRUE(mergePatch(to, to).isEmpty());
 }
 
 TEST(Protocol, EveryMalformedFrameIsRefusedWithItsFault) {
@@ -123,6 +144,7 @@ TEST(Protocol, EveryMalformedFrameIsRefusedWithItsFault) {
         {R"({"type":"welcome","seats":[1,5]})", "rising list"},
         {R"({"type":"refused","reason":"because"})", "no reason"},
         {R"({"type":"state","save":"!!notbase64"})", "not a base64 save"},
+        {R"({"type":"moment","patch":[1]})", "\"patch\" is not an object"},
         {R"({"type":"narration","line":"one\ntwo"})", "not one line"},
         {R"({"type":"sound","file":"../../etc/passwd.wav"})", "not the plain name"},
         {R"({"type":"hello","code":"ABCD2345","name":"A"})", "no message a host sends"},
