@@ -102,8 +102,9 @@ run host --host --port 0 --seats nn --narration --speed 8
 for _ in $(seq 200); do grep -q '^host-port ' "$work/host.out" 2>/dev/null && break; sleep 0.1; done
 read -r _ port _ code < <(grep -m 1 '^host-port ' "$work/host.out") ||
   fail "the host printed no host-port line"
-[[ "$port" =~ ^[0-9]+$ ]] && [ "$port" -gt 0 ] && [ ${#code} -eq 8 ] ||
+if ! [[ "$port" =~ ^[1-9][0-9]*$ && ${#code} -eq 8 ]]; then
   fail "the host's line was: $(grep -m 1 '^host-port ' "$work/host.out")"
+fi
 note "the host listens on port $port with code $code"
 
 # A wrong code is refused: a message box names it and the copy ends with status 1.
