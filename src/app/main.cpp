@@ -215,7 +215,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kroda: --tls-cert and --tls-key go together\n%s", kUsage);
         return 2;
     }
-    if (options.host && !options.seats.isEmpty()) {
+    if (options.host && options.seats.isEmpty()) {
+        std::fprintf(stderr, "kroda: --host needs --seats LIST\n%s", kUsage);
+        return 2;
+    }
+    if (options.host) {
         options.hosting.seats = options.seats;
         return kroda::widgets::hostGame(QApplication::applicationDirPath(), options.session,
                                         options.hosting);
