@@ -215,11 +215,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kroda: --tls-cert and --tls-key go together\n%s", kUsage);
         return 2;
     }
-    if (options.host && options.seats.isEmpty()) {
-        std::fprintf(stderr, "kroda: --host needs --seats LIST\n%s", kUsage);
-        return 2;
-    }
-    if (options.host) {
+    if (options.host && !options.seats.isEmpty()) {
         options.hosting.seats = options.seats;
         return kroda::widgets::hostGame(QApplication::applicationDirPath(), options.session,
                                         options.hosting);
@@ -230,6 +226,7 @@ int main(int argc, char** argv) {
         return playSeats(options);
 
     kroda::widgets::FrontEnd front(QApplication::applicationDirPath(), options.session);
+    front.hosting = options.hosting;  // a wizard with network seats hosts
     if (options.printStartup)
         front.firstFrame = printStartup;
     if (!front.start())
