@@ -1,15 +1,16 @@
 #pragma once
 // The road from the title screen to the game: the title screen and the windows
 // it opens modally (the wizard, the about window, the dialog of a saved game),
-// then the hand-over to the game window with the backdrop behind it. Modal windows are shown, not run:
-// the title screen takes no input while one is open, and it is active again
-// when the window closes.
+// then the hand-over to the game window with the backdrop behind it. Modal windows are shown, not
+// run: the title screen takes no input while one is open, and it is active again when the window
+// closes.
 
 #include "frontend/about_window.h"
 #include "frontend/title_screen.h"
 #include "frontend/wizard.h"
 #include "widgets/about_window.h"
 #include "widgets/game_session.h"
+#include "widgets/network_host.h"
 #include "widgets/picture_cache.h"
 #include "widgets/sound_player.h"
 #include "widgets/title_window.h"
@@ -41,6 +42,8 @@ class FrontEnd : public QObject {
     std::function<void()> firstFrame;
     // Whether message boxes are shown (tests turn them off).
     bool interactive = true;
+    // Where a hand-over with network seats listens.
+    HostOptions hosting;
 
     GameSession& session() { return session_; }
     TitleScreen& title() { return title_; }
@@ -82,6 +85,7 @@ class FrontEnd : public QObject {
     QPointer<FrmAbout> frmAbout_;
     QPointer<QWidget> fileDialog_;
     bool handedOver_ = false;
+    std::unique_ptr<NetworkHost> host_;
 };
 
 }  // namespace kroda::widgets
