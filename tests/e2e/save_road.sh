@@ -12,6 +12,8 @@
 #    chosen, and the game window shows the saved moment and plays on from it.
 # 3. Killed with SIGKILL in the middle of a later turn, the game is continued by
 #    `kroda --continue`: the autosave brings back the start of the turn it was killed in.
+# 4. `kroda --continue FIFO`: a message box and one line on stderr name the file and the
+#    fault, OK ends the program with status 1, and the saves are as they were.
 #
 # Exit status 0 passed, 1 failed, 77 skipped (no Xvfb, xdotool or ImageMagick).
 set -uo pipefail
@@ -219,4 +221,31 @@ xs_press "$game" game.quit
 ended_with_0 "the toolbar's quit after --continue"
 
 [ -s "$work/stderr" ] && fail "the game wrote on stderr"
+
+########################################################################
+# 4. A hostile file: a FIFO never blocks the program, is reported, and changes nothing
+mkfifo "$work/pipe.Sav"
+sums=$(cd "$saves" && md5sum ./*.Sav)
+(cd "$game_dir" && exec ./kroda --continue "$work/pipe.Sav") >/dev/null 2>"$work/fifo.err" &
+game_pid=$!
+box=""
+for _ in $(seq 100); do
+  box=$(xs_windows_of "$game_pid" | awk '{ print $1 }' | head -n 1)
+  [ -n "$box" ] && break
+  sleep 0.1
+done
+[ -n "$box" ] || fail "a FIFO given to --continue showed no message box"
+sleep 0.3
+xs_key_to "$box" Return
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "OK on the message box did not end the program"
+wait "$game_pid"
+status=$?
+game_pid=""
+[ "$status" -eq 1 ] || fail "a FIFO given to --continue ended with status $status"
+if [ "$(wc -l <"$work/fifo.err")" -ne 1 ] || ! grep -q "$work/pipe.Sav: .*FIFO" "$work/fifo.err"; then
+  fail "a FIFO given to --continue printed: $(cat "$work/fifo.err")"
+fi
+[ "$(cd "$saves" && md5sum ./*.Sav)" = "$sums" ] || fail "a refused FIFO changed the saves"
+note "a FIFO was refused: $(cat "$work/fifo.err")"
 note "passed in $((SECONDS - started)) s"
