@@ -68,7 +68,8 @@ centred "$title" 640 480
 "$game" 2>"$work/second.err" || fail "a second copy ended with status $?"
 grep -q "already running" "$work/second.err" || fail "a second copy did not say why it ended"
 
-read -r x y <<<"$(xs_at title.about)"
+# The continue button lifted, its hover text in the description strip.
+read -r x y <<<"$(xs_at title.continue)"
 xdotool mousemove --window "$title" "$x" "$y"
 sleep 0.3
 shot "$title" frontend-title.png

@@ -6,6 +6,7 @@
 declare -grA XS_AT=(
   # The title screen (640 x 480).
   [title.new]="112 344"
+  [title.continue]="224 200"
   [title.about]="248 344"
   [title.manual]="392 344"
   [title.exit]="528 344"
@@ -21,11 +22,12 @@ declare -grA XS_AT=(
   [wizard.choice1]="200 164"
   [wizard.choice2]="200 196"
   [wizard.choice3]="200 228"
-  # The game window (640 x 480): the toolbar's music, manual and quit buttons (the toolbar
-  # spans 80..176 x 304..336), the narrator and the two dice and the space between them.
+  # The game window (640 x 480): the toolbar's music, manual, quit and save buttons (the
+  # toolbar spans 80..208 x 304..336), the narrator and the two dice and the space between them.
   [game.music]="96 320"
   [game.manual]="128 320"
   [game.quit]="160 320"
+  [game.save]="192 320"
   [game.narrator]="44 436"
   [game.die1]="148 188"
   [game.dice]="200 180"

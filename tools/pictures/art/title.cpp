@@ -134,21 +134,29 @@ QImage titleScreen() {
     ground.setColorAt(1, QColor(36, 14, 24));
     p.fillRect(QRectF(0, 300, 640, 180), ground);
 
-    // The name: "เกม" above a large golden "Kroda", two dice beside it.
-    drawCentredText(p, QRectF(60, 92, 140, 50), QStringLiteral("เกม"),
-                    thaiFont("Kinnari", 44, true), QColor(255, 236, 170), QColor(90, 20, 30), 2.5);
+    // The name: "เกม" above a golden "Kroda", two dice beside it; the name stands above the
+    // continue button's place (200/176).
+    drawCentredText(p, QRectF(60, 14, 140, 46), QStringLiteral("เกม"),
+                    thaiFont("Kinnari", 40, true), QColor(255, 236, 170), QColor(90, 20, 30), 2.5);
     const QPainterPath kroda =
-        textPath("Kroda", thaiFont("Kinnari", 120, true), QRectF(40, 130, 380, 120));
+        textPath("Kroda", thaiFont("Kinnari", 104, true), QRectF(40, 52, 380, 104));
     p.setPen(QPen(QColor(70, 14, 20), 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(kroda);
-    QLinearGradient gold(0, 140, 0, 240);
+    QLinearGradient gold(0, 60, 0, 150);
     gold.setColorAt(0, QColor(255, 248, 190));
     gold.setColorAt(0.45, QColor(250, 200, 60));
     gold.setColorAt(1, QColor(200, 110, 20));
     p.setPen(QPen(QColor(255, 250, 220), 1.5));
     p.setBrush(gold);
     p.drawPath(kroda);
+    // The continue button's own plate, in the style of the four below.
+    p.setPen(QPen(colours::gold, 2));
+    p.setBrush(colours::buttonGround);
+    p.drawRoundedRect(QRectF(190, 166, 68, 68), 12, 12);
+    p.setPen(QPen(shade(colours::gold, 0.6), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(194, 170, 60, 60), 9, 9);
     titleDie(p, QPointF(480, 196), 62, -14, 5);
     titleDie(p, QPointF(556, 214), 54, 18, 4);
 
