@@ -1,5 +1,6 @@
 #include "widgets/wizard_window.h"
 
+#include "model/codes.h"
 #include "widgets/fonts.h"
 #include "widgets/window_pictures.h"
 
@@ -228,9 +229,9 @@ void FrmWizard::mouseReleaseEvent(QMouseEvent* event) {
 
 void FrmWizard::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        wizard_.keyPressed(13);
+        wizard_.keyPressed(EnterKey);
     } else if (event->key() == Qt::Key_Escape) {
-        wizard_.keyPressed(27);
+        wizard_.keyPressed(EscapeKey);
     } else {
         FrontWindow::keyPressEvent(event);
         return;
