@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the game and the benchmarks' programs (Release, in build-bench/) and prints every
 # figure against the bare Qt Widgets baseline measured in the same run: start-up under Xvfb
-# and offscreen, resident memory, idle CPU, the narration pace and the engine's speed. Each
+# and offscreen, resident memory (a game opened by --seats, and the road through the title
+# screen and the wizard), idle CPU, the narration pace and the engine's speed. Each
 # figure is the median of KRODA_BENCH_RUNS runs (default 20) with its spread (min..max and the
 # middle half). Never a timed test: it prints, it does not judge.
 set -euo pipefail
@@ -104,10 +105,41 @@ in_game() {
     echo "rss-kb $rss cpu-percent $(awk -v t=$(( after - before )) -v hz="$hz" 'BEGIN { printf "%.2f", t / hz / 10 * 100 }')" \
         >>"$scratch/kroda-idle"
 }
+# on_road: one run of kroda along a person's road: the title screen's new game button, the
+# wizard's eight Nexts with its default two persons, then the narrator's ranking throw; its
+# "rss-kb R" appended to kroda-road.
+on_road() {
+    DISPLAY=$xdisplay QT_QPA_PLATFORM=xcb "$game/kroda" --narration >"$scratch/road" 2>/dev/null &
+    local pid=$! title wizard _
+    if ! title=$(xs_find_window "$XS_TITLE" 640x480) || ! sleep 0.5 ||
+        ! xs_press "$title" title.new || ! wizard=$(xs_find_window "$XS_WIZARD" 480x400); then
+        kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+        echo "bench: the wizard did not open" >&2
+        return
+    fi
+    sleep 0.3
+    for _ in $(seq 8); do
+        xs_press "$wizard" wizard.next || true
+        sleep 0.7
+    done
+    for _ in $(seq 600); do
+        grep -q '^[0-9]* 3 ' "$scratch/road" && break
+        sleep 0.1
+    done
+    if grep -q '^[0-9]* 3 ' "$scratch/road"; then
+        sleep 1
+        echo "rss-kb $(proc_rss "$pid")" >>"$scratch/kroda-road"
+    else
+        echo "bench: kroda never asked the person to throw after the wizard" >&2
+    fi
+    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+}
+road_runs=${KRODA_BENCH_ROAD_RUNS:-$idle_runs}
 for _ in $(seq 1 "$idle_runs"); do
     launch baseline-idle xcb --settle 1000 --cpu-over 10000 -- "$bench/kroda-baseline" "$game"
     in_game
 done
+for _ in $(seq 1 "$road_runs"); do on_road; done
 base_rss=$(field rss-kb <"$scratch/baseline-idle" | median)
 echo "Memory: baseline resident set, kB: $(field rss-kb <"$scratch/baseline-idle" | stats)"
 echo "Idle CPU: baseline, % of one core over 10 s: $(field cpu-percent <"$scratch/baseline-idle" | stats)"
@@ -118,6 +150,12 @@ if [ -s "$scratch/kroda-idle" ]; then
     echo "Idle CPU: kroda $where, % of one core over 10 s: $(field cpu-percent <"$scratch/kroda-idle" | stats) (target at most 1)"
 else
     echo "Memory and idle CPU of kroda: not measured: it never asked the person to throw"
+fi
+if [ -s "$scratch/kroda-road" ]; then
+    echo "Memory: kroda through the title screen and the wizard, two persons, the first to throw, kB: $(field rss-kb <"$scratch/kroda-road" | stats)"
+    echo "Memory: ratio kroda on that road / baseline: $(ratio "$(field rss-kb <"$scratch/kroda-road" | median)" "$base_rss") (target at most 1.3)"
+else
+    echo "Memory of kroda through the title screen and the wizard: not measured"
 fi
 echo
 

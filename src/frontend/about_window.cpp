@@ -1,6 +1,7 @@
 #include "frontend/about_window.h"
 
 #include "frontend/title_screen.h"
+#include "model/codes.h"
 #include "model/game_files.h"
 
 namespace kroda {
@@ -8,7 +9,6 @@ namespace kroda {
 namespace {
 const ImageButtonStyle kAboutStyle{LongButtons, 320};
 constexpr int kCloseButton = 1;
-constexpr int kEscapeKey = 27;
 }  // namespace
 
 QString About::creditsText() {
@@ -80,7 +80,7 @@ void About::ImgButtonA_MouseUp(int index) {
 }
 
 void About::keyPressed(int keyCode) {
-    if (keyCode != kEscapeKey)
+    if (keyCode != EscapeKey)
         return;
     ImgButtonA_MouseDown(kCloseButton);
     ImgButtonA_MouseUp(kCloseButton);

@@ -2,6 +2,7 @@
 
 #include "frontend/title_screen.h"
 #include "game/save_game.h"
+#include "model/codes.h"
 #include "model/game_files.h"
 #include "model/seat_defaults.h"
 
@@ -15,8 +16,6 @@ const ImageButtonStyle kWizardStyle{MiniButtons, 368};
 constexpr Long kYellow = 0x00FFFF;
 constexpr Long kBlack = 0x000000;
 constexpr Long kGrey = 0x808080;
-constexpr int kEnterKey = 13;
-constexpr int kEscapeKey = 27;
 
 QString trimSpaces(const QString& s) {
     return Text<12>::trimBlanks(s);
@@ -341,7 +340,7 @@ void Wizard::runButton(int index) {
 }
 
 void Wizard::keyPressed(int keyCode) {
-    const int index = keyCode == kEnterKey ? NextButton : keyCode == kEscapeKey ? CloseButton : -1;
+    const int index = keyCode == EnterKey ? NextButton : keyCode == EscapeKey ? CloseButton : -1;
     if (index < 0)
         return;
     ImgButtonW_MouseDown(index);

@@ -80,6 +80,6 @@ inline constexpr ToolbarButtonValue kToolbarButtons[] = {MusicButton, SaveButton
                                                          QuitButton};
 
 // The Windows virtual-key codes the game itself reacts to, besides the players' own keys.
-enum VirtualKeyValue : int { SpaceKey = 32 };
+enum VirtualKeyValue : int { EnterKey = 13, EscapeKey = 27, SpaceKey = 32 };
 
 }  // namespace kroda

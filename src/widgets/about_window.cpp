@@ -1,5 +1,6 @@
 #include "widgets/about_window.h"
 
+#include "model/codes.h"
 #include "widgets/fonts.h"
 
 #include <QKeyEvent>
@@ -57,7 +58,7 @@ void FrmAbout::mouseReleaseEvent(QMouseEvent* event) {
 
 void FrmAbout::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        about_.keyPressed(27);
+        about_.keyPressed(EscapeKey);
         update();
         return;
     }

@@ -8,12 +8,11 @@
 #include "widgets/frm_card.h"
 #include "widgets/frm_game.h"
 #include "widgets/frm_ocard.h"
+#include "widgets/front_window.h"
 
 #include <QFile>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QMessageBox>
-#include <QScreen>
 
 #include <cstdio>
 
@@ -25,14 +24,9 @@ BoardLocation boardIn(const QString& dir) {
     return {boardFile(dir), dir, dir + QStringLiteral("/Image")};
 }
 
-QSize screenSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(640, 480);
-}
-
 // A window placed with anchor mode 5 on the primary screen.
 void centre(QWidget& window) {
-    const QSize s = screenSize();
+    const QSize s = FrontWindow::screenSize();
     if (const auto at =
             placeWindow(kCentreAnchor, s.width(), s.height(), window.width(), window.height()))
         window.move(at->Left, at->Top);
@@ -158,7 +152,7 @@ void GameSession::openWindow(QWidget* backdrop) {
     // The window quits the program when it is closed from its frame.
     connect(frmGame_, &QObject::destroyed, this, [this] { port_.quit(); });
 
-    const QSize screen = screenSize();
+    const QSize screen = FrontWindow::screenSize();
     centre(*frmGame_);
     if (maximiseOn640x480(screen.width(), screen.height()) == WindowState::Maximized)
         frmGame_->showMaximized();
@@ -264,7 +258,7 @@ void GameSession::showDeedCard() {
     if (g.FrmOCard.Visible) {
         g.FrmOCard_Activate();
     } else {
-        const QSize s = screenSize();
+        const QSize s = FrontWindow::screenSize();
         g.FrmOCard_Load(s.width(), s.height());
     }
     // The window itself comes up once the input has run (syncDeedCard).

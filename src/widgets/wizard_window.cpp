@@ -1,5 +1,6 @@
 #include "widgets/wizard_window.h"
 
+#include "model/codes.h"
 #include "widgets/fonts.h"
 #include "widgets/window_pictures.h"
 
@@ -76,14 +77,16 @@ FrmWizard::FrmWizard(Wizard& wizard, PictureCache& pictures, const SourceWindow&
     setWindowTitle(wizard_.window.Caption);
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
+    // The name boxes inherit the window's font from the start: given theirs only after
+    // construction, they would first load the application's default face for nothing.
+    QFont nameFont = labelFont();
+    nameFont.setPixelSize(labelFont().pixelSize() * scale + 2 * scale);
+    setFont(nameFont);
     for (int box = 0; box < 2; ++box) {
         auto* edit = new QLineEdit(this);
         const NameBox& model = wizard_.window.TxtName[static_cast<std::size_t>(box)];
         edit->setMaxLength(model.MaxLength);
         edit->setGeometry(scaled(model.Box.Geometry));
-        QFont font = labelFont();
-        font.setPixelSize(labelFont().pixelSize() * scale + 2 * scale);
-        edit->setFont(font);
         edit->setFrame(true);
         edit->hide();
         edit->installEventFilter(this);
@@ -228,9 +231,9 @@ void FrmWizard::mouseReleaseEvent(QMouseEvent* event) {
 
 void FrmWizard::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        wizard_.keyPressed(13);
+        wizard_.keyPressed(EnterKey);
     } else if (event->key() == Qt::Key_Escape) {
-        wizard_.keyPressed(27);
+        wizard_.keyPressed(EscapeKey);
     } else {
         FrontWindow::keyPressEvent(event);
         return;
