@@ -5,6 +5,7 @@
 #include "game/save_game.h"
 #include "model/seat_defaults.h"
 #include "platform/startup_clock.h"
+#include "widgets/client_game.h"
 #include "widgets/error_box.h"
 #include "widgets/frm_back.h"
 #include "widgets/front_end.h"
@@ -41,6 +42,12 @@ const char kUsage[] =
     "  --print-startup\n"
     "                print \"startup-ms <ms>\" on stderr once the first window is painted,\n"
     "                the milliseconds since the program started\n"
+    "  --join ADDRESS\n"
+    "                join a game hosted elsewhere: HOST, HOST:PORT, ws://HOST[:PORT] or\n"
+    "                wss://HOST[:PORT] (port 47410 when left out); asks for the code and\n"
+    "                the name in a window unless --code and --name give them\n"
+    "  --code C      the join code the host shows\n"
+    "  --name NAME   the player's name, plain text, at most 12 characters\n"
     "  --help        show this help and exit\n"
     "\n"
     "Saves and the autosave live in $XDG_DATA_HOME/kroda/Save (~/.local/share/kroda/Save).\n"
@@ -53,6 +60,7 @@ struct Options {
     QString saveFile;  // empty: the autosave
     bool printStartup = false;
     bool help = false;
+    std::optional<kroda::widgets::JoinOptions> join;  // --join: a client of a host's game
 };
 
 std::optional<QString> parse(const QStringList& args, Options& o) {
@@ -92,6 +100,16 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
             o.resume = true;
             if (i + 1 < args.size() && !args[i + 1].startsWith(QLatin1String("--")))
                 o.saveFile = args[++i];
+        } else if (a == QLatin1String("--join") || a == QLatin1String("--code") ||
+                   a == QLatin1String("--name")) {
+            const auto v = value();
+            if (!v)
+                return a + QStringLiteral(" takes a value");
+            if (!o.join)
+                o.join.emplace();
+            (a == QLatin1String("--join")   ? o.join->address
+             : a == QLatin1String("--code") ? o.join->code
+                                            : o.join->name) = *v;
         } else if (a == QLatin1String("--seats")) {
             const auto v = value();
             if (!v || v->size() < 2 || v->size() > 4 ||
@@ -165,6 +183,17 @@ int main(int argc, char** argv) {
     if (options.help) {
         std::fputs(kUsage, stdout);
         return 0;
+    }
+
+    if (options.join) {
+        if (options.join->address.isEmpty()) {
+            std::fprintf(stderr, "kroda: --code and --name go with --join\n%s", kUsage);
+            return 2;
+        }
+        // A client writes no saves, so it may run beside another copy, such as its host.
+        kroda::windowpictures::load();
+        options.join->client = {options.session.narration, options.session.scale};
+        return kroda::widgets::playJoined(QApplication::applicationDirPath(), *options.join);
     }
 
     // Another copy already running: this one shows nothing.

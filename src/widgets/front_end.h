@@ -1,14 +1,15 @@
 #pragma once
 // The road from the title screen to the game: the title screen and the windows
 // it opens modally (the wizard, the about window, the dialog of a saved game),
-// then the hand-over to the game window with the backdrop behind it. Modal windows are shown, not run:
-// the title screen takes no input while one is open, and it is active again
-// when the window closes.
+// then the hand-over to the game window with the backdrop behind it. Modal windows are shown, not
+// run: the title screen takes no input while one is open, and it is active again when the window
+// closes.
 
 #include "frontend/about_window.h"
 #include "frontend/title_screen.h"
 #include "frontend/wizard.h"
 #include "widgets/about_window.h"
+#include "widgets/client_game.h"
 #include "widgets/game_session.h"
 #include "widgets/picture_cache.h"
 #include "widgets/sound_player.h"
@@ -52,6 +53,9 @@ class FrontEnd : public QObject {
     // The file dialog of the continue button or the wizard's board page, while it is open.
     QWidget* fileDialog() { return fileDialog_; }
     bool handedOver() const { return handedOver_; }
+    // The join window of the join button, while it is open, and the game it joined.
+    JoinWindow* joinWindow() { return joinWindow_; }
+    ClientGame* client() { return client_.get(); }
 
   private:
     void act(TitleAction action);
@@ -60,6 +64,8 @@ class FrontEnd : public QObject {
     void modalClosed();
     void handOver();
     void openContinueDialog();
+    void openJoin();
+    void joinChosen(const JoinAnswer& answer);
     void continueChosen(const QString& file);
     void askSavedGame();
     void refresh();
@@ -81,6 +87,8 @@ class FrontEnd : public QObject {
     QPointer<FrmWizard> frmWizard_;
     QPointer<FrmAbout> frmAbout_;
     QPointer<QWidget> fileDialog_;
+    QPointer<JoinWindow> joinWindow_;
+    std::unique_ptr<ClientGame> client_;
     bool handedOver_ = false;
 };
 

@@ -26,16 +26,6 @@ QSize screenSize() {
     return screen ? screen->geometry().size() : QSize(640, 480);
 }
 
-// Every picture the game window and its deed card show: the background, the board's centre and
-// the holders of the source window from the narrator's strip on.
-QStringList windowPictureFiles(const Game& g) {
-    QStringList files{g.window.Picture, g.window.ImgCenter.File};
-    for (std::size_t h = NarratorStrip; h < g.FrmSource.PicCSource.size(); ++h)
-        files << g.FrmSource.PicCSource[h].File;
-    files.removeAll(QString());
-    return files;
-}
-
 }  // namespace
 
 std::optional<QString> checkBoard(const QString& boardDir, bool bankruptCardOn) {

@@ -19,6 +19,16 @@ QSize screenSize() {
 
 }  // namespace
 
+// Every picture the game window and its deed card show: the background, the board's centre and
+// the holders of the source window from the narrator's strip on.
+QStringList windowPictureFiles(const Game& g) {
+    QStringList files{g.window.Picture, g.window.ImgCenter.File};
+    for (std::size_t h = NarratorStrip; h < g.FrmSource.PicCSource.size(); ++h)
+        files << g.FrmSource.PicCSource[h].File;
+    files.removeAll(QString());
+    return files;
+}
+
 void centreOnScreen(QWidget& window) {
     const QSize s = screenSize();
     if (const auto at =

@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 #include <functional>
 
@@ -51,6 +52,9 @@ class GameWindows : public QObject {
     QPointer<FrmOCard> frmOCard_;
     QPointer<QWidget> backdrop_;
 };
+
+// Every picture the game window and its deed card show, for the cache to load first.
+QStringList windowPictureFiles(const Game& game);
 
 // Places a window with anchor mode 5 on the primary screen.
 void centreOnScreen(QWidget& window);
