@@ -19,6 +19,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -172,11 +173,20 @@ int playSaved(const Options& options) {
 int main(int argc, char** argv) {
     kroda::msSinceProcessStart();
     kroda::widgets::installProgramLog();
+    // Qt takes --name for itself (the window system's name of the program): the player's
+    // name is read before Qt sees the arguments.
+    std::optional<QString> name;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--name") == 0)
+            name = QString::fromLocal8Bit(argv[i + 1]);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kroda"));
 
+    QStringList args = QApplication::arguments();
+    if (name && !args.contains(QStringLiteral("--name")))
+        args << QStringLiteral("--name") << *name;
     Options options;
-    if (const auto error = parse(QApplication::arguments(), options)) {
+    if (const auto error = parse(args, options)) {
         std::fprintf(stderr, "kroda: %s\n%s", error->toUtf8().constData(), kUsage);
         return 2;
     }
