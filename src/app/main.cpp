@@ -11,6 +11,7 @@
 #include "widgets/front_end.h"
 #include "widgets/front_window.h"
 #include "widgets/game_session.h"
+#include "widgets/network_host.h"
 #include "widgets/program_log.h"
 #include "widgets/window_pictures.h"
 
@@ -40,6 +41,12 @@ const char kUsage[] =
     "  --continue [FILE]\n"
     "                skip the title screen: go on with the game saved in FILE, or with the\n"
     "                autosave of the last game when FILE is left out\n"
+    "  --host        host a game for players on other machines: listen on a port, print\n"
+    "                \"host-port N code C\" and wait for every network seat to join\n"
+    "  --port N      the port --host listens on (default 47410; 0 takes a free one)\n"
+    "  --tls-cert FILE --tls-key FILE\n"
+    "                with --host, speak wss with this PEM certificate and key\n"
+    "                (with --host, --seats also takes n for a network seat)\n"
     "  --print-startup\n"
     "                print \"startup-ms <ms>\" on stderr once the first window is painted,\n"
     "                the milliseconds since the program started\n"
@@ -61,6 +68,8 @@ struct Options {
     QString saveFile;  // empty: the autosave
     bool printStartup = false;
     bool help = false;
+    bool host = false;
+    kroda::widgets::HostOptions hosting;
     std::optional<kroda::widgets::JoinOptions> join;  // --join: a client of a host's game
 };
 
@@ -114,9 +123,23 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
         } else if (a == QLatin1String("--seats")) {
             const auto v = value();
             if (!v || v->size() < 2 || v->size() > 4 ||
-                !QRegularExpression(QStringLiteral("^[pc]+$")).match(*v).hasMatch())
-                return QStringLiteral("--seats takes two to four letters p or c");
+                !QRegularExpression(QStringLiteral("^[pcn]+$")).match(*v).hasMatch())
+                return QStringLiteral("--seats takes two to four letters p, c or n");
             o.seats = *v;
+        } else if (a == QLatin1String("--host")) {
+            o.host = true;
+        } else if (a == QLatin1String("--port")) {
+            bool ok = false;
+            const auto v = value();
+            const uint n = v ? v->toUInt(&ok) : 0;
+            if (!ok || n > 65535)
+                return QStringLiteral("--port takes a port number from 0 to 65535");
+            o.hosting.port = static_cast<quint16>(n);
+        } else if (a == QLatin1String("--tls-cert") || a == QLatin1String("--tls-key")) {
+            const auto v = value();
+            if (!v || v->isEmpty())
+                return a + QStringLiteral(" takes a file");
+            (a == QLatin1String("--tls-cert") ? o.hosting.certificateFile : o.hosting.keyFile) = *v;
         } else {
             return QStringLiteral("unknown option ") + a;
         }
@@ -196,6 +219,10 @@ int main(int argc, char** argv) {
     }
 
     if (options.join) {
+        if (options.host) {
+            std::fprintf(stderr, "kroda: --join and --host cannot go together\n%s", kUsage);
+            return 2;
+        }
         if (options.join->address.isEmpty()) {
             std::fprintf(stderr, "kroda: --code and --name go with --join\n%s", kUsage);
             return 2;
@@ -223,12 +250,26 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kroda: --continue and --seats cannot go together\n%s", kUsage);
         return 2;
     }
+    if (options.seats.contains(QLatin1Char('n')) && !options.host) {
+        std::fprintf(stderr, "kroda: a network seat (n) needs --host\n%s", kUsage);
+        return 2;
+    }
+    if (options.hosting.certificateFile.isEmpty() != options.hosting.keyFile.isEmpty()) {
+        std::fprintf(stderr, "kroda: --tls-cert and --tls-key go together\n%s", kUsage);
+        return 2;
+    }
+    if (options.host && !options.seats.isEmpty()) {
+        options.hosting.seats = options.seats;
+        return kroda::widgets::hostGame(QApplication::applicationDirPath(), options.session,
+                                        options.hosting);
+    }
     if (options.resume)
         return playSaved(options);
     if (!options.seats.isEmpty())
         return playSeats(options);
 
     kroda::widgets::FrontEnd front(QApplication::applicationDirPath(), options.session);
+    front.hosting = options.hosting;  // a wizard with network seats hosts
     if (options.printStartup)
         front.firstFrame = printStartup;
     if (!front.start())

@@ -6,6 +6,8 @@
 namespace kroda {
 
 void Game::keyPressed(int keyCode, int shift) {
+    if (localPlayHeld && localPlayHeld())
+        return;
     // The card window is modal: while it is shown it takes every key.
     if (cardOpen()) {
         FrmCard_KeyDown(keyCode, shift);

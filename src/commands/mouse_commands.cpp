@@ -5,7 +5,8 @@
 namespace kroda {
 
 void Game::ImgTao_Click(int index) {
-    if (cardOpen() || index < 0 || index > 2 || !window.ImgTao[index].Enabled)
+    if (cardOpen() || index < 0 || index > 2 || !window.ImgTao[index].Enabled ||
+        (localPlayHeld && localPlayHeld()))
         return;
     switch (state.InputMode) {
         case RankingThrow:

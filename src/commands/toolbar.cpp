@@ -80,8 +80,8 @@ void Game::ImgIconT_MouseDown(int index, int, int, int, int) {
         return;
     press(button);
     // The click sound plays to its end before the command runs; the port calls back then.
-    port.playSound(clickSound(appFolder()), SoundMode::Sync,
-                   [this, index] { toolbarCommand(*this, index); });
+    playSound(clickSound(appFolder()), SoundMode::Sync,
+              [this, index] { toolbarCommand(*this, index); });
 }
 
 void Game::musicRefused() {

@@ -78,7 +78,7 @@ void Game::TaoProc(Integer code, Integer source) {
     if (r.second)
         window.LblKeyT[1].Caption = used;
     window.LblKeyT[2].Caption = used;
-    port.playSound(throwSound(appFolder()), SoundMode::AsyncNoInterrupt);
+    playSound(throwSound(appFolder()), SoundMode::AsyncNoInterrupt);
 }
 
 void Game::throwInputsOff() {

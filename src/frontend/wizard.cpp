@@ -84,6 +84,7 @@ void layOut(WizardWindow& w) {
             {136, 152 + 32 * k, 297, 25}, QStringLiteral("เล่น %1 คน").arg(k + 2), k == 0, true};
     w.Opt3[0] = {{136, 152, 297, 25}, QStringLiteral("คน"), true, true};
     w.Opt3[1] = {{136, 184, 297, 25}, QStringLiteral("คอมพิวเตอร์"), false, true};
+    w.Opt3[2] = {{136, 216, 297, 25}, QStringLiteral("ผู้เล่นทางเครือข่าย"), false, true};
 
     for (int box = 0; box < 2; ++box) {
         w.LblNameTitle[at(box)] = {
@@ -143,7 +144,8 @@ void Wizard::setCompletionBand() {
 
 void Wizard::openNamePage(int player) {
     const Player& p = state_.Players(player);
-    if (p.IsHuman) {
+    // A network player's page asks only for the name: his keys are on his own machine.
+    if (p.IsHuman && !networkSeat_[static_cast<std::size_t>(player - 1)]) {
         window.PicPad[PersonNamePanel].Visible = true;
         for (int k = 0; k < 3; ++k)
             window.LblKey2[at(k)].Caption = QString::fromUtf16(seat(player).KeyCaption[at(k)]);
@@ -194,14 +196,16 @@ void Wizard::PostWizard(Integer direction) {
         } else if (step >= 3 && step <= 10 && step % 2 == 1) {
             const int p = playerOfStep(step);
             Player& player = state_.Players(p);
-            player.IsHuman = window.Opt3[0].Value;
+            networkSeat_[static_cast<std::size_t>(p - 1)] = window.Opt3[2].Value;
+            player.IsHuman = window.Opt3[0].Value || window.Opt3[2].Value;
             openNamePage(p);
             player.Color = seat(p).Color;
             ++step;
         } else if (step >= 4 && step <= 10) {
             const int p = playerOfStep(step);
             Player& player = state_.Players(p);
-            const QString& text = window.TxtName[player.IsHuman ? 0 : 1].Box.Text;
+            const bool keysHere = player.IsHuman && !networkSeat_[static_cast<std::size_t>(p - 1)];
+            const QString& text = window.TxtName[keysHere ? 0 : 1].Box.Text;
             if (text.isEmpty() || text.front() == QLatin1Char(' '))
                 return;
             setUpSeat(state_, p, player.IsHuman, trimSpaces(text));  // the field keeps 12
@@ -240,8 +244,10 @@ void Wizard::PostWizard(Integer direction) {
     } else if (step >= 4 && step <= 10 && step % 2 == 0) {
         const int p = playerOfStep(step);
         const bool human = state_.Players(p).IsHuman;
-        window.Opt3[0].Value = human;
+        const bool network = networkSeat_[static_cast<std::size_t>(p - 1)];
+        window.Opt3[0].Value = human && !network;
         window.Opt3[1].Value = !human;
+        window.Opt3[2].Value = network;
         pad[PersonNamePanel].Visible = false;
         pad[ComputerNamePanel].Visible = false;
         step = static_cast<Integer>(2 * p + 1);
@@ -355,9 +361,17 @@ void Wizard::selectOption2(int index) {
 }
 
 void Wizard::selectOption3(int index) {
-    if (index < 0 || index > 1)
+    if (index < 0 || index > 2)
         return;
-    for (int k = 0; k < 2; ++k) window.Opt3[at(k)].Value = k == index;
+    for (int k = 0; k < 3; ++k) window.Opt3[at(k)].Value = k == index;
+}
+
+QList<int> Wizard::networkSeats() const {
+    QList<int> seats;
+    for (int p = 1; p <= state_.PlayerCount; ++p)
+        if (networkSeat_[static_cast<std::size_t>(p - 1)] && state_.Players(p).IsHuman)
+            seats << p;
+    return seats;
 }
 
 void Wizard::setCheck1(bool ticked) {

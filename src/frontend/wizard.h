@@ -12,6 +12,7 @@
 #include "model/game_state.h"
 #include "screen/controls.h"
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -58,7 +59,7 @@ struct WizardWindow {
     std::array<OptionButton, 2> Opt1;   // the board
     CheckBox Check1;                    // the bankrupt card
     std::array<OptionButton, 3> Opt2;   // two, three or four players
-    std::array<OptionButton, 2> Opt3;   // person or computer
+    std::array<OptionButton, 3> Opt3;   // person, computer or network player
     std::array<NameBox, 2> TxtName;     // 0 on the person's name page, 1 on the computer's
     std::array<Label, 3> LblKey;        // what each of a person's keys does
     std::array<Label, 3> LblKey2;       // the person's keys
@@ -94,6 +95,8 @@ class Wizard {
     void savedGameChosen(const QString& file);
     // The board of the save chosen on the board page, while that choice stands.
     const std::optional<LoadedBoard>& savedBoard() const { return savedBoard_; }
+    // The seats a player on another machine plays, rising; the hand-over hosts them.
+    QList<int> networkSeats() const;
     // The window was closed by other means than its buttons (the window system).
     void Form_Unload();
 
@@ -127,6 +130,7 @@ class Wizard {
     WizardOutcome outcome_ = WizardOutcome::Open;
     bool askingForSave_ = false;  // the board page waits for the save dialog's answer
     std::optional<LoadedBoard> savedBoard_;
+    std::array<bool, 4> networkSeat_{};  // by seat - 1
 };
 
 }  // namespace kroda

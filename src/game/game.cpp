@@ -1,5 +1,7 @@
 #include "game/game.h"
 
+#include <utility>
+
 namespace kroda {
 
 Game::Game(PlatformPort& platform, const QString& appFolder)
@@ -50,6 +52,12 @@ void Game::fire(TimerId id) {
             TimerMM_Timer();
             break;
     }
+}
+
+void Game::playSound(const QString& wavPath, SoundMode mode, std::function<void()> finished) {
+    if (soundPlayed)
+        soundPlayed(wavPath);
+    port.playSound(wavPath, mode, std::move(finished));
 }
 
 void Game::handle(const std::function<void(Game&)>& input) {

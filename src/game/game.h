@@ -55,6 +55,11 @@ class Game {
     // Called when a turn starts (a person is asked to throw, or the computer's throw falls
     // due), from inside the tick: the moment to autosave once the event is over.
     std::function<void()> turnStarted;
+    // Called whenever the game plays a sound, with the file's path: a host tells its clients.
+    std::function<void(const QString& wavPath)> soundPlayed;
+    // When set and true, this machine's keys and its clicks on the dice and the card are held
+    // back: the seat that must act plays from the network.
+    std::function<bool()> localPlayHeld;
     // Where MShow takes its currency format from; tests pin it.
     QLocale locale = QLocale::system();
     // How Form_Load reads the board; tests may put a board of their own in its place.
@@ -132,6 +137,9 @@ class Game {
 
     // Computer player.
     void CPControl();
+    // The computer takes over a seat a person played; if the game was waiting on that seat,
+    // the computer acts as it would have.
+    void handToComputer(Integer player);
 
     // Status displays.
     void CFace(Integer player, Integer face);
@@ -151,6 +159,8 @@ class Game {
     void ImgIconT_MouseUp(int index, int button, int shift, int x, int y);
 
     // Shared by the procedures of several rooms.
+    // The port's playSound, told to soundPlayed.
+    void playSound(const QString& wavPath, SoundMode mode, std::function<void()> finished = {});
     static QString greetingText();
     void Pause();
     void narratorAtRest();

@@ -119,6 +119,18 @@ std::vector<ConnectionId> Admission::overdue() {
     return late;
 }
 
+void Admission::withdraw(int seat) {
+    const auto it = seats_.find(seat);
+    if (it == seats_.end())
+        return;
+    if (it->second.holder) {
+        const auto c = connections_.find(*it->second.holder);
+        if (c != connections_.end())
+            c->second.seats.removeAll(seat);
+    }
+    seats_.erase(it);
+}
+
 std::optional<ConnectionId> Admission::holderOf(int seat) const {
     const auto it = seats_.find(seat);
     return it == seats_.end() ? std::nullopt : it->second.holder;

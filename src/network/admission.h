@@ -73,6 +73,10 @@ class Admission {
     // The connections whose time for a hello has run out, to close now.
     std::vector<ConnectionId> overdue();
 
+    // The seat is no longer played from the network (the computer took it over): nobody
+    // takes it again, and its holder's inputs for it are ignored from now on.
+    void withdraw(int seat);
+
     // The connection playing `seat`, if it is connected.
     std::optional<ConnectionId> holderOf(int seat) const;
     // The name `seat` was taken by; empty while nobody has taken it.

@@ -11,6 +11,7 @@
 #endif
 
 #include <utility>
+#include <vector>
 
 namespace kroda::network {
 
@@ -63,6 +64,7 @@ HostTransport::HostTransport(QString code, QList<int> networkSeats, Handlers han
 
 HostTransport::~HostTransport() {
     helloTimer_.stop();
+    pingTimer_.stop();
     for (auto& [id, socket] : sockets_) {
         QObject::disconnect(socket, nullptr, nullptr, nullptr);
         socket->abort();
@@ -93,6 +95,10 @@ std::optional<QString> HostTransport::listen(const Options& options) {
             .arg(options.port)
             .arg(server_->errorString());
     helloTimer_.start();
+    silentMs_ = options.silentMs;
+    pingTimer_.setInterval(options.pingMs);
+    QObject::connect(&pingTimer_, &QTimer::timeout, [this] { keepAlive(); });
+    pingTimer_.start();
     return std::nullopt;
 }
 
@@ -110,8 +116,12 @@ void HostTransport::accept() {
         socket->setMaxAllowedIncomingMessageSize(kMaxClientMessageBytes);
         socket->setMaxAllowedIncomingFrameSize(kMaxClientMessageBytes);
         sockets_[id] = socket;
+        lastHeardMs_[id] = clock_.elapsed();
+        QObject::connect(socket, &QWebSocket::pong, socket,
+                         [this, id] { lastHeardMs_[id] = clock_.elapsed(); });
         QObject::connect(socket, &QWebSocket::textMessageReceived, socket,
                          [this, id](const QString& text) {
+                             lastHeardMs_[id] = clock_.elapsed();
                              if (!shutting_.contains(id))
                                  act(id, admission_.received(id, text.toUtf8()));
                          });
@@ -165,8 +175,32 @@ void HostTransport::gone(ConnectionId id) {
             handlers_.left(id, seats);
     }
     shutting_.erase(id);
+    lastHeardMs_.erase(id);
     it->second->deleteLater();
     sockets_.erase(it);
+}
+
+// A client that has gone silent (its machine asleep, its cable pulled) closes nothing itself:
+// the pings find it, and its seats wait for it as for one that left.
+void HostTransport::keepAlive() {
+    const qint64 now = clock_.elapsed();
+    std::vector<ConnectionId> silent;
+    for (const auto& [id, socket] : sockets_) {
+        if (shutting_.contains(id) || admission_.seatsOf(id).isEmpty())
+            continue;
+        if (now - lastHeardMs_[id] > silentMs_)
+            silent.push_back(id);
+        else
+            socket->ping();
+    }
+    for (ConnectionId id : silent) {
+        const QList<int> seats = admission_.seatsOf(id);
+        shutting_.insert(id);
+        admission_.closed(id);
+        if (handlers_.left)
+            handlers_.left(id, seats);
+        sockets_[id]->abort();
+    }
 }
 
 void HostTransport::send(ConnectionId id, const HostMessage& message) {

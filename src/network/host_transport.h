@@ -32,6 +32,10 @@ class HostTransport {
         // Both set: the server speaks wss with this PEM certificate and key.
         QString certificateFile;
         QString keyFile;
+        // Every admitted client is pinged this often; one not heard from (a message or a
+        // pong) for silentMs is taken for gone.
+        int pingMs = 5000;
+        int silentMs = 15000;
     };
     struct Handlers {
         std::function<void(const Input&)> input;
@@ -51,6 +55,8 @@ class HostTransport {
     quint16 port() const;
     bool secure() const;
     const Admission& admission() const { return admission_; }
+    // See Admission::withdraw.
+    void withdrawSeat(int seat) { admission_.withdraw(seat); }
 
     void send(ConnectionId id, const HostMessage& message);
     // To every admitted client.
@@ -61,14 +67,18 @@ class HostTransport {
     void act(ConnectionId id, const Verdict& verdict);
     void shut(ConnectionId id, const QString& why);
     void gone(ConnectionId id);
+    void keepAlive();
 
     Handlers handlers_;
     QElapsedTimer clock_;
     Admission admission_;
     std::unique_ptr<QWebSocketServer> server_;
     std::map<ConnectionId, QWebSocket*> sockets_;
+    std::map<ConnectionId, qint64> lastHeardMs_;
     std::set<ConnectionId> shutting_;
     QTimer helloTimer_;
+    QTimer pingTimer_;
+    int silentMs_ = 15000;
     ConnectionId nextId_ = 1;
 };
 

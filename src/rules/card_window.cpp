@@ -82,6 +82,8 @@ void Game::FrmCard_KeyDown(int, int) {
 }
 
 void Game::TxtCrd_MouseDown(int, int, int, int) {
+    if (localPlayHeld && localPlayHeld())
+        return;
     FrmCard_Unload();
 }
 

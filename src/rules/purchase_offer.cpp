@@ -73,7 +73,7 @@ void Game::CloseOffer(Integer player, OfferAnswer answer) {
         port.beep();
     } else {
         for (Label& label : window.LblKeyT) label.Caption = QStringLiteral("---");
-        port.playSound(throwSound(appFolder()), SoundMode::AsyncNoInterrupt);
+        playSound(throwSound(appFolder()), SoundMode::AsyncNoInterrupt);
     }
     throwInputsOff();
     if (!GameState::isSeat(player))

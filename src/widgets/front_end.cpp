@@ -286,6 +286,24 @@ void FrontEnd::handOver() {
     // The title screen and the wizard do not come back: their pictures (2 MB) go with them.
     pictures_.clear();
     session_.interactive = interactive;
+    const QList<int> networkSeats = wizard_ ? wizard_->networkSeats() : QList<int>();
+    if (!networkSeats.isEmpty()) {
+        // The game window waits for the network players; the backdrop waits with it.
+        host_ = std::make_unique<NetworkHost>(session_, networkSeats, options_.narration,
+                                              options_.scale, [this, backdrop] {
+                                                  if (session_.start(backdrop))
+                                                      return true;
+                                                  backdrop->close();
+                                                  quit(1);
+                                                  return false;
+                                              });
+        if (const auto error = host_->listen(hosting)) {
+            backdrop->close();
+            fail(*error);
+            quit(1);
+        }
+        return;
+    }
     if (!session_.start(backdrop)) {
         if (backdrop)
             backdrop->close();

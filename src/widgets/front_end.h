@@ -11,6 +11,7 @@
 #include "widgets/about_window.h"
 #include "widgets/client_game.h"
 #include "widgets/game_session.h"
+#include "widgets/network_host.h"
 #include "widgets/picture_cache.h"
 #include "widgets/sound_player.h"
 #include "widgets/title_window.h"
@@ -42,6 +43,8 @@ class FrontEnd : public QObject {
     std::function<void()> firstFrame;
     // Whether message boxes are shown (tests turn them off).
     bool interactive = true;
+    // Where a hand-over with network seats listens.
+    HostOptions hosting;
 
     GameSession& session() { return session_; }
     TitleScreen& title() { return title_; }
@@ -90,6 +93,7 @@ class FrontEnd : public QObject {
     QPointer<JoinWindow> joinWindow_;
     std::unique_ptr<ClientGame> client_;
     bool handedOver_ = false;
+    std::unique_ptr<NetworkHost> host_;
 };
 
 }  // namespace kroda::widgets

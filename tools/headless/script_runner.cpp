@@ -1,5 +1,6 @@
 #include "headless/script_runner.h"
 
+#include "commands/control_click.h"
 #include "headless/json_writer.h"
 #include "headless/session.h"
 #include "headless/simulator.h"
@@ -332,7 +333,6 @@ void ScriptRunner::cmdClick(const QString& args) {
     const QStringList w = words(args);
     expectCount(w, 1, 2, "click NAME [INDEX]");
     Game& g = session_->game();
-    GameWindow& win = g.window;
     const QString& name = w[0];
     const auto index = [&](std::int64_t lo, std::int64_t hi) {
         if (w.size() != 2)
@@ -342,44 +342,41 @@ void ScriptRunner::cmdClick(const QString& args) {
     const auto noIndex = [&] {
         if (w.size() != 1)
             fail(QStringLiteral("%1 takes no index").arg(name));
+        return 0;
     };
-    constexpr int kLeftButton = 1;
-    // While the card window is open it is modal: the game window takes no clicks.
-    const bool gameWindowTakesClicks = !win.FrmCard.Visible;
+    ClickableControl control{};
+    int i = 0;
     if (name == QLatin1String("ImgTao")) {
-        const int i = index(0, 2);
-        const Image& img = win.ImgTao[static_cast<std::size_t>(i)];
-        if (gameWindowTakesClicks && img.Enabled && img.Visible)
-            g.handle([i](Game& gm) { gm.ImgTao_Click(i); });
+        control = ClickableControl::ImgTao;
+        i = index(0, 2);
     } else if (name == QLatin1String("ImgDescripter")) {
-        noIndex();
-        if (gameWindowTakesClicks && win.ImgDescripter.Enabled)
-            g.handle([](Game& gm) { gm.ImgDescripter_Click(); });
+        control = ClickableControl::ImgDescripter;
+        i = noIndex();
     } else if (name == QLatin1String("ImgTable")) {
-        const int i = index(0, 39);
-        if (gameWindowTakesClicks && win.ImgTable[static_cast<std::size_t>(i)].Enabled)
-            g.handle([i](Game& gm) { gm.ImgTable_Click(i); });
+        control = ClickableControl::ImgTable;
+        i = index(0, 39);
     } else if (name == QLatin1String("ImgIconT")) {
-        const int i = index(1, 5);
+        i = index(1, 5);
         if (i != MusicButton && i != ManualButton && i != QuitButton)
             fail(QStringLiteral("the toolbar buttons are ImgIconT 1, 4 and 5"));
-        if (gameWindowTakesClicks) {
+        if (takesClick(g, ClickableControl::ImgIconT, i)) {
             g.handle([i](Game& gm) { gm.ImgIconT_MouseDown(i, kLeftButton, 0, 0, 0); });
             g.handle([i](Game& gm) { gm.ImgIconT_MouseUp(i, kLeftButton, 0, 0, 0); });
         }
+        return;
     } else if (name == QLatin1String("TxtCrd")) {
-        noIndex();
-        if (win.FrmCard.Visible)
-            g.handle([](Game& gm) { gm.TxtCrd_MouseDown(kLeftButton, 0, 0, 0); });
+        control = ClickableControl::TxtCrd;
+        i = noIndex();
     } else if (name == QLatin1String("LblClose")) {
-        noIndex();
-        if (g.FrmOCard.Visible)
-            g.handle([](Game& gm) { gm.LblClose_Click(); });
+        control = ClickableControl::LblClose;
+        i = noIndex();
     } else {
         fail(QStringLiteral("cannot click \"%1\" (ImgTao, ImgDescripter, ImgTable, ImgIconT, "
                             "TxtCrd or LblClose)")
                  .arg(name));
     }
+    if (takesClick(g, control, i))
+        g.handle([control, i](Game& gm) { clickControl(gm, control, i); });
 }
 
 // The toolbar's mouse, one event at a time: `mousemove ImgIconT I held` moves over a

@@ -1,0 +1,147 @@
+#include "widgets/host_window.h"
+
+#include "game/game.h"
+#include "widgets/fonts.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QNetworkInterface>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace kroda::widgets {
+
+namespace {
+
+constexpr int kWidth = 420;
+constexpr int kHeight = 320;
+// The narrator's yellow and the board's dark green frame.
+const QColor kPaper(0xFF, 0xFF, 0x00);
+const QColor kFrame(0x00, 0x55, 0x22);
+
+}  // namespace
+
+QStringList hostAddresses() {
+    QStringList v4, v6;
+    for (const QHostAddress& a : QNetworkInterface::allAddresses()) {
+        if (a.isLoopback() || a.isLinkLocal() || a.isNull())
+            continue;
+        if (a.protocol() == QAbstractSocket::IPv4Protocol)
+            v4 << a.toString();
+        else if (a.protocol() == QAbstractSocket::IPv6Protocol)
+            v6 << QLatin1Char('[') + a.toString() + QLatin1Char(']');  // before ":PORT"
+    }
+    if (v4.isEmpty() && v6.isEmpty())
+        v4 << QStringLiteral("127.0.0.1");
+    return v4 + v6;
+}
+
+HostWindow::HostWindow(const network::HostSession& host, const Game& game, QStringList addresses,
+                       std::function<void()> pressed, int scale, QWidget* parent)
+    : QWidget(parent),
+      host_(host),
+      game_(game),
+      addresses_(std::move(addresses)),
+      pressed_(std::move(pressed)),
+      scale_(std::clamp(scale, 1, 4)) {
+    setWindowTitle(QStringLiteral("Kroda : เปิดเกมทางเครือข่าย"));
+    setFixedSize(kWidth * scale_, kHeight * scale_);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QRect HostWindow::buttonRect() {
+    return {kWidth / 2 - 90, kHeight - 52, 180, 36};
+}
+
+QString HostWindow::buttonText() const {
+    return host_.begun() ? QStringLiteral("ให้คอมพิวเตอร์เล่นแทน") : QStringLiteral("เริ่มเล่นเลย");
+}
+
+void HostWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.scale(scale_, scale_);
+    p.fillRect(QRect(0, 0, kWidth, kHeight), kFrame);
+    p.fillRect(QRect(8, 8, kWidth - 16, kHeight - 16), kPaper);
+    p.setPen(Qt::black);
+
+    QFont heading = labelFont();
+    heading.setPixelSize(18);
+    heading.setBold(true);
+    QFont body = labelFont();
+    body.setPixelSize(14);
+    QFont code = heading;
+    code.setPixelSize(26);
+    code.setLetterSpacing(QFont::AbsoluteSpacing, 4);
+
+    int y = 20;
+    p.setFont(heading);
+    p.drawText(
+        QRect(16, y, kWidth - 32, 24), Qt::AlignCenter,
+        host_.begun() ? QStringLiteral("รอผู้เล่นกลับเข้ามา") : QStringLiteral("รอผู้เล่นทางเครือข่าย"));
+    y += 32;
+    p.setFont(body);
+    const QString port = QString::number(host_.port());
+    p.drawText(QRect(20, y, kWidth - 40, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("ที่อยู่สำหรับเข้าร่วม (พอร์ต %1):").arg(port));
+    y += 20;
+    for (const QString& a : addresses_.mid(0, 3)) {
+        p.drawText(
+            QRect(36, y, kWidth - 56, 18), Qt::AlignLeft | Qt::AlignVCenter,
+            (host_.secure() ? QStringLiteral("wss://") : QString()) + a + QLatin1Char(':') + port);
+        y += 18;
+    }
+    y += 6;
+    p.drawText(QRect(20, y, kWidth - 40, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("รหัสเข้าร่วม:"));
+    p.setFont(code);
+    p.drawText(QRect(120, y - 6, kWidth - 140, 32), Qt::AlignLeft | Qt::AlignVCenter, host_.code());
+    y += 34;
+    p.setFont(body);
+    for (int seat = 1; seat <= network::kSeatCount; ++seat) {
+        const QString name = host_.nameAt(seat);
+        const bool network = host_.networkSeats().contains(seat);
+        if (!network && name.isEmpty())
+            continue;
+        QString what;
+        if (!network)
+            what = QStringLiteral("คอมพิวเตอร์เล่นแทน");
+        else if (host_.connected(seat))
+            what = name;
+        else if (!name.isEmpty())
+            what = name + QStringLiteral(" (หลุดจากเกม)");
+        else
+            what = QStringLiteral("ว่าง");
+        const auto c = game_.state.Players(seat).Color;  // red in the low byte
+        p.fillRect(QRect(20, y + 4, 12, 12),
+                   QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                          static_cast<int>((c >> 16) & 0xFF)));
+        p.drawText(QRect(40, y, kWidth - 60, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("ผู้เล่น %1: %2").arg(seat).arg(what));
+        y += 20;
+    }
+
+    const QRect b = buttonRect();
+    p.fillRect(b, kFrame);
+    p.setPen(QColor(0xFF, 0xFF, 0xFF));
+    QFont button = body;
+    button.setBold(true);
+    p.setFont(button);
+    p.drawText(b, Qt::AlignCenter, buttonText());
+}
+
+void HostWindow::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = event->position() / scale_;
+    if (event->button() == Qt::LeftButton && buttonRect().contains(at.toPoint()) && pressed_)
+        pressed_();
+}
+
+void HostWindow::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && pressed_) {
+        pressed_();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace kroda::widgets

@@ -1,0 +1,43 @@
+#pragma once
+// The host's waiting window: the addresses to give out, the join code and each network seat
+// as it fills, with a button that starts at once, the computer taking the empty seats. During
+// the game it comes back while a network seat's player is gone, its button then handing that
+// seat to the computer. It shows the host session as it is and keeps nothing of its own.
+
+#include "network/host_session.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+namespace kroda::widgets {
+
+// The addresses of this machine that players elsewhere can reach, most useful first.
+QStringList hostAddresses();
+
+class HostWindow : public QWidget {
+    Q_OBJECT
+  public:
+    HostWindow(const network::HostSession& host, const Game& game, QStringList addresses,
+               std::function<void()> pressed, int scale = 1, QWidget* parent = nullptr);
+
+    // The button's text: start now before the game, hand over during it.
+    QString buttonText() const;
+    // Where the button is, in design pixels.
+    static QRect buttonRect();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    const network::HostSession& host_;
+    const Game& game_;
+    QStringList addresses_;
+    std::function<void()> pressed_;
+    int scale_;
+};
+
+}  // namespace kroda::widgets

@@ -1,0 +1,134 @@
+#include "widgets/network_host.h"
+
+#include "model/seat_defaults.h"
+#include "network/host_session.h"
+#include "network/join_code.h"
+#include "widgets/error_box.h"
+#include "widgets/frm_back.h"
+#include "widgets/front_window.h"
+#include "widgets/host_window.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace kroda::widgets {
+
+NetworkHost::NetworkHost(GameSession& session, QList<int> networkSeats, bool narration, int scale,
+                         std::function<bool()> open)
+    : session_(session),
+      open_(std::move(open)),
+      net_(std::make_unique<network::HostSession>(
+          session.game(),
+          [&session]() -> const VirtualClock& { return session.clock()->virtualClock(); },
+          std::move(networkSeats), network::newJoinCode())),
+      scale_(scale) {
+    net_->deliver = [&session](const network::HostSession::GameInput& in) { session.deliver(in); };
+    if (narration)
+        net_->waitingTold = [](const QString& line) {
+            const QByteArray bytes = line.toUtf8() + '\n';
+            std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+            std::fflush(stdout);
+        };
+    net_->seatsChanged = [this] { seatsChanged(); };
+}
+
+NetworkHost::~NetworkHost() {
+    if (waiting_) {
+        waiting_->disconnect();
+        delete waiting_;
+    }
+}
+
+std::optional<QString> NetworkHost::listen(const HostOptions& options) {
+    network::HostTransport::Options listen;
+    listen.port = options.port;
+    listen.certificateFile = options.certificateFile;
+    listen.keyFile = options.keyFile;
+    if (auto error = net_->listen(listen))
+        return error;
+    std::printf("host-port %u code %s\n", static_cast<unsigned>(net_->port()),
+                net_->code().toUtf8().constData());
+    std::fflush(stdout);
+
+    waiting_ = new HostWindow(
+        *net_, session_.game(), hostAddresses(), [this] { pressed(); }, scale_);
+    waiting_->setAttribute(Qt::WA_DeleteOnClose);
+    const QSize screen = FrontWindow::screenSize();
+    waiting_->move((screen.width() - waiting_->width()) / 2,
+                   (screen.height() - waiting_->height()) / 2);
+    // Closing the waiting window before the game ends the program.
+    QObject::connect(waiting_, &QObject::destroyed, [this] {
+        if (!started_)
+            QApplication::quit();
+    });
+    if (net_->networkSeats().isEmpty())
+        startGame();
+    else
+        waiting_->show();
+    return std::nullopt;
+}
+
+void NetworkHost::startGame() {
+    if (started_)
+        return;
+    started_ = true;
+    if (!open_()) {
+        QApplication::exit(1);
+        return;
+    }
+    net_->begin();
+    if (waiting_)
+        waiting_->hide();
+}
+
+// Before the game the empty seats go to the computer and play starts; during it the seats
+// whose players are gone go to the computer.
+void NetworkHost::pressed() {
+    for (int seat : QList<int>(net_->networkSeats()))
+        if (!net_->connected(seat))
+            net_->handToComputer(seat);
+    startGame();
+}
+
+void NetworkHost::seatsChanged() {
+    if (!started_ && net_->everySeatTaken()) {
+        startGame();
+        return;
+    }
+    if (!waiting_)
+        return;
+    waiting_->update();
+    if (started_)
+        waiting_->setVisible(!net_->everySeatTaken());
+}
+
+int hostGame(const QString& appFolder, const SessionOptions& options, const HostOptions& host) {
+    GameSession session(appFolder, options);
+    GameState& s = session.game().state;
+    s.PlayerCount = static_cast<Integer>(host.seats.size());
+    s.BankruptCardOn = false;
+    QList<int> networkSeats;
+    for (int p = 1; p <= 4; ++p) {
+        const QChar who = p <= host.seats.size() ? host.seats[p - 1] : QLatin1Char('c');
+        setUpSeat(s, p, who != QLatin1Char('c'), QStringLiteral("ผู้เล่น:%1").arg(p));
+        if (who == QLatin1Char('n'))
+            networkSeats << p;
+    }
+    NetworkHost hosting(session, networkSeats, options.narration, options.scale, [&session] {
+        auto* backdrop = new FrmBack;
+        backdrop->load(FrontWindow::screenSize());
+        backdrop->show();
+        if (session.start(backdrop))
+            return true;
+        backdrop->close();
+        return false;
+    });
+    if (const auto error = hosting.listen(host)) {
+        reportFault(*error, true);
+        return 1;
+    }
+    return QApplication::exec();
+}
+
+}  // namespace kroda::widgets

@@ -1,0 +1,166 @@
+// A seeded game hosted for a client over real sockets: the client's document, patched moment
+// by moment, always loads with the save reader and ends equal to the host's save; its key
+// throws for its own seat only when that seat must act; when it drops and its seat must act,
+// the narrator says the game waits and nothing goes on; the same name joining again gets the
+// seat and the whole state back, and play goes on from it.
+
+#include "network/host_session.h"
+#include "game/save_game.h"
+#include "game/windowless_game.h"
+#include "network/client_transport.h"
+#include "network/merge_patch.h"
+#include "support/game_harness.h"
+#include "support/wait_until.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonDocument>
+
+#include <memory>
+
+namespace kroda::network {
+namespace {
+
+using kroda::testing::GameHarness;
+using kroda::testing::waitUntil;
+
+// A client that keeps the host's document as the protocol says and reads every moment of it
+// into a game of its own.
+struct Client {
+    QJsonObject document;
+    int moments = 0;
+    int states = 0;
+    QStringList unreadable;  // what the save reader said of a moment it refused
+    QStringList narration;
+    QStringList sounds;
+    bool closed = false;
+    WindowlessGame copy{QStringLiteral(KRODA_GAME_DIR)};
+    ClientTransport transport{
+        {[this](const HostMessage& m) { take(m); }, [this](const QString&) { closed = true; }}};
+
+    void take(const HostMessage& m) {
+        if (const auto* state = std::get_if<State>(&m)) {
+            ++states;
+            document = QJsonDocument::fromJson(state->save).object();
+        } else if (const auto* moment = std::get_if<Moment>(&m)) {
+            ++moments;
+            document = applyMergePatch(document, moment->patch);
+        } else if (const auto* line = std::get_if<Narration>(&m)) {
+            narration << line->line;
+            return;
+        } else if (const auto* sound = std::get_if<Sound>(&m)) {
+            sounds << sound->file;
+            return;
+        } else {
+            return;
+        }
+        const QByteArray bytes = QJsonDocument(document).toJson(QJsonDocument::Compact);
+        if (const auto error = readSave(bytes, copy.game, copy.clock))
+            unreadable << *error;
+    }
+};
+
+TEST(HostSession, AClientPlaysItsSeatDropsAndComesBack) {
+    GameHarness h(2, {1, 2});
+    // The save reader checks the board's pictures in the game's folder.
+    h.game.setAppFolder(QStringLiteral(KRODA_GAME_DIR));
+    h.load();
+    const QString code = QStringLiteral("HJKM2345");
+    HostSession host(
+        h.game, [&h]() -> const VirtualClock& { return h.clock; }, {2}, code);
+    std::vector<std::pair<Input, bool>> done;
+    host.inputDone = [&](const Input& in, bool applied) { done.emplace_back(in, applied); };
+    QStringList waits;
+    host.waitingTold = [&](const QString& line) { waits << line; };
+    HostTransport::Options options;
+    options.address = QHostAddress::LocalHost;
+    options.port = 0;
+    ASSERT_EQ(host.listen(options), std::nullopt);
+    const auto url = joinUrl(QStringLiteral("127.0.0.1:%1").arg(host.port()));
+    ASSERT_TRUE(url);
+    const auto hostDocument = [&] {
+        return QJsonDocument::fromJson(writeSave(h.game, h.clock)).object();
+    };
+    const auto caughtUp = [&](Client& c, const char* what) {
+        return waitUntil([&] { return c.document == hostDocument(); }, 5000, what);
+    };
+
+    auto bee = std::make_unique<Client>();
+    bee->transport.join(*url, {code, QStringLiteral("Bee")});
+    ASSERT_TRUE(waitUntil([&] { return host.everySeatTaken(); }, 5000, "Bee taking seat 2"));
+    EXPECT_EQ(h.player(2).Name.trimmed(), QStringLiteral("Bee"));
+    host.begin();
+    ASSERT_TRUE(waitUntil([&] { return bee->states == 1; }, 5000, "the whole state"));
+    ASSERT_TRUE(caughtUp(*bee, "the state equal to the host's"));
+
+    // Player 1 ranks with 3 at the host's keyboard; seat 2 throws 11 from the network.
+    h.dice({1, 2, 5, 6});
+    const Integer both1 = h.player(1).KeyCode(2), both2 = h.player(2).KeyCode(2);
+    ASSERT_TRUE(h.runUntil([&] { return h.game.awaitsPerson(); }));
+    ASSERT_EQ(h.s().CurPlayer, 1);
+    // Not seat 2's turn, and seat 1 is not Bee's: neither input changes anything.
+    const QByteArray before = writeSave(h.game, h.clock);
+    bee->transport.send({2, KeyInput{both2, 0}});
+    bee->transport.send({1, KeyInput{both1, 0}});
+    bee->transport.send({2, ClickInput{ClickTarget::ImgTao, 2}});
+    ASSERT_TRUE(waitUntil([&] { return done.size() == 2; }, 5000, "the two owned inputs"));
+    EXPECT_FALSE(done[0].second);
+    EXPECT_FALSE(done[1].second);
+    EXPECT_EQ(writeSave(h.game, h.clock), before);
+    ASSERT_TRUE(caughtUp(*bee, "the moment before the first throw"));
+    h.game.handle([both1](Game& g) { g.keyPressed(both1, 0); });
+    ASSERT_TRUE(h.runUntil([&] { return h.game.awaitsPerson() && h.s().CurPlayer == 2; }));
+    // The host's own keyboard does not throw for the network seat.
+    const QByteArray waiting = writeSave(h.game, h.clock);
+    h.game.handle([both2](Game& g) { g.keyPressed(both2, 0); });
+    h.game.handle([](Game& g) { g.ImgTao_Click(2); });
+    EXPECT_EQ(writeSave(h.game, h.clock), waiting);
+    ASSERT_TRUE(caughtUp(*bee, "the moment seat 2 must throw"));
+    const int momentsBefore = bee->moments;
+    bee->transport.send({2, KeyInput{both2, 0}});
+    ASSERT_TRUE(waitUntil([&] { return done.size() == 3; }, 5000, "Bee's throw"));
+    EXPECT_TRUE(done[2].second);
+    EXPECT_NE(writeSave(h.game, h.clock), waiting);
+    EXPECT_FALSE(bee->sounds.isEmpty());  // the dice's sound
+
+    // The ranking is over; seat 2 threw highest and moves first.
+    ASSERT_TRUE(h.runUntil([&] { return h.game.awaitsPerson(); }));
+    ASSERT_EQ(h.s().CurPlayer, 2);
+    ASSERT_TRUE(caughtUp(*bee, "the moment seat 2 must move"));
+    EXPECT_GT(bee->moments, momentsBefore);
+    EXPECT_EQ(bee->unreadable.join(QLatin1Char(10)).toStdString(), "");
+    // Every narration line the host's narrator completed reached the client.
+    ASSERT_TRUE(waitUntil(
+        [&] { return bee->narration.size() == static_cast<qsizetype>(h.narration.size()); }, 5000,
+        "the narration"));
+    EXPECT_TRUE(bee->narration.back().endsWith(h.narration.back().message));
+
+    // Bee drops: the narrator says the game waits, and nothing goes on however long it waits.
+    bee.reset();
+    ASSERT_TRUE(waitUntil([&] { return waits.size() == 1; }, 5000, "the waiting line"));
+    EXPECT_TRUE(waits[0].endsWith(HostSession::waitingLine(QStringLiteral("Bee"))))
+        << waits[0].toStdString();
+    EXPECT_EQ(h.game.window.TxtDialog.Text, HostSession::waitingLine(QStringLiteral("Bee")));
+    const Player seat2 = h.player(2);
+    h.clock.advance(60000);
+    EXPECT_TRUE(h.game.awaitsPerson());
+    EXPECT_EQ(h.s().CurPlayer, 2);
+    EXPECT_EQ(h.player(2).Position, seat2.Position);
+
+    // Bee joins again by name: the seat, the whole state, and the throw goes on from there.
+    Client again;
+    again.transport.join(*url, {code, QStringLiteral("Bee")});
+    ASSERT_TRUE(waitUntil([&] { return again.states == 1; }, 5000, "the state after rejoining"));
+    EXPECT_EQ(again.transport.seats(), (QList<int>{2}));
+    ASSERT_TRUE(caughtUp(again, "the rejoined client's document"));
+    again.transport.send({2, ClickInput{ClickTarget::ImgTao, 2}});
+    ASSERT_TRUE(waitUntil([&] { return done.size() == 4; }, 5000, "the throw after rejoining"));
+    EXPECT_TRUE(done[3].second);
+    ASSERT_TRUE(h.runUntil([&] { return h.player(2).Position != seat2.Position; }));
+    ASSERT_TRUE(caughtUp(again, "the moment after the move"));
+    EXPECT_EQ(again.unreadable.join(QLatin1Char(10)).toStdString(), "");
+    EXPECT_EQ(waits.size(), 1);
+}
+
+}  // namespace
+}  // namespace kroda::network
