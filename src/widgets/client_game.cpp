@@ -49,6 +49,10 @@ void ClientGame::join(const QUrl& url, const network::Hello& hello) {
 
 void ClientGame::start() {
     const Game& g = session_.game();
+    // Before the host's game window has loaded (the host waits for its players) there is
+    // nothing to show, not even the pictures' names.
+    if (g.window.Caption.isEmpty())
+        return;
     if (const auto problem = pictures_.load(windowPictureFiles(g))) {
         finish({ClientEnding::Fault, std::nullopt, *problem});
         return;

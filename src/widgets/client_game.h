@@ -30,7 +30,7 @@ class ClientGame : public QObject {
     ClientGame(const QString& appFolder, const ClientOptions& options, QObject* parent = nullptr);
     ~ClientGame() override;
 
-    // Joins the host; the game window opens once the host's state has arrived.
+    // Joins the host; the game window opens once the host's game window has loaded.
     void join(const QUrl& url, const network::Hello& hello);
 
     network::ClientSession& session() { return session_; }

@@ -122,9 +122,10 @@ note "a wrong code was refused: $(tail -n 1 "$work/malee.err")"
 
 # --- the clients join; the game starts when both seats are taken
 declare -A windows
+# A client's game window opens with the host's, once every seat is taken.
 run somchai --join "127.0.0.1:$port" --code "$code" --name Somchai --narration
-windows[somchai]=$(game_window somchai) || fail "Somchai's copy showed no game window"
 run malee --join "127.0.0.1:$port" --code "$code" --name Malee --narration
+windows[somchai]=$(game_window somchai) || fail "Somchai's copy showed no game window"
 windows[malee]=$(game_window malee) || fail "Malee's copy showed no game window"
 note "both clients joined"
 
