@@ -217,7 +217,9 @@ while [ -z "$winner" ]; do
           if ((offers % 4 == 0)); then key_for "${seat[$current]}" "${key3[$current]}"
           else key_for "${seat[$current]}" "${key1[$current]}"; fi
           ;;
-        "กดคีย์ใด ๆ เพื่อปิดบัตร") sleep 0.3; key_for "${seat[$current]}" space ;;
+        # The card window is modal and has the keyboard: the key goes to it, not through
+        # the game window behind it.
+        "กดคีย์ใด ๆ เพื่อปิดบัตร") sleep 0.3; DISPLAY=${display[${seat[$current]}]} xs_key space ;;
       esac
       ;;
   esac
