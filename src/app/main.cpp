@@ -5,6 +5,7 @@
 #include "game/save_game.h"
 #include "model/seat_defaults.h"
 #include "platform/startup_clock.h"
+#include "widgets/client_game.h"
 #include "widgets/error_box.h"
 #include "widgets/frm_back.h"
 #include "widgets/front_end.h"
@@ -19,6 +20,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -48,6 +50,12 @@ const char kUsage[] =
     "  --print-startup\n"
     "                print \"startup-ms <ms>\" on stderr once the first window is painted,\n"
     "                the milliseconds since the program started\n"
+    "  --join ADDRESS\n"
+    "                join a game hosted elsewhere: HOST, HOST:PORT, ws://HOST[:PORT] or\n"
+    "                wss://HOST[:PORT] (port 47410 when left out); asks for the code and\n"
+    "                the name in a window unless --code and --name give them\n"
+    "  --code C      the join code the host shows\n"
+    "  --name NAME   the player's name, plain text, at most 12 characters\n"
     "  --help        show this help and exit\n"
     "\n"
     "Saves and the autosave live in $XDG_DATA_HOME/kroda/Save (~/.local/share/kroda/Save).\n"
@@ -62,6 +70,7 @@ struct Options {
     bool help = false;
     bool host = false;
     kroda::widgets::HostOptions hosting;
+    std::optional<kroda::widgets::JoinOptions> join;  // --join: a client of a host's game
 };
 
 std::optional<QString> parse(const QStringList& args, Options& o) {
@@ -101,6 +110,16 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
             o.resume = true;
             if (i + 1 < args.size() && !args[i + 1].startsWith(QLatin1String("--")))
                 o.saveFile = args[++i];
+        } else if (a == QLatin1String("--join") || a == QLatin1String("--code") ||
+                   a == QLatin1String("--name")) {
+            const auto v = value();
+            if (!v)
+                return a + QStringLiteral(" takes a value");
+            if (!o.join)
+                o.join.emplace();
+            (a == QLatin1String("--join")   ? o.join->address
+             : a == QLatin1String("--code") ? o.join->code
+                                            : o.join->name) = *v;
         } else if (a == QLatin1String("--seats")) {
             const auto v = value();
             if (!v || v->size() < 2 || v->size() > 4 ||
@@ -177,17 +196,41 @@ int playSaved(const Options& options) {
 int main(int argc, char** argv) {
     kroda::msSinceProcessStart();
     kroda::widgets::installProgramLog();
+    // Qt takes --name for itself (the window system's name of the program): the player's
+    // name is read before Qt sees the arguments.
+    std::optional<QString> name;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--name") == 0)
+            name = QString::fromLocal8Bit(argv[i + 1]);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kroda"));
 
+    QStringList args = QApplication::arguments();
+    if (name && !args.contains(QStringLiteral("--name")))
+        args << QStringLiteral("--name") << *name;
     Options options;
-    if (const auto error = parse(QApplication::arguments(), options)) {
+    if (const auto error = parse(args, options)) {
         std::fprintf(stderr, "kroda: %s\n%s", error->toUtf8().constData(), kUsage);
         return 2;
     }
     if (options.help) {
         std::fputs(kUsage, stdout);
         return 0;
+    }
+
+    if (options.join) {
+        if (options.host) {
+            std::fprintf(stderr, "kroda: --join and --host cannot go together\n%s", kUsage);
+            return 2;
+        }
+        if (options.join->address.isEmpty()) {
+            std::fprintf(stderr, "kroda: --code and --name go with --join\n%s", kUsage);
+            return 2;
+        }
+        // A client writes no saves, so it may run beside another copy, such as its host.
+        kroda::windowpictures::load();
+        options.join->client = {options.session.narration, options.session.scale};
+        return kroda::widgets::playJoined(QApplication::applicationDirPath(), *options.join);
     }
 
     // Another copy already running: this one shows nothing.

@@ -19,12 +19,13 @@ struct TitleButton {
     bool visible;
 };
 
-const std::array<TitleButton, 5> kTitleButtons = {{
+const std::array<TitleButton, 6> kTitleButtons = {{
     {88, 320, u"เริ่มเล่นเกมKroda", true},
     {200, 176, u"เล่นต่อจากที่บันทึกไว้", true},
     {224, 320, u"เกี่ยวกับซอฟต์แวร์เกมKroda", true},
     {368, 320, u"คู่มือเกมKroda", true},
     {504, 320, u"ออกจากเกมKroda", true},
+    {392, 176, u"เข้าร่วมเกมทางเครือข่าย", true},
 }};
 
 }  // namespace
@@ -104,7 +105,7 @@ QStringList TitleScreen::pictureFiles() const {
 void TitleScreen::Form_Activate() {
     // The button that opened a modal window never saw its release, which went to that window.
     for (ImageButton& b : window.ImgButton) b.Button.Cell = NormalCell;
-    for (int i : {0, 1, 2, 3}) {
+    for (int i : {0, 1, 2, 3, 5}) {
         const TitleButton& t = kTitleButtons[static_cast<std::size_t>(i)];
         window.ImgButton[static_cast<std::size_t>(i)].Icon.Geometry.Left = t.left + 8;
         window.ImgButton[static_cast<std::size_t>(i)].Icon.Geometry.Top = t.top + 8;
@@ -113,7 +114,8 @@ void TitleScreen::Form_Activate() {
 }
 
 void TitleScreen::ImgButton_MouseDown(int index) {
-    if (index < 0 || index > 4 || !window.ImgButton[static_cast<std::size_t>(index)].Button.Visible)
+    if (index < 0 || index >= static_cast<int>(window.ImgButton.size()) ||
+        !window.ImgButton[static_cast<std::size_t>(index)].Button.Visible)
         return;
     if (click_.busy() || !buttons_.mouseDown(index))
         return;
@@ -121,13 +123,14 @@ void TitleScreen::ImgButton_MouseDown(int index) {
 }
 
 void TitleScreen::ImgButton_MouseMove(int index, bool held) {
-    if (index < 0 || index > 4 || !window.ImgButton[static_cast<std::size_t>(index)].Button.Visible)
+    if (index < 0 || index >= static_cast<int>(window.ImgButton.size()) ||
+        !window.ImgButton[static_cast<std::size_t>(index)].Button.Visible)
         return;
     buttons_.mouseMove(index, held);
 }
 
 void TitleScreen::ImgButton_MouseUp(int index) {
-    if (index < 0 || index > 4)
+    if (index < 0 || index >= static_cast<int>(window.ImgButton.size()))
         return;
     buttons_.mouseUp(index);
 }

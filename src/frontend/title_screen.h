@@ -1,7 +1,7 @@
 #pragma once
 // The title screen FrmTitle: the first window. It picks the picture folders, names the title
 // picture and the three button strips every front-end window uses, and offers new game,
-// continuing a saved game, about, manual and exit.
+// continuing a saved game, about, manual, exit and joining a game over the network.
 
 #include "frontend/click_sound.h"
 #include "frontend/image_button.h"
@@ -17,7 +17,7 @@
 
 namespace kroda {
 
-enum class TitleAction { NewGame = 0, Continue = 1, About = 2, Manual = 3, Exit = 4 };
+enum class TitleAction { NewGame = 0, Continue = 1, About = 2, Manual = 3, Exit = 4, Join = 5 };
 
 // The file-open dialog of the continue button.
 struct FileDialog {
@@ -31,7 +31,7 @@ struct TitleWindow {
     Rect Geometry;
     bool Maximized = false;
     QString Picture;
-    std::array<ImageButton, 5> ImgButton;  // the icons are ImgIcon(0..4)
+    std::array<ImageButton, 6> ImgButton;  // the icons are ImgIcon(0..5)
     Label LblDescript;
     std::array<Label, 2> lblVers;  // 0 the white text, 1 its black shadow
     FileDialog CmnDlg;

@@ -17,6 +17,10 @@ inline QString clickSound(const QString& folder) {
 inline QString throwSound(const QString& folder) {
     return folder + QStringLiteral("/Sound/503.wav");
 }
+// A sound of the Sound folder by its plain name, as the host names the sounds it plays.
+inline QString soundFile(const QString& folder, const QString& name) {
+    return folder + QStringLiteral("/Sound/") + name;
+}
 inline QString manualFile(const QString& folder) {
     return folder + QStringLiteral("/help/help.htm");
 }

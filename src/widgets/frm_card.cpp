@@ -33,18 +33,18 @@ void FrmCard::paintEvent(QPaintEvent*) {
 void FrmCard::keyPressEvent(QKeyEvent* event) {
     const int code = virtualKeyCode(*event);
     const int shift = shiftState(event->modifiers());
-    input_([code, shift](Game& g) { g.keyPressed(code, shift); });
+    input_(KeyPress{code, shift});
 }
 
 void FrmCard::mousePressEvent(QMouseEvent* event) {
     const int button = mouseButtons(event->button());
     const int shift = shiftState(event->modifiers());
     const QPoint p = event->position().toPoint() / scale_;
-    input_([=](Game& g) { g.TxtCrd_MouseDown(button, shift, p.x(), p.y()); });
+    input_(ControlClick{Control::TxtCrd, 0, button, shift, p.x(), p.y()});
 }
 
 void FrmCard::reject() {
-    input_([](Game& g) { g.keyPressed(VkEscape, 0); });
+    input_(KeyPress{VkEscape, 0});
 }
 
 }  // namespace kroda::widgets

@@ -14,17 +14,6 @@
 
 namespace kroda::widgets {
 
-int mouseButtons(Qt::MouseButtons buttons) {
-    int b = 0;
-    if (buttons.testFlag(Qt::LeftButton))
-        b |= 1;
-    if (buttons.testFlag(Qt::RightButton))
-        b |= 2;
-    if (buttons.testFlag(Qt::MiddleButton))
-        b |= 4;
-    return b;
-}
-
 namespace {
 
 bool contains(const Image& image, QPoint p) {
@@ -135,7 +124,7 @@ void FrmGame::paintEvent(QPaintEvent*) {
 void FrmGame::keyPressEvent(QKeyEvent* event) {
     const int code = virtualKeyCode(*event);
     const int shift = shiftState(event->modifiers());
-    input_([code, shift](Game& g) { g.keyPressed(code, shift); });
+    input_(KeyPress{code, shift});
 }
 
 void FrmGame::mousePressEvent(QMouseEvent* event) {
@@ -144,9 +133,7 @@ void FrmGame::mousePressEvent(QMouseEvent* event) {
     const int button = mouseButtons(event->button());
     const int shift = shiftState(event->modifiers());
     if (hit.kind == Hit::Toolbar)
-        input_([hit, button, shift](Game& g) {
-            g.ImgIconT_MouseDown(hit.index, button, shift, hit.x, hit.y);
-        });
+        input_(ToolbarMouse{ToolbarMouse::Down, hit.index, button, shift, hit.x, hit.y});
 }
 
 void FrmGame::mouseMoveEvent(QMouseEvent* event) {
@@ -164,9 +151,7 @@ void FrmGame::mouseMoveEvent(QMouseEvent* event) {
     updatePointer(hitAt(p));
     const int shift = shiftState(event->modifiers());
     if (hit.kind == Hit::Toolbar)
-        input_([hit, buttons, shift](Game& g) {
-            g.ImgIconT_MouseMove(hit.index, buttons, shift, hit.x, hit.y);
-        });
+        input_(ToolbarMouse{ToolbarMouse::Move, hit.index, buttons, shift, hit.x, hit.y});
 }
 
 void FrmGame::mouseReleaseEvent(QMouseEvent* event) {
@@ -177,9 +162,7 @@ void FrmGame::mouseReleaseEvent(QMouseEvent* event) {
     const int button = mouseButtons(event->button());
     const int shift = shiftState(event->modifiers());
     if (down.kind == Hit::Toolbar) {
-        input_([down, button, shift](Game& g) {
-            g.ImgIconT_MouseUp(down.index, button, shift, down.x, down.y);
-        });
+        input_(ToolbarMouse{ToolbarMouse::Up, down.index, button, shift, down.x, down.y});
         return;
     }
     // A click is a press and a release on the same control.
@@ -187,13 +170,13 @@ void FrmGame::mouseReleaseEvent(QMouseEvent* event) {
         return;
     switch (up.kind) {
         case Hit::Die:
-            input_([i = up.index](Game& g) { g.ImgTao_Click(i); });
+            input_(ControlClick{Control::ImgTao, up.index, button, shift, up.x, up.y});
             break;
         case Hit::Narrator:
-            input_([](Game& g) { g.ImgDescripter_Click(); });
+            input_(ControlClick{Control::ImgDescripter, 0, button, shift, up.x, up.y});
             break;
         case Hit::Square:
-            input_([i = up.index](Game& g) { g.ImgTable_Click(i); });
+            input_(ControlClick{Control::ImgTable, up.index, button, shift, up.x, up.y});
             break;
         default:
             break;

@@ -125,7 +125,7 @@ void FrmOCard::mouseMoveEvent(QMouseEvent* event) {
         return;
     const QPoint p = insideTitle(at);
     const int button = dragging ? kLeftButton : mouseButtons(event->buttons()) & ~1;
-    input_([=](Game& g) { g.FrmOCard.LblLname_MouseMove(button, p.x(), p.y()); });
+    input_(DeedTitleMouse{DeedTitleMouse::Move, button, p.x(), p.y()});
 }
 
 void FrmOCard::mouseReleaseEvent(QMouseEvent* event) {
@@ -135,7 +135,7 @@ void FrmOCard::mouseReleaseEvent(QMouseEvent* event) {
         const Part pressed = std::exchange(held_, Part::None);
         // "X" closes on a click: the press and the release both on it.
         if (pressed == Part::Close && part == Part::Close) {
-            input_([](Game& g) { g.LblClose_Click(); });
+            input_(ControlClick{Control::LblClose, 0, kLeftButton, 0, 0, 0});
             return;
         }
     }
@@ -143,15 +143,12 @@ void FrmOCard::mouseReleaseEvent(QMouseEvent* event) {
         return;
     const QPoint p = insideTitle(at);
     const int button = mouseButtons(event->button());
-    input_([=](Game& g) { g.FrmOCard.LblLname_MouseUp(button, p.x(), p.y()); });
+    input_(DeedTitleMouse{DeedTitleMouse::Up, button, p.x(), p.y()});
 }
 
 void FrmOCard::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        input_([](Game& g) {
-            if (g.FrmOCard.Visible)
-                g.FrmOCard_Activate();
-        });
+        input_(DeedActivated{});
     QWidget::changeEvent(event);
 }
 

@@ -36,6 +36,7 @@ FrontEnd::FrontEnd(const QString& appFolder, const SessionOptions& options, QObj
 }
 
 FrontEnd::~FrontEnd() {
+    delete joinWindow_;
     delete frmWizard_;
     delete frmAbout_;
     delete frmTitle_;
@@ -130,6 +131,9 @@ void FrontEnd::act(TitleAction action) {
         case TitleAction::Continue:
             openContinueDialog();
             break;
+        case TitleAction::Join:
+            openJoin();
+            break;
     }
 }
 
@@ -220,6 +224,39 @@ void FrontEnd::continueChosen(const QString& file) {
     if (frmTitle_)
         frmTitle_->close();
     session_.resume(backdrop);
+}
+
+void FrontEnd::openJoin() {
+    if (joinWindow_ || client_)
+        return;
+    joinWindow_ = new JoinWindow({});
+    joinWindow_->setWindowModality(Qt::ApplicationModal);
+    joinWindow_->accepted = [this](const JoinAnswer& a) { joinChosen(a); };
+    joinWindow_->cancelled = [this] { modalClosed(); };
+    centreOnScreen(*joinWindow_);
+    joinWindow_->show();
+    joinWindow_->activateWindow();
+}
+
+// The title screen stays until the host's game is on screen; a refusal brings it back.
+void FrontEnd::joinChosen(const JoinAnswer& answer) {
+    client_ =
+        std::make_unique<ClientGame>(appFolder_, ClientOptions{options_.narration, options_.scale});
+    client_->interactive = interactive;
+    client_->started = [this] {
+        handedOver_ = true;
+        if (frmTitle_)
+            frmTitle_->close();
+    };
+    client_->ended = [this](const network::ClientEnding& e) {
+        if (!handedOver_) {
+            client_.release()->deleteLater();
+            modalClosed();
+            return;
+        }
+        quit(e.kind == network::ClientEnding::Left ? 0 : 1);
+    };
+    client_->join(*network::joinUrl(answer.address), {answer.code, answer.name, 1});
 }
 
 void FrontEnd::askSavedGame() {

@@ -9,6 +9,7 @@
 #include "frontend/title_screen.h"
 #include "frontend/wizard.h"
 #include "widgets/about_window.h"
+#include "widgets/client_game.h"
 #include "widgets/game_session.h"
 #include "widgets/network_host.h"
 #include "widgets/picture_cache.h"
@@ -55,6 +56,9 @@ class FrontEnd : public QObject {
     // The file dialog of the continue button or the wizard's board page, while it is open.
     QWidget* fileDialog() { return fileDialog_; }
     bool handedOver() const { return handedOver_; }
+    // The join window of the join button, while it is open, and the game it joined.
+    JoinWindow* joinWindow() { return joinWindow_; }
+    ClientGame* client() { return client_.get(); }
 
   private:
     void act(TitleAction action);
@@ -63,6 +67,8 @@ class FrontEnd : public QObject {
     void modalClosed();
     void handOver();
     void openContinueDialog();
+    void openJoin();
+    void joinChosen(const JoinAnswer& answer);
     void continueChosen(const QString& file);
     void askSavedGame();
     void refresh();
@@ -84,6 +90,8 @@ class FrontEnd : public QObject {
     QPointer<FrmWizard> frmWizard_;
     QPointer<FrmAbout> frmAbout_;
     QPointer<QWidget> fileDialog_;
+    QPointer<JoinWindow> joinWindow_;
+    std::unique_ptr<ClientGame> client_;
     bool handedOver_ = false;
     std::unique_ptr<NetworkHost> host_;
 };

@@ -2,12 +2,8 @@
 
 #include "game/save_game.h"
 #include "model/game_files.h"
-#include "screen/window_placement.h"
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
-#include "widgets/frm_card.h"
-#include "widgets/frm_game.h"
-#include "widgets/frm_ocard.h"
 #include "widgets/front_window.h"
 
 #include <QFile>
@@ -24,24 +20,6 @@ BoardLocation boardIn(const QString& dir) {
     return {boardFile(dir), dir, dir + QStringLiteral("/Image")};
 }
 
-// A window placed with anchor mode 5 on the primary screen.
-void centre(QWidget& window) {
-    const QSize s = FrontWindow::screenSize();
-    if (const auto at =
-            placeWindow(kCentreAnchor, s.width(), s.height(), window.width(), window.height()))
-        window.move(at->Left, at->Top);
-}
-
-// Every picture the game window and its deed card show: the background, the board's centre and
-// the holders of the source window from the narrator's strip on.
-QStringList windowPictureFiles(const Game& g) {
-    QStringList files{g.window.Picture, g.window.ImgCenter.File};
-    for (std::size_t h = NarratorStrip; h < g.FrmSource.PicCSource.size(); ++h)
-        files << g.FrmSource.PicCSource[h].File;
-    files.removeAll(QString());
-    return files;
-}
-
 }  // namespace
 
 std::optional<QString> checkBoard(const QString& boardDir, bool bankruptCardOn) {
@@ -55,7 +33,14 @@ std::optional<QString> checkBoard(const QString& boardDir, bool bankruptCardOn) 
 }
 
 GameSession::GameSession(const QString& appFolder, const SessionOptions& options, QObject* parent)
-    : QObject(parent), options_(options), game_(std::make_unique<Game>(port_, appFolder)) {
+    : QObject(parent),
+      options_(options),
+      game_(std::make_unique<Game>(port_, appFolder)),
+      windows_(*game_, pictures_, options_.scale, [this](const WindowInput& input) {
+          deliver([input](Game& g) { applyInput(g, input); });
+      }) {
+    // The window quits the program when it is closed from its frame.
+    windows_.closed = [this] { port_.quit(); };
     if (!options_.boardDir.isEmpty()) {
         const QString dir = options_.boardDir;
         game_->boardReader = [dir](const BoardLocation&, bool bankruptCardOn) {
@@ -74,13 +59,7 @@ GameSession::GameSession(const QString& appFolder, const SessionOptions& options
 }
 
 GameSession::~GameSession() {
-    for (QObject* w :
-         {static_cast<QObject*>(frmGame_.data()), static_cast<QObject*>(frmOCard_.data())})
-        if (w)
-            w->disconnect(this);
-    delete frmOCard_;
-    delete frmCard_;
-    delete frmGame_;
+    windows_.closed = nullptr;
 }
 
 bool GameSession::start(QWidget* backdrop) {
@@ -139,27 +118,8 @@ void GameSession::watchNarration() {
 }
 
 void GameSession::openWindow(QWidget* backdrop) {
-    Game& g = *game_;
-    backdrop_ = backdrop;
-    auto sink = [this](const GameInput& input) { deliver(input); };
-    frmGame_ = new FrmGame(g, sink, pictures_, options_.scale);
-    frmGame_->setAttribute(Qt::WA_DeleteOnClose);
-    frmGame_->activated = [this] {
-        if (backdrop_)
-            backdrop_->close();  // Form_Activate unloads the backdrop
-    };
-    port_.dialogParent = frmGame_.data();
-    // The window quits the program when it is closed from its frame.
-    connect(frmGame_, &QObject::destroyed, this, [this] { port_.quit(); });
-
-    const QSize screen = FrontWindow::screenSize();
-    centre(*frmGame_);
-    if (maximiseOn640x480(screen.width(), screen.height()) == WindowState::Maximized)
-        frmGame_->showMaximized();
-    else
-        frmGame_->show();
-    frmGame_->activateWindow();
-    frmGame_->setFocus();
+    windows_.open(backdrop);
+    port_.dialogParent = windows_.gameWindow();
 }
 
 std::unique_ptr<RealClock> GameSession::makeClock() {
@@ -198,9 +158,10 @@ void GameSession::askWhereToSave(const SaveRequest& request) {
         return;
     // The file holds the moment of the press, however long the dialog stays open.
     const QByteArray bytes = writeSave(*game_, clock_->virtualClock());
-    saveDialog_ = showFileDialog(
-        frmGame_, {FileDialogKind::Save, request.title, request.filter, request.folder, {}},
-        [this, bytes](const QString& file) { saveChosen(file, bytes); });
+    saveDialog_ =
+        showFileDialog(windows_.gameWindow(),
+                       {FileDialogKind::Save, request.title, request.filter, request.folder, {}},
+                       [this, bytes](const QString& file) { saveChosen(file, bytes); });
 }
 
 void GameSession::saveChosen(const QString& file, const QByteArray& bytes) {
@@ -224,33 +185,7 @@ void GameSession::deliver(const std::function<void(Game&)>& input) {
 }
 
 void GameSession::engineChanged() {
-    if (frmGame_)
-        frmGame_->update();
-    syncCardWindow();
-    syncDeedCard();
-}
-
-void GameSession::syncCardWindow() {
-    const bool open = game_->window.FrmCard.Visible;
-    if (open && !frmCard_ && frmGame_) {
-        auto sink = [this](const GameInput& input) { deliver(input); };
-        frmCard_ = new FrmCard(*game_, sink, options_.scale, frmGame_);
-        frmCard_->setAttribute(Qt::WA_DeleteOnClose);
-        centre(*frmCard_);
-        frmCard_->open();  // window-modal; a later key or click answers it
-        frmCard_->activateWindow();
-        frmCard_->setFocus();
-    } else if (!open && frmCard_) {
-        frmCard_->hide();
-        frmCard_->deleteLater();
-        frmCard_ = nullptr;
-        if (frmGame_) {
-            frmGame_->activateWindow();
-            frmGame_->setFocus();
-        }
-    } else if (frmCard_) {
-        frmCard_->update();
-    }
+    windows_.sync();
 }
 
 void GameSession::showDeedCard() {
@@ -261,34 +196,8 @@ void GameSession::showDeedCard() {
         const QSize s = FrontWindow::screenSize();
         g.FrmOCard_Load(s.width(), s.height());
     }
-    // The window itself comes up once the input has run (syncDeedCard).
-    if (frmOCard_) {
-        frmOCard_->raise();
-        frmOCard_->activateWindow();
-    }
-}
-
-void GameSession::syncDeedCard() {
-    const bool open = game_->FrmOCard.Visible;
-    if (open && !frmOCard_) {
-        auto sink = [this](const GameInput& input) { deliver(input); };
-        frmOCard_ = new FrmOCard(*game_, sink, pictures_, options_.scale);
-        frmOCard_->setAttribute(Qt::WA_DeleteOnClose);
-        connect(frmOCard_, &QObject::destroyed, this, [this] {
-            // Closed from its frame: the card is unloaded as by its "X".
-            if (game_->FrmOCard.Visible)
-                deliver([](Game& gm) { gm.LblClose_Click(); });
-        });
-        frmOCard_->show();
-        frmOCard_->raise();
-        frmOCard_->activateWindow();
-    } else if (open) {
-        frmOCard_->follow();
-    } else if (frmOCard_) {
-        QWidget* w = frmOCard_;
-        frmOCard_ = nullptr;
-        w->close();
-    }
+    // The window itself comes up once the input has run (GameWindows::sync).
+    windows_.raiseDeedCard();
 }
 
 void GameSession::printNarration(Integer step, const QString& message) {

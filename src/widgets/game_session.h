@@ -4,9 +4,7 @@
 // starts one. It writes the autosave at the start of every turn and the toolbar's saves.
 
 #include "game/game.h"
-#include "widgets/frm_card.h"
-#include "widgets/frm_game.h"
-#include "widgets/frm_ocard.h"
+#include "widgets/game_windows.h"
 #include "widgets/picture_cache.h"
 #include "widgets/real_clock.h"
 #include "widgets/real_port.h"
@@ -41,9 +39,9 @@ class GameSession : public QObject {
     Game& game() { return *game_; }
     RealPort& port() { return port_; }
     RealClock* clock() { return clock_.get(); }
-    FrmGame* gameWindow() { return frmGame_; }
-    FrmCard* cardWindow() { return frmCard_; }
-    FrmOCard* deedCardWindow() { return frmOCard_; }
+    FrmGame* gameWindow() { return windows_.gameWindow(); }
+    FrmCard* cardWindow() { return windows_.cardWindow(); }
+    FrmOCard* deedCardWindow() { return windows_.deedCardWindow(); }
     // The toolbar's save dialog while it is open.
     QWidget* saveDialog() const { return saveDialog_; }
 
@@ -80,8 +78,6 @@ class GameSession : public QObject {
     void askWhereToSave(const SaveRequest& request);
     void saveChosen(const QString& file, const QByteArray& bytes);
     void engineChanged();
-    void syncCardWindow();
-    void syncDeedCard();
     void showDeedCard();
     void printNarration(Integer step, const QString& message);
 
@@ -90,10 +86,7 @@ class GameSession : public QObject {
     std::unique_ptr<Game> game_;
     std::unique_ptr<RealClock> clock_;
     PictureCache pictures_;
-    QPointer<FrmGame> frmGame_;
-    QPointer<FrmCard> frmCard_;
-    QPointer<FrmOCard> frmOCard_;
-    QPointer<QWidget> backdrop_;
+    GameWindows windows_;
     QPointer<QWidget> saveDialog_;
     std::optional<SaveRequest> saveRequest_;
     bool autosaveDue_ = false;

@@ -1,10 +1,12 @@
 #pragma once
-// Where a window sends what the user does: a procedure to run on the game. The session runs
-// it after bringing the game's clock up to the moment of the input.
+// Where a window sends what the user does: typed inputs, each naming the game's handler it
+// stands for. A local sink applies them to the game (applyInput) after bringing the game's
+// clock up to the moment of the input; a network client's sink sends them to the host.
 
 #include <Qt>
 
 #include <functional>
+#include <variant>
 
 namespace kroda {
 class Game;
@@ -13,7 +15,56 @@ class Game;
 namespace kroda::widgets {
 
 using GameInput = std::function<void(Game&)>;
-using InputSink = std::function<void(const GameInput&)>;
+
+// A key as the game takes it: a Windows VK code and the shift bits (1 Shift, 2 Ctrl, 4 Alt).
+struct KeyPress {
+    int keyCode = 0;
+    int shift = 0;
+    bool operator==(const KeyPress&) const = default;
+};
+
+// The controls a click may land on.
+enum class Control { ImgTao, ImgTable, ImgDescripter, TxtCrd, LblClose };
+
+// A click on a control (for the card's text, the press), with the point inside it.
+struct ControlClick {
+    Control control = Control::ImgTao;
+    int index = 0;
+    int button = 1;
+    int shift = 0;
+    int x = 0, y = 0;
+    bool operator==(const ControlClick&) const = default;
+};
+
+// The toolbar's mouse: a press, a move or a release over the icon ImgIconT(index).
+struct ToolbarMouse {
+    enum Phase { Down, Move, Up } phase = Down;
+    int index = 0;
+    int button = 0;
+    int shift = 0;
+    int x = 0, y = 0;
+    bool operator==(const ToolbarMouse&) const = default;
+};
+
+// The deed card's title under the mouse, which drags the card's window.
+struct DeedTitleMouse {
+    enum Phase { Move, Up } phase = Move;
+    int button = 0;
+    int x = 0, y = 0;
+    bool operator==(const DeedTitleMouse&) const = default;
+};
+
+// The deed card's window became active.
+struct DeedActivated {
+    bool operator==(const DeedActivated&) const = default;
+};
+
+using WindowInput =
+    std::variant<KeyPress, ControlClick, ToolbarMouse, DeedTitleMouse, DeedActivated>;
+using InputSink = std::function<void(const WindowInput&)>;
+
+// Runs the game's handler an input stands for.
+void applyInput(Game& game, const WindowInput& input);
 
 // Mouse buttons as the handlers receive them: 1 left, 2 right, 4 middle.
 int mouseButtons(Qt::MouseButtons buttons);

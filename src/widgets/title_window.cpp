@@ -10,9 +10,9 @@
 namespace kroda::widgets {
 
 namespace {
-const char* const kIcons[5] = {windowpictures::kTitleNewGame, windowpictures::kTitleContinue,
-                               windowpictures::kTitleAbout, windowpictures::kTitleManual,
-                               windowpictures::kTitleExit};
+const char* const kIcons[6] = {windowpictures::kTitleNewGame, windowpictures::kTitleContinue,
+                               windowpictures::kTitleAbout,   windowpictures::kTitleManual,
+                               windowpictures::kTitleExit,    windowpictures::kTitleJoin};
 }  // namespace
 
 FrmTitle::FrmTitle(TitleScreen& title, PictureCache& pictures, const SourceWindow& source,

@@ -9,6 +9,7 @@
 //     ":/pictures/title/about.png"      about the game
 //     ":/pictures/title/manual.png"     the manual
 //     ":/pictures/title/exit.png"       leave the game
+//     ":/pictures/title/join.png"       join a game over the network
 //   Wizard icons, 16x16, on the 32x32 buttons:
 //     ":/pictures/wizard/description.png", ":/pictures/wizard/close.png",
 //     ":/pictures/wizard/back.png", ":/pictures/wizard/next.png"
@@ -38,6 +39,7 @@ namespace kroda::windowpictures {
 
 inline constexpr const char* kTitleNewGame = ":/pictures/title/new-game.png";
 inline constexpr const char* kTitleContinue = ":/pictures/title/continue.png";
+inline constexpr const char* kTitleJoin = ":/pictures/title/join.png";
 inline constexpr const char* kTitleAbout = ":/pictures/title/about.png";
 inline constexpr const char* kTitleManual = ":/pictures/title/manual.png";
 inline constexpr const char* kTitleExit = ":/pictures/title/exit.png";

@@ -122,9 +122,10 @@ note "a wrong code was refused: $(tail -n 1 "$work/malee.err")"
 
 # --- the clients join; the game starts when both seats are taken
 declare -A windows
+# A client's game window opens with the host's, once every seat is taken.
 run somchai --join "127.0.0.1:$port" --code "$code" --name Somchai --narration
-windows[somchai]=$(game_window somchai) || fail "Somchai's copy showed no game window"
 run malee --join "127.0.0.1:$port" --code "$code" --name Malee --narration
+windows[somchai]=$(game_window somchai) || fail "Somchai's copy showed no game window"
 windows[malee]=$(game_window malee) || fail "Malee's copy showed no game window"
 note "both clients joined"
 
@@ -216,7 +217,9 @@ while [ -z "$winner" ]; do
           if ((offers % 4 == 0)); then key_for "${seat[$current]}" "${key3[$current]}"
           else key_for "${seat[$current]}" "${key1[$current]}"; fi
           ;;
-        "กดคีย์ใด ๆ เพื่อปิดบัตร") sleep 0.3; key_for "${seat[$current]}" space ;;
+        # The card window is modal and has the keyboard: the key goes to it, not through
+        # the game window behind it.
+        "กดคีย์ใด ๆ เพื่อปิดบัตร") sleep 0.3; DISPLAY=${display[${seat[$current]}]} xs_key space ;;
       esac
       ;;
   esac

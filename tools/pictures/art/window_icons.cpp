@@ -129,6 +129,24 @@ void continueGame(QPainter& p) {
     p.restore();
 }
 
+// Two players side by side on the badge: joining a game played elsewhere.
+void joinGame(QPainter& p) {
+    roundBadge(p, QColor(230, 130, 30));
+    p.setPen(edgePen(1.2));
+    p.setBrush(Qt::white);
+    for (const qreal x : {11.0, 21.0}) {
+        QPainterPath body;
+        body.moveTo(x - 5.5, 25);
+        body.cubicTo(x - 5.5, 17.5, x + 5.5, 17.5, x + 5.5, 25);
+        body.closeSubpath();
+        p.drawPath(body);
+        p.drawEllipse(QPointF(x, 12.5), 3.4, 3.4);
+    }
+    // The line between them, as a cable between two machines.
+    p.setPen(QPen(QColor(60, 150, 230), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(13.5, 6.5), QPointF(18.5, 6.5));
+}
+
 void about(QPainter& p) {
     roundBadge(p, QColor(50, 110, 220));
     p.setPen(Qt::NoPen);
@@ -279,14 +297,23 @@ void dragHand(QPainter& p) {
 std::vector<WindowPicture> windowPictures() {
     loadThaiFonts();
     return {
-        {"title/new-game.png", icon(32, newGame)},  {"title/continue.png", icon(32, continueGame)},
-        {"title/about.png", icon(32, about)},       {"title/manual.png", icon(32, book)},
-        {"title/exit.png", icon(32, exitDoor)},     {"wizard/description.png", icon(16, question)},
-        {"wizard/close.png", icon(16, closeCross)}, {"wizard/back.png", icon(16, back)},
-        {"wizard/next.png", icon(16, next)},        {"toolbar/music.png", icon(16, music)},
-        {"toolbar/save.png", icon(16, save)},       {"toolbar/manual.png", icon(16, book)},
-        {"toolbar/quit.png", icon(16, quit)},       {"dice/throw-both.png", icon(32, throwBoth)},
-        {"cursors/hand.png", icon(32, hand)},       {"cursors/deed-title.png", icon(32, dragHand)},
+        {"title/new-game.png", icon(32, newGame)},
+        {"title/continue.png", icon(32, continueGame)},
+        {"title/about.png", icon(32, about)},
+        {"title/manual.png", icon(32, book)},
+        {"title/exit.png", icon(32, exitDoor)},
+        {"title/join.png", icon(32, joinGame)},
+        {"wizard/description.png", icon(16, question)},
+        {"wizard/close.png", icon(16, closeCross)},
+        {"wizard/back.png", icon(16, back)},
+        {"wizard/next.png", icon(16, next)},
+        {"toolbar/music.png", icon(16, music)},
+        {"toolbar/save.png", icon(16, save)},
+        {"toolbar/manual.png", icon(16, book)},
+        {"toolbar/quit.png", icon(16, quit)},
+        {"dice/throw-both.png", icon(32, throwBoth)},
+        {"cursors/hand.png", icon(32, hand)},
+        {"cursors/deed-title.png", icon(32, dragHand)},
     };
 }
 

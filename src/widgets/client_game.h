@@ -1,0 +1,76 @@
+#pragma once
+// A network client on screen: the host's game, followed by a ClientSession, in the same
+// windows local play uses, whose keys and clicks go to the host. Sounds play from this
+// machine's game folder; narration lines are printed when asked. The toolbar stays here:
+// the manual opens, quit leaves the game, music and save do nothing.
+
+#include "network/client_session.h"
+#include "widgets/game_windows.h"
+#include "widgets/join_window.h"
+#include "widgets/picture_cache.h"
+#include "widgets/sound_player.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace kroda::widgets {
+
+struct ClientOptions {
+    bool narration = false;  // print each narration line on stdout
+    int scale = 1;
+};
+
+class ClientGame : public QObject {
+    Q_OBJECT
+  public:
+    ClientGame(const QString& appFolder, const ClientOptions& options, QObject* parent = nullptr);
+    ~ClientGame() override;
+
+    // Joins the host; the game window opens once the host's game window has loaded.
+    void join(const QUrl& url, const network::Hello& hello);
+
+    network::ClientSession& session() { return session_; }
+    GameWindows* windows() { return windows_.get(); }
+
+    // The game window is up.
+    std::function<void()> started;
+    // The game is over for this client: it left, or (once the message box naming the reason
+    // has been answered) it was refused, lost the host, or received a moment that does not
+    // load.
+    std::function<void(const network::ClientEnding&)> ended;
+    // Whether message boxes are shown (tests turn them off).
+    bool interactive = true;
+
+  private:
+    void start();
+    void input(const WindowInput& input);
+    void toolbar(const ToolbarMouse& press);
+    void finish(const network::ClientEnding& ending);
+
+    QString appFolder_;
+    ClientOptions options_;
+    network::ClientSession session_;
+    PictureCache pictures_;
+    SoundPlayer sound_;
+    std::unique_ptr<GameWindows> windows_;
+};
+
+// `kroda --join`: joins the address, asking for the code and the name when they are missing,
+// and plays until the game ends for this client. Returns the program's status: 0 after
+// leaving, 1 after a refusal, a lost host or a broken moment (with a line on stderr).
+struct JoinOptions {
+    QString address;
+    QString code;
+    QString name;
+    ClientOptions client;
+};
+int playJoined(const QString& appFolder, const JoinOptions& options);
+
+// The line on stderr for an ending, or empty for a player who left.
+QString endingLine(const network::ClientEnding& ending);
+
+}  // namespace kroda::widgets

@@ -1,0 +1,123 @@
+#include "widgets/game_windows.h"
+
+#include "game/game.h"
+#include "screen/window_placement.h"
+#include "widgets/front_window.h"
+
+#include <utility>
+
+namespace kroda::widgets {
+
+// Every picture the game window and its deed card show: the background, the board's centre and
+// the holders of the source window from the narrator's strip on.
+QStringList windowPictureFiles(const Game& g) {
+    QStringList files{g.window.Picture, g.window.ImgCenter.File};
+    for (std::size_t h = NarratorStrip; h < g.FrmSource.PicCSource.size(); ++h)
+        files << g.FrmSource.PicCSource[h].File;
+    files.removeAll(QString());
+    return files;
+}
+
+void centreOnScreen(QWidget& window) {
+    const QSize s = FrontWindow::screenSize();
+    if (const auto at =
+            placeWindow(kCentreAnchor, s.width(), s.height(), window.width(), window.height()))
+        window.move(at->Left, at->Top);
+}
+
+GameWindows::GameWindows(const Game& game, PictureCache& pictures, int scale, InputSink input,
+                         QObject* parent)
+    : QObject(parent), game_(game), pictures_(pictures), scale_(scale), input_(std::move(input)) {}
+
+GameWindows::~GameWindows() {
+    for (QObject* w :
+         {static_cast<QObject*>(frmGame_.data()), static_cast<QObject*>(frmOCard_.data())})
+        if (w)
+            w->disconnect(this);
+    delete frmOCard_;
+    delete frmCard_;
+    delete frmGame_;
+}
+
+void GameWindows::open(QWidget* backdrop) {
+    backdrop_ = backdrop;
+    frmGame_ = new FrmGame(game_, input_, pictures_, scale_);
+    frmGame_->setAttribute(Qt::WA_DeleteOnClose);
+    frmGame_->activated = [this] {
+        if (backdrop_)
+            backdrop_->close();  // Form_Activate unloads the backdrop
+    };
+    connect(frmGame_, &QObject::destroyed, this, [this] {
+        if (closed)
+            closed();
+    });
+
+    const QSize screen = FrontWindow::screenSize();
+    centreOnScreen(*frmGame_);
+    if (maximiseOn640x480(screen.width(), screen.height()) == WindowState::Maximized)
+        frmGame_->showMaximized();
+    else
+        frmGame_->show();
+    frmGame_->activateWindow();
+    frmGame_->setFocus();
+}
+
+void GameWindows::sync() {
+    if (frmGame_)
+        frmGame_->update();
+    syncCardWindow();
+    syncDeedCard();
+}
+
+void GameWindows::syncCardWindow() {
+    const bool open = game_.window.FrmCard.Visible;
+    if (open && !frmCard_ && frmGame_) {
+        frmCard_ = new FrmCard(game_, input_, scale_, frmGame_);
+        frmCard_->setAttribute(Qt::WA_DeleteOnClose);
+        centreOnScreen(*frmCard_);
+        frmCard_->open();  // window-modal; a later key or click answers it
+        frmCard_->activateWindow();
+        frmCard_->setFocus();
+    } else if (!open && frmCard_) {
+        frmCard_->hide();
+        frmCard_->deleteLater();
+        frmCard_ = nullptr;
+        if (frmGame_) {
+            frmGame_->activateWindow();
+            frmGame_->setFocus();
+        }
+    } else if (frmCard_) {
+        frmCard_->update();
+    }
+}
+
+void GameWindows::raiseDeedCard() {
+    if (frmOCard_) {
+        frmOCard_->raise();
+        frmOCard_->activateWindow();
+    }
+}
+
+void GameWindows::syncDeedCard() {
+    const bool open = game_.FrmOCard.Visible;
+    if (open && !frmOCard_) {
+        frmOCard_ = new FrmOCard(game_, input_, pictures_, scale_);
+        frmOCard_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(frmOCard_, &QObject::destroyed, this, [this] {
+            // Closed from its frame: the card is unloaded as by its "X".
+            if (game_.FrmOCard.Visible)
+                input_(ControlClick{Control::LblClose, 0, 1, 0, 0, 0});
+        });
+        frmOCard_->show();
+        frmOCard_->raise();
+        frmOCard_->activateWindow();
+    } else if (open) {
+        frmOCard_->follow();
+    } else if (frmOCard_) {
+        QWidget* w = frmOCard_;
+        frmOCard_ = nullptr;
+        w->close();
+    }
+}
+
+}  // namespace kroda::widgets

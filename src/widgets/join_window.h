@@ -1,0 +1,49 @@
+#pragma once
+// The small window that asks a joining player for what the command line left out: the
+// host's address, the join code and the player's name (plain text, at most 12 characters).
+// It is shown, never run: the answer comes later through `accepted` or `cancelled`.
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+
+namespace kroda::widgets {
+
+struct JoinAnswer {
+    QString address, code, name;
+};
+
+class JoinWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // Fields already known are not asked for again.
+    explicit JoinWindow(const JoinAnswer& known, QWidget* parent = nullptr);
+
+    std::function<void(const JoinAnswer&)> accepted;
+    std::function<void()> cancelled;
+
+    QLineEdit* addressField() const { return address_; }
+    QLineEdit* codeField() const { return code_; }
+    QLineEdit* nameField() const { return name_; }
+    // Checks the fields and answers, or says in the window what is wrong.
+    void join();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    JoinAnswer known_;
+    QLineEdit* address_ = nullptr;
+    QLineEdit* code_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QLabel* problem_ = nullptr;
+    bool answered_ = false;
+};
+
+}  // namespace kroda::widgets
