@@ -163,8 +163,9 @@ void HostSession::left(ConnectionId id) {
 // throw, an answer or the card window.
 bool HostSession::mayAct(int seat) const {
     const GameState& s = game_.state;
-    return begun_ && seats_.contains(seat) && s.CurPlayer == seat && s.Players(seat).IsHuman &&
-           (game_.awaitsPerson() || game_.cardOpen());
+    // A game with a winner waits for nobody.
+    return begun_ && !game_.isOver() && seats_.contains(seat) && s.CurPlayer == seat &&
+           s.Players(seat).IsHuman && (game_.awaitsPerson() || game_.cardOpen());
 }
 
 bool HostSession::networkSeatMustAct() const {

@@ -99,8 +99,9 @@ void NetworkHost::seatsChanged() {
     if (!waiting_)
         return;
     waiting_->update();
+    // Players who leave a game that has its winner leave nobody to wait for.
     if (started_)
-        waiting_->setVisible(!net_->everySeatTaken());
+        waiting_->setVisible(!net_->everySeatTaken() && !session_.game().isOver());
 }
 
 int hostGame(const QString& appFolder, const SessionOptions& options, const HostOptions& host) {

@@ -72,13 +72,14 @@ run() {
   pid[$who]=$!
 }
 
-# Waits up to 30 s for WHO's program to end; prints its status.
+# Waits up to 30 s for WHO's program to end; sets `status` to its exit status. (Not to be run
+# in a command substitution: a subshell cannot wait for its parent's children.)
 status_of() {
   local who=$1
   for _ in $(seq 300); do kill -0 "${pid[$who]}" 2>/dev/null || break; sleep 0.1; done
   kill -0 "${pid[$who]}" 2>/dev/null && return 1
   wait "${pid[$who]}"
-  echo $?
+  status=$?
   pid[$who]=""
 }
 
@@ -114,8 +115,8 @@ run malee --join "127.0.0.1:$port" --code "$wrong" --name Malee
 DISPLAY=${display[malee]} xdotool search --sync --onlyvisible --name '' >/dev/null 2>&1
 sleep 2
 DISPLAY=${display[malee]} xs_key Return
-s=$(status_of malee) || fail "a wrong code left the client running"
-[ "$s" = 1 ] || fail "a client refused for its code ended with status $s"
+status_of malee || fail "a wrong code left the client running"
+[ "$status" = 1 ] || fail "a client refused for its code ended with status $status"
 [ -s "$work/malee.err" ] || fail "a client refused for its code said nothing on stderr"
 note "a wrong code was refused: $(tail -n 1 "$work/malee.err")"
 : >"$work/malee.err"
@@ -244,13 +245,13 @@ note "both clients printed the host's $(wc -l <"$work/host.lines") narration lin
 # --- the end: each client leaves by its toolbar's quit, then the host quits by its own
 for who in somchai malee; do
   DISPLAY=${display[$who]} xs_press "${windows[$who]}" game.quit
-  s=$(status_of "$who") || fail "the toolbar's quit left $who's copy running"
-  [ "$s" = 0 ] || fail "$who's copy ended with status $s"
+  status_of "$who" || fail "the toolbar's quit left $who's copy running"
+  [ "$status" = 0 ] || fail "$who's copy ended with status $status"
 done
 host_window=$(game_window host) || fail "the host shows no game window"
 DISPLAY=${display[host]} xs_press "$host_window" game.quit
-s=$(status_of host) || fail "the toolbar's quit left the host running"
-[ "$s" = 0 ] || fail "the host ended with status $s"
+status_of host || fail "the toolbar's quit left the host running"
+[ "$status" = 0 ] || fail "the host ended with status $status"
 for who in host somchai malee; do
   [ -s "$work/$who.err" ] && fail "$who's copy wrote on stderr: $(head -n 3 "$work/$who.err")"
 done
