@@ -9,13 +9,14 @@ ImageButtonRow::ImageButtonRow(std::span<ImageButton> buttons, ImageButtonStyle 
     : buttons_(buttons), style_(style), description_(description) {}
 
 bool ImageButtonRow::isPressed(int i) const {
-    return buttons_[static_cast<std::size_t>(i)].Icon.Geometry.Top == style_.pressedTop();
+    const ImageButton& b = buttons_[static_cast<std::size_t>(i)];
+    return b.Icon.Geometry.Top == style_.pressedTop(b);
 }
 
 void ImageButtonRow::press(ImageButton& b) {
     b.Button.Cell = PressedCell;
     b.Icon.Geometry.Left += 1;
-    b.Icon.Geometry.Top = style_.pressedTop();
+    b.Icon.Geometry.Top = style_.pressedTop(b);
     b.Text.Geometry.Left += 1;
     b.Text.Geometry.Top += 2;
 }
@@ -42,7 +43,7 @@ void ImageButtonRow::mouseMove(int i, bool held) {
 
 void ImageButtonRow::mouseUp(int i) {
     ImageButton& b = buttons_[static_cast<std::size_t>(i)];
-    if (b.Icon.Geometry.Top == style_.RestTop)
+    if (b.Icon.Geometry.Top == style_.restTop(b))
         return;
     b.Button.Cell = HighlightCell;
     b.Icon.Geometry.Left -= 1;
@@ -54,9 +55,9 @@ void ImageButtonRow::mouseUp(int i) {
 void ImageButtonRow::reset() {
     for (ImageButton& b : buttons_) {
         b.Button.Cell = NormalCell;
-        if (b.Icon.Geometry.Top != style_.RestTop) {
+        if (b.Icon.Geometry.Top != style_.restTop(b)) {
             b.Icon.Geometry.Left -= 1;
-            b.Icon.Geometry.Top = style_.RestTop;
+            b.Icon.Geometry.Top = style_.restTop(b);
             b.Text.Geometry.Left -= 1;
             b.Text.Geometry.Top -= 2;
         }

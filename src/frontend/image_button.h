@@ -25,7 +25,13 @@ struct ImageButton {
 struct ImageButtonStyle {
     Integer Strip;
     int RestTop;
-    int pressedTop() const { return RestTop + 2; }
+    // When set, each icon rests this far below its own button's top instead of at RestTop: a
+    // row whose buttons stand at different heights.
+    int IconInset = 0;
+    int restTop(const ImageButton& b) const {
+        return IconInset != 0 ? b.Button.Geometry.Top + IconInset : RestTop;
+    }
+    int pressedTop(const ImageButton& b) const { return restTop(b) + 2; }
 };
 
 // The one behaviour every window's buttons share. `description` may be null: a window

@@ -11,7 +11,9 @@ namespace kroda {
 
 namespace {
 
-const ImageButtonStyle kTitleStyle{SquareButtons, 328};
+// The continue and join buttons stand above the row of four; every icon rests 8 pixels into
+// its own button.
+const ImageButtonStyle kTitleStyle{SquareButtons, 328, 8};
 
 struct TitleButton {
     int left, top;

@@ -92,7 +92,8 @@ TEST(TitleScreen, Controls) {
     EXPECT_EQ(w.LblDescript.Caption, QStringLiteral("กรุณาชี้ที่ปุ่มข้างบนนี้และคลิ้ก"));
 }
 
-// Each button's action comes after its click sound; no press counts while a click plays.
+// Each button's action comes after its click sound; no press counts while a click plays. A
+// pressed icon sinks within its own button, wherever the button stands, and rises again.
 TEST(TitleScreen, ActionsFollowTheClick) {
     GameState state;
     SourceWindow source;
@@ -104,18 +105,21 @@ TEST(TitleScreen, ActionsFollowTheClick) {
         EXPECT_EQ(path, kApp + QStringLiteral("/Sound/505.wav"));
         pending = std::move(done);
     };
-    for (int i : {0, 1, 2, 3, 4}) {
+    for (int i : {0, 1, 2, 3, 4, 5}) {
         const std::size_t before = acts.size();
+        const ImageButton& b = title.window.ImgButton[static_cast<std::size_t>(i)];
         title.ImgButton_MouseDown(i);
+        EXPECT_EQ(b.Icon.Geometry.Top, b.Button.Geometry.Top + 10) << "button " << i;
         EXPECT_EQ(acts.size(), before) << "the click is still playing";
         title.ImgButton_MouseDown(i == 1 ? 2 : 1);  // a click is playing
         pending();
         EXPECT_EQ(acts.size(), before + 1);
         title.ImgButton_MouseUp(i);
+        EXPECT_EQ(b.Icon.Geometry.Top, b.Button.Geometry.Top + 8) << "button " << i;
     }
     EXPECT_EQ(acts, (std::vector<TitleAction>{TitleAction::NewGame, TitleAction::Continue,
                                               TitleAction::About, TitleAction::Manual,
-                                              TitleAction::Exit}));
+                                              TitleAction::Exit, TitleAction::Join}));
     EXPECT_EQ(title.manualPath(), kApp + QStringLiteral("/help/help.htm"));
 }
 
