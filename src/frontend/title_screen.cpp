@@ -106,12 +106,7 @@ QStringList TitleScreen::pictureFiles() const {
 
 void TitleScreen::Form_Activate() {
     // The button that opened a modal window never saw its release, which went to that window.
-    for (ImageButton& b : window.ImgButton) b.Button.Cell = NormalCell;
-    for (int i : {0, 1, 2, 3, 5}) {
-        const TitleButton& t = kTitleButtons[static_cast<std::size_t>(i)];
-        window.ImgButton[static_cast<std::size_t>(i)].Icon.Geometry.Left = t.left + 8;
-        window.ImgButton[static_cast<std::size_t>(i)].Icon.Geometry.Top = t.top + 8;
-    }
+    buttons_.reset();
     window.LblDescript.Caption = restingDescription();
 }
 
