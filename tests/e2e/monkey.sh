@@ -205,6 +205,7 @@ scan() {
       "$XS_WIZARD "*) kind=wizard ;;
       "$XS_ABOUT "*) kind=about ;;
       "$XS_DEED "*) kind=deed ;;
+      "$XS_HOST "*) kind=host ;;
       *" 320x160") kind=card ;;
       *) kind=other ;;
     esac
@@ -391,13 +392,20 @@ monkey_about() {
   esac
 }
 
+# A wizard's network seat opens the host's waiting window; Return starts at once, with the
+# computer in the empty seats, as nobody will join here.
+monkey_host() {
+  weighted 30 70
+  if ((R == 0)); then key_to Return; else random_point_event; fi
+}
+
 monkey_other() {
   weighted 60 40
   if ((R == 0)); then key_to Escape; else random_point_event; fi
 }
 
 declare -A kind_weight=([title]=5 [wizard]=10 [game]=8 [card]=10 [deed]=4 [about]=10 [other]=10
-  [backdrop]=1)
+  [host]=10 [backdrop]=1)
 
 # One event on one of the open windows, chosen by weight.
 monkey_event() {
@@ -413,6 +421,7 @@ monkey_event() {
     card) monkey_card ;;
     deed) monkey_deed ;;
     about) monkey_about ;;
+    host) monkey_host ;;
     *) random_point_event ;;
   esac
 }
@@ -463,6 +472,8 @@ reach_game() {
       key_to space
     elif window_of other; then
       key_to Escape
+    elif window_of host; then
+      key_to Return
     elif window_of about; then
       click_on about.close
     elif window_of deed; then
@@ -483,6 +494,8 @@ reach_game() {
         xdotool windowfocus "${win_ids[W]}" 2>/dev/null
         xs_retype "Seat$tries" 2>/dev/null
       fi
+      # The first choice of every page is the short road: a new board, a person.
+      click_on wizard.choice1
       click_on wizard.next
     elif window_of game; then
       return 0

@@ -17,7 +17,8 @@
 # The captions of the program's windows.
 # shellcheck disable=SC2034  # used by the scripts that source this file
 readonly XS_TITLE="เกมKroda 2.0 Final" XS_WIZARD="Player Wizard" \
-  XS_ABOUT="เกี่ยวกับซอฟต์แวร์เกมส์Kroda" XS_DEED="///" XS_BACKDROP=":::"
+  XS_ABOUT="เกี่ยวกับซอฟต์แวร์เกมส์Kroda" XS_DEED="///" XS_BACKDROP=":::" \
+  XS_HOST="Kroda : เปิดเกมทางเครือข่าย"
 readonly XS_SCREEN_W=1024 XS_SCREEN_H=768
 XS_XVFB_PID=""
 XS_ROOT=""
