@@ -7,6 +7,7 @@
 #include "platform/startup_clock.h"
 #include "widgets/client_game.h"
 #include "widgets/error_box.h"
+#include "widgets/fonts.h"
 #include "widgets/frm_back.h"
 #include "widgets/front_end.h"
 #include "widgets/front_window.h"
@@ -204,6 +205,7 @@ int main(int argc, char** argv) {
             name = QString::fromLocal8Bit(argv[i + 1]);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kroda"));
+    kroda::widgets::useThaiFaceByDefault();
 
     QStringList args = QApplication::arguments();
     if (name && !args.contains(QStringLiteral("--name")))

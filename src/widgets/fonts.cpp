@@ -16,6 +16,12 @@ QString thaiFamily(const QStringList& preferred) {
     return QGuiApplication::font().family();
 }
 
+void useThaiFaceByDefault() {
+    QFont font = QGuiApplication::font();
+    font.setFamily(labelFont().family());
+    QGuiApplication::setFont(font);
+}
+
 namespace {
 QFont pixelFont(const QStringList& families, int pixels, bool bold) {
     QFont font(thaiFamily(families));

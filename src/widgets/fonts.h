@@ -18,4 +18,9 @@ QFont cardFont();
 // application's default.
 QString thaiFamily(const QStringList& preferred);
 
+// Gives the application's default font the labels' Thai family at its own size, so that the
+// system's boxes (a name box before its window's font reaches it, the file dialogs) set Thai
+// in the face the game has loaded already rather than in a second one.
+void useThaiFaceByDefault();
+
 }  // namespace kroda::widgets
