@@ -185,13 +185,15 @@ dialog=$(dialog_of_game) ||
   fail "the continue button opened no dialog"
 [ "$(xs_caption "$dialog")" = "อ่านบันทึกจาก" ] ||
   fail "the continue dialog is captioned '$(xs_caption "$dialog")'"
-# The files are listed by name, autosave.Sav first: a double click on the second row.
+# The autosave is preselected, its name selected in the dialog's name box; the person types
+# the other name over it (the rows' places depend on the dialog's font).
 sleep 0.5
-read -r -a at <<<"$(xs_position "$dialog")"
-xdotool mousemove $((at[0] + 160)) $((at[1] + 88))
-sleep 0.2
-xdotool click --repeat 2 --delay 80 1
-xs_gone "$dialog" || fail "a double click on dinner.Sav left the dialog open"
+xdotool windowfocus "$dialog" 2>/dev/null
+sleep 0.3
+xdotool type --delay 50 dinner.Sav
+sleep 0.3
+xs_key Return
+xs_gone "$dialog" || fail "dinner.Sav typed in the name box left the dialog open"
 xs_gone "$title" || fail "the title screen stayed after a save was chosen"
 game=$(xs_find_window "$XS_TITLE" 640x480 "$title") || fail "no game window after continue"
 photograph continued
