@@ -144,6 +144,10 @@ void JoinWindow::join() {
     close();
 }
 
+QString JoinWindow::problem() const {
+    return problem_->text();
+}
+
 void JoinWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), kFrame);

@@ -35,6 +35,8 @@ class JoinWindow : public QWidget {
     QLineEdit* secondNameField() const { return second_; }
     // Checks the fields and answers, or says in the window what is wrong.
     void join();
+    // What the window says is wrong; empty until something is.
+    QString problem() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
