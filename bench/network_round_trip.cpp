@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     HostTransport transport(
         QStringLiteral("HJKM2345"), {2},
         {[&](const Input& in) { inputs.push_back(in); },
-         [&](ConnectionId id, const QList<int>&, const QString&) { joined = id; },
+         [&](ConnectionId id, const QList<int>&, const QStringList&) { joined = id; },
          {}});
     HostTransport::Options options;
     options.address = QHostAddress::LocalHost;
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
                                       std::exit(1);
                                   }});
     client.join(*joinUrl(QStringLiteral("127.0.0.1:%1").arg(transport.port())),
-                {QStringLiteral("HJKM2345"), QStringLiteral("Bench")});
+                {QStringLiteral("HJKM2345"), {QStringLiteral("Bench")}});
     pumpUntil([&] { return joined.has_value(); });
     transport.send(*joined, State{writeSave(host.game, host.clock)});
     pumpUntil([&] { return client.started(); });

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Drives the real game under Xvfb, with no window manager, by clicks and keys sent from
-# outside: the about window opens and closes, the wizard goes forward and back through every
-# kind of page, closes and opens again on its first page, and hands over to the game window.
-# Screenshots of the title screen, each kind of wizard page and the about window go to docs/.
+# outside: the join and about windows open and close, the wizard goes forward and back
+# through every kind of page, closes and opens again on its first page, and hands over to the
+# game window. Screenshots of the title screen, the join window, each kind of wizard page and
+# the about window go to docs/.
 #
 #   scripts/frontend-screenshots.sh [BUILD_DIR] [OUT_DIR]
 #
@@ -73,6 +74,17 @@ read -r x y <<<"$(xs_at title.continue)"
 xdotool mousemove --window "$title" "$x" "$y"
 sleep 0.3
 shot "$title" frontend-title.png
+
+# The join window opens over the title screen, centred, and Escape closes it. Its picture
+# takes the screen around the title.
+press "$title" title.join
+join=$(window "เข้าร่วมเกมทางเครือข่าย" 360x233) || fail "no join window"
+centred "$join" 360 233
+sleep 0.3
+import -window root -crop 700x520+162+124 "$out/frontend-join.png"
+xs_key Escape
+sleep 0.6
+gone "$join" || fail "Escape left the join window open"
 
 # The about window opens and closes.
 press "$title" title.about

@@ -39,6 +39,7 @@ const char kUsage[] =
     "  --scale N     enlarge every window N times, pixel for pixel (1 to 4; default 1)\n"
     "  --seats LIST  skip the title screen and the wizard: who plays each seat, p for a\n"
     "                person and c for the computer, two to four letters\n"
+    "                (with --host, --seats also takes n for a network seat)\n"
     "  --continue [FILE]\n"
     "                skip the title screen: go on with the game saved in FILE, or with the\n"
     "                autosave of the last game when FILE is left out\n"
@@ -47,16 +48,19 @@ const char kUsage[] =
     "  --port N      the port --host listens on (default 47410; 0 takes a free one)\n"
     "  --tls-cert FILE --tls-key FILE\n"
     "                with --host, speak wss with this PEM certificate and key\n"
-    "                (with --host, --seats also takes n for a network seat)\n"
     "  --print-startup\n"
     "                print \"startup-ms <ms>\" on stderr once the first window is painted,\n"
     "                the milliseconds since the program started\n"
     "  --join ADDRESS\n"
     "                join a game hosted elsewhere: HOST, HOST:PORT, ws://HOST[:PORT] or\n"
     "                wss://HOST[:PORT] (port 47410 when left out); asks for the code and\n"
-    "                the name in a window unless --code and --name give them\n"
+    "                the names in a window unless --code and --name give them\n"
     "  --code C      the join code the host shows\n"
-    "  --name NAME   the player's name, plain text, at most 12 characters\n"
+    "  --name NAME   with --join, a player's name, plain text, at most 12 characters; each\n"
+    "                --name is one person at this machine (1 to 4), each playing a seat\n"
+    "                of his own with that seat's keys\n"
+    "  --tls-ca FILE with --join, trust the PEM certificates in FILE (the host's own\n"
+    "                certificate, when it made it itself) besides the system's\n"
     "  --help        show this help and exit\n"
     "\n"
     "Saves and the autosave live in $XDG_DATA_HOME/kroda/Save (~/.local/share/kroda/Save).\n"
@@ -72,6 +76,7 @@ struct Options {
     bool host = false;
     kroda::widgets::HostOptions hosting;
     std::optional<kroda::widgets::JoinOptions> join;  // --join: a client of a host's game
+    QString trustedCertificates;                      // --tls-ca
 };
 
 std::optional<QString> parse(const QStringList& args, Options& o) {
@@ -118,9 +123,17 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
                 return a + QStringLiteral(" takes a value");
             if (!o.join)
                 o.join.emplace();
-            (a == QLatin1String("--join")   ? o.join->address
-             : a == QLatin1String("--code") ? o.join->code
-                                            : o.join->name) = *v;
+            if (a == QLatin1String("--join"))
+                o.join->address = *v;
+            else if (a == QLatin1String("--code"))
+                o.join->code = *v;
+            else
+                o.join->names.append(*v);
+        } else if (a == QLatin1String("--tls-ca")) {
+            const auto v = value();
+            if (!v || v->isEmpty())
+                return a + QStringLiteral(" takes a file");
+            o.trustedCertificates = *v;
         } else if (a == QLatin1String("--seats")) {
             const auto v = value();
             if (!v || v->size() < 2 || v->size() > 4 ||
@@ -197,19 +210,21 @@ int playSaved(const Options& options) {
 int main(int argc, char** argv) {
     kroda::msSinceProcessStart();
     kroda::widgets::installProgramLog();
-    // Qt takes --name for itself (the window system's name of the program): the player's
-    // name is read before Qt sees the arguments.
-    std::optional<QString> name;
+    // Qt may take --name for itself (the window system's name of the program): the players'
+    // names are read before Qt sees the arguments, and put back after the rest, in order.
+    QStringList names;
     for (int i = 1; i + 1 < argc; ++i)
         if (std::strcmp(argv[i], "--name") == 0)
-            name = QString::fromLocal8Bit(argv[i + 1]);
+            names << QString::fromLocal8Bit(argv[++i]);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kroda"));
     kroda::widgets::useThaiFaceByDefault();
 
     QStringList args = QApplication::arguments();
-    if (name && !args.contains(QStringLiteral("--name")))
-        args << QStringLiteral("--name") << *name;
+    for (qsizetype i = args.indexOf(QStringLiteral("--name")); i >= 0 && i + 1 < args.size();
+         i = args.indexOf(QStringLiteral("--name"), i))
+        args.remove(i, 2);
+    for (const QString& name : names) args << QStringLiteral("--name") << name;
     Options options;
     if (const auto error = parse(args, options)) {
         std::fprintf(stderr, "kroda: %s\n%s", error->toUtf8().constData(), kUsage);
@@ -232,7 +247,13 @@ int main(int argc, char** argv) {
         // A client writes no saves, so it may run beside another copy, such as its host.
         kroda::windowpictures::load();
         options.join->client = {options.session.narration, options.session.scale};
+        options.join->trustedCertificates = options.trustedCertificates;
         return kroda::widgets::playJoined(QApplication::applicationDirPath(), *options.join);
+    }
+
+    if (!options.trustedCertificates.isEmpty()) {
+        std::fprintf(stderr, "kroda: --tls-ca goes with --join\n%s", kUsage);
+        return 2;
     }
 
     // Another copy already running: this one shows nothing.

@@ -2,6 +2,7 @@
 
 #include "network/join_code.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace kroda::network {
@@ -77,27 +78,40 @@ Verdict Admission::hello(ConnectionId id, Connection& c, const Hello& h) {
     }
     addresses_.remove(c.address);
 
-    // A name seen before takes back its own seats, whatever it asks for.
-    QList<int> given;
-    for (auto& [number, seat] : seats_) {
-        if (seat.name != h.name)
+    // Each person gets a seat of his own, or the hello is refused: a name seen before takes
+    // back its own seat, a new name the first free one.
+    std::map<int, QString> given;
+    QStringList newcomers;
+    for (const QString& name : h.names) {
+        const auto own = std::find_if(seats_.begin(), seats_.end(),
+                                      [&name](const auto& s) { return s.second.name == name; });
+        if (own == seats_.end()) {
+            newcomers.append(name);
             continue;
-        if (seat.holder)
-            return Refuse{RefusalReason::NameInUse};
-        given.append(number);
-    }
-    if (given.isEmpty()) {
-        for (auto& [number, seat] : seats_) {
-            if (seat.name.isEmpty() && given.size() < h.seatsWanted)
-                given.append(number);
         }
+        if (own->second.holder)
+            return Refuse{RefusalReason::NameInUse};
+        given[own->first] = name;
     }
-    if (given.isEmpty())
+    for (const QString& name : newcomers) {
+        const auto free = std::find_if(seats_.begin(), seats_.end(), [&given](const auto& s) {
+            return s.second.name.isEmpty() && !given.contains(s.first);
+        });
+        if (free == seats_.end())
+            return Refuse{RefusalReason::NoFreeSeat};
+        given[free->first] = name;
+    }
+    if (given.empty())
         return Refuse{RefusalReason::NoFreeSeat};
-    for (int number : given) seats_[number] = {h.name, id};
+    Admit admit;
+    for (const auto& [number, name] : given) {
+        seats_[number] = {name, id};
+        admit.seats.append(number);
+        admit.names.append(name);
+    }
     c.phase = Phase::Admitted;
-    c.seats = given;
-    return Admit{given, h.name};
+    c.seats = admit.seats;
+    return admit;
 }
 
 void Admission::closed(ConnectionId id) {

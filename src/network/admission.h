@@ -4,7 +4,7 @@
 // with the join code; wrong codes from one address lock it out for a time; every connection
 // is rate-limited; a client that breaks a rule is disconnected; a client owns the seats it was
 // given and its inputs for any other seat are ignored; a player who joins again with the same
-// name gets the seats back. Time comes from the injected clock (milliseconds, never falling).
+// name gets the seat back. Time comes from the injected clock (milliseconds, never falling).
 
 #include "network/protocol.h"
 #include "network/token_bucket.h"
@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -34,10 +35,10 @@ struct AdmissionRules {
 using ConnectionId = quint64;
 
 // The verdicts on an event.
-struct Keep {};  // nothing to send
-struct Admit {   // send a welcome
-    QList<int> seats;
-    QString name;
+struct Keep {};         // nothing to send
+struct Admit {          // send a welcome
+    QList<int> seats;   // ascending
+    QStringList names;  // the name that took each seat, in the same order
 };
 struct Refuse {  // send the refusal, then close
     RefusalReason reason;
@@ -68,7 +69,7 @@ class Admission {
     Verdict received(ConnectionId id, QByteArrayView frame);
     // A binary frame arrived: the protocol has none.
     Verdict receivedBinary(ConnectionId id);
-    // The connection is gone; its seats wait for the same name to join again.
+    // The connection is gone; its seats wait for the same names to join again.
     void closed(ConnectionId id);
     // The connections whose time for a hello has run out, to close now.
     std::vector<ConnectionId> overdue();

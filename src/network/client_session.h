@@ -42,6 +42,10 @@ class ClientSession {
     ClientSession(const ClientSession&) = delete;
     ClientSession& operator=(const ClientSession&) = delete;
 
+    // See ClientTransport::trustCertificates.
+    std::optional<QString> trustCertificates(const QString& pemFile) {
+        return transport_.trustCertificates(pemFile);
+    }
     void join(const QUrl& url, const Hello& hello);
     // An input of the person at this client; dropped until the game has started.
     void send(const Input& input);

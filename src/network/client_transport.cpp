@@ -1,6 +1,13 @@
 #include "network/client_transport.h"
 
+#include <QFile>
 #include <QWebSocket>
+
+#ifndef QT_NO_SSL
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslError>
+#endif
 
 #include <utility>
 
@@ -21,6 +28,23 @@ std::optional<QUrl> joinUrl(const QString& typed) {
 
 ClientTransport::ClientTransport(Handlers handlers) : handlers_(std::move(handlers)) {}
 
+std::optional<QString> ClientTransport::trustCertificates(const QString& pemFile) {
+    QFile file(pemFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return pemFile + QStringLiteral(": cannot be read: ") + file.errorString();
+#ifndef QT_NO_SSL
+    // A bundle of certificates is small; a larger file is none.
+    const QList<QSslCertificate> certificates =
+        QSslCertificate::fromData(file.read(4 * 1024 * 1024), QSsl::Pem);
+    if (certificates.isEmpty())
+        return pemFile + QStringLiteral(": no PEM certificate could be read");
+    trusted_ = std::make_shared<QList<QSslCertificate>>(certificates);
+    return std::nullopt;
+#else
+    return pemFile + QStringLiteral(": this Qt has no TLS");
+#endif
+}
+
 ClientTransport::~ClientTransport() {
     if (socket_) {
         QObject::disconnect(socket_.get(), nullptr, nullptr, nullptr);
@@ -39,6 +63,27 @@ void ClientTransport::join(const QUrl& url, const Hello& hello) {
     seats_.clear();
     phase_ = Phase::Connecting;
     QWebSocket* s = socket_.get();
+#ifndef QT_NO_SSL
+    if (trusted_) {
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.addCaCertificates(*trusted_);
+        s->setSslConfiguration(tls);
+    }
+    // A certificate that fails verification is never let through: the join ends, saying why.
+    QObject::connect(s, &QWebSocket::sslErrors, s, [this](const QList<QSslError>& errors) {
+        QStringList why;
+        for (const QSslError& e : errors) why << e.errorString();
+        end(QStringLiteral("the host's certificate is not trusted (%1); give --tls-ca the "
+                           "host's certificate if it is the host's own")
+                .arg(why.join(QStringLiteral("; "))));
+    });
+#endif
+    // Before the connection is up, any error ends the join: the host is not there.
+    QObject::connect(s, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), s,
+                     [this](QAbstractSocket::SocketError) {
+                         if (phase_ == Phase::Connecting)
+                             end(socket_->errorString());
+                     });
     QObject::connect(s, &QWebSocket::connected, s, [this] {
         phase_ = Phase::AwaitingWelcome;
         socket_->sendTextMessage(QString::fromUtf8(encode(ClientMessage{hello_})));

@@ -2,10 +2,13 @@
 // A client's side of network play: one WebSocket to the host (ws or wss). It says hello with
 // the code and the name, then sends the person's inputs; everything the host sends comes out
 // of the `message` handler once read and checked. A host that sends a malformed message is
-// left.
+// left. Over wss the host's certificate must be one the system trusts or one given to
+// trustCertificates (a host's certificate of its own making); a certificate that is neither
+// ends the connection before the hello, saying so.
 
 #include "network/protocol.h"
 
+#include <QList>
 #include <QString>
 #include <QUrl>
 
@@ -14,6 +17,7 @@
 #include <optional>
 
 class QWebSocket;
+class QSslCertificate;
 
 namespace kroda::network {
 
@@ -35,6 +39,10 @@ class ClientTransport {
     ClientTransport(const ClientTransport&) = delete;
     ClientTransport& operator=(const ClientTransport&) = delete;
 
+    // Trusts the PEM certificates of the file besides the system's, from the next join on.
+    // Returns what is wrong: a file that cannot be read, or holds no PEM certificate.
+    std::optional<QString> trustCertificates(const QString& pemFile);
+
     void join(const QUrl& url, const Hello& hello);
     // An input for one of the seats the welcome gave; dropped before the welcome.
     void send(const Input& input);
@@ -52,6 +60,7 @@ class ClientTransport {
     Hello hello_;
     Phase phase_ = Phase::Idle;
     QList<int> seats_;
+    std::shared_ptr<QList<QSslCertificate>> trusted_;
 };
 
 }  // namespace kroda::network

@@ -44,8 +44,8 @@ HostSession::HostSession(Game& game, Clock clock, QList<int> networkSeats, QStri
       seats_(networkSeats),
       transport_(std::move(code), std::move(networkSeats),
                  {[this](const Input& in) { input(in); },
-                  [this](ConnectionId id, const QList<int>& seats, const QString& name) {
-                      joined(id, seats, name);
+                  [this](ConnectionId id, const QList<int>& seats, const QStringList& names) {
+                      joined(id, seats, names);
                   },
                   [this](ConnectionId id, const QList<int>&) { left(id); }}) {
     settle_.setSingleShot(true);
@@ -126,16 +126,16 @@ void HostSession::handToComputer(int seat) {
         seatsChanged();
 }
 
-void HostSession::joined(ConnectionId id, const QList<int>& seats, const QString& name) {
+void HostSession::joined(ConnectionId id, const QList<int>& seats, const QStringList& names) {
     joinedSeats_[id] = seats;
-    // The joining player's name replaces the seat's; a player coming back keeps his own.
-    QList<int> renamed;
-    for (int seat : seats)
-        if (game_.state.Players(seat).Name.trimmed() != name)
-            renamed.append(seat);
-    if (!renamed.isEmpty()) {
-        const auto rename = [renamed, name](Game& g) {
-            for (int seat : renamed) g.state.Players(seat).Name = name;
+    // Each joining player's name replaces his seat's; a player coming back keeps his own.
+    std::map<int, QString> renamed;
+    for (qsizetype i = 0; i < seats.size() && i < names.size(); ++i)
+        if (game_.state.Players(seats[i]).Name.trimmed() != names[i])
+            renamed[seats[i]] = names[i];
+    if (!renamed.empty()) {
+        const auto rename = [renamed](Game& g) {
+            for (const auto& [seat, name] : renamed) g.state.Players(seat).Name = name;
         };
         if (begun_)
             run(rename);

@@ -72,7 +72,7 @@ class HostSession {
     static QString waitingLine(const QString& name);
 
   private:
-    void joined(ConnectionId id, const QList<int>& seats, const QString& name);
+    void joined(ConnectionId id, const QList<int>& seats, const QStringList& names);
     void left(ConnectionId id);
     void input(const Input& in);
     bool mayAct(int seat) const;

@@ -139,7 +139,7 @@ void HostTransport::act(ConnectionId id, const Verdict& verdict) {
     if (const auto* admit = std::get_if<Admit>(&verdict)) {
         send(id, Welcome{admit->seats});
         if (handlers_.joined)
-            handlers_.joined(id, admit->seats, admit->name);
+            handlers_.joined(id, admit->seats, admit->names);
     } else if (const auto* refuse = std::get_if<Refuse>(&verdict)) {
         send(id, Refused{refuse->reason});
         shut(id, reasonText(refuse->reason));

@@ -11,6 +11,7 @@
 #include <QHostAddress>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -39,7 +40,8 @@ class HostTransport {
     };
     struct Handlers {
         std::function<void(const Input&)> input;
-        std::function<void(ConnectionId, const QList<int>& seats, const QString& name)> joined;
+        // Each seat given, with the name that took it, in the same order.
+        std::function<void(ConnectionId, const QList<int>& seats, const QStringList& names)> joined;
         std::function<void(ConnectionId, const QList<int>& seats)> left;
     };
 

@@ -182,21 +182,29 @@ QString typeOf(Fields& f) {
 }
 
 std::optional<ClientMessage> readHello(Fields& f) {
-    f.only({"type", "code", "name", "seats"});
+    f.only({"type", "code", "names"});
     Hello h;
     h.code = f.string("code", kMaxCodeLength);
     if (f.ok() && (h.code.isEmpty() || !plainText(h.code, false)))
         f.fail(QStringLiteral("\"code\" is not a plain code"));
-    const QString name = f.string("name", 4 * kMaxNameLength);
-    if (f.ok()) {
-        if (const auto plain = plainName(name))
-            h.name = *plain;
-        else
-            f.fail(QStringLiteral("\"name\" is not a plain name of 1 to %1 characters")
+    const QJsonArray names = f.array("names");
+    if (f.ok() && (names.isEmpty() || names.size() > kSeatCount))
+        f.fail(QStringLiteral("\"names\" does not hold 1 to %1 names").arg(kSeatCount));
+    for (const QJsonValue& v : names) {
+        if (!f.ok())
+            break;
+        const QString text = v.toString();
+        const auto plain = v.isString() && text.size() <= 4 * kMaxNameLength
+                               ? plainName(text)
+                               : std::optional<QString>();
+        if (!plain)
+            f.fail(QStringLiteral("\"names\" holds what is not a plain name of 1 to %1 characters")
                        .arg(kMaxNameLength));
+        else if (h.names.contains(*plain))
+            f.fail(QStringLiteral("\"names\" holds one name twice"));
+        else
+            h.names.append(*plain);
     }
-    if (f.has("seats"))
-        h.seatsWanted = f.integer("seats", 1, kSeatCount);
     if (!f.ok())
         return std::nullopt;
     return h;
@@ -321,7 +329,8 @@ QByteArray compact(const QJsonObject& o) {
 
 std::optional<QString> plainName(const QString& name) {
     const QString trimmed = name.trimmed();
-    if (trimmed.isEmpty() || trimmed.size() > kMaxNameLength || !plainText(trimmed, false))
+    if (trimmed.isEmpty() || trimmed.size() > kMaxNameLength || !plainText(trimmed, false) ||
+        trimmed.contains(QLatin1Char('<')) || trimmed.contains(QLatin1Char('>')))
         return std::nullopt;
     return trimmed;
 }
@@ -337,7 +346,7 @@ QString reasonText(RefusalReason reason) {
 QByteArray encode(const ClientMessage& message) {
     QJsonObject o;
     if (const auto* h = std::get_if<Hello>(&message)) {
-        o = {{"type", "hello"}, {"code", h->code}, {"name", h->name}, {"seats", h->seatsWanted}};
+        o = {{"type", "hello"}, {"code", h->code}, {"names", QJsonArray::fromStringList(h->names)}};
         return compact(o);
     }
     const Input& in = std::get<Input>(message);

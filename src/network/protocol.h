@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <variant>
@@ -28,10 +29,11 @@ inline constexpr int kMaxNarrationLength = 4096;
 
 // client -> host
 
+// One name for each person at the client, each wanting a seat of his own: 1..kSeatCount
+// names, each trimmed, 1..kMaxNameLength, plain text, no two the same.
 struct Hello {
     QString code;
-    QString name;  // trimmed, 1..kMaxNameLength, plain text
-    int seatsWanted = 1;
+    QStringList names;
     bool operator==(const Hello&) const = default;
 };
 
@@ -117,7 +119,8 @@ std::optional<ClientMessage> readClientMessage(QByteArrayView frame, QString& er
 std::optional<HostMessage> readHostMessage(QByteArrayView frame, QString& error);
 
 // A name as the network may give it: trimmed, 1..kMaxNameLength code units, no control or
-// format characters. Returns the trimmed name, or nullopt.
+// format characters and no angle brackets, so that nothing draws it as markup. Returns the
+// trimmed name, or nullopt.
 std::optional<QString> plainName(const QString& name);
 
 QString reasonText(RefusalReason reason);

@@ -137,13 +137,18 @@ class JoinRun : public QObject {
         };
     }
 
+    // Whatever is wrong with the certificates to trust.
+    std::optional<QString> trust(const QString& pemFile) {
+        return game_.session().trustCertificates(pemFile);
+    }
+
     // False when the address cannot be joined at all.
     bool start() {
-        if (!options_.code.isEmpty() && !options_.name.isEmpty()) {
-            go({options_.address, options_.code, options_.name});
+        if (!options_.code.isEmpty() && !options_.names.isEmpty()) {
+            go({options_.address, options_.code, options_.names});
             return true;
         }
-        auto* w = new JoinWindow({options_.address, options_.code, options_.name});
+        auto* w = new JoinWindow({options_.address, options_.code, options_.names});
         w->accepted = [this](const JoinAnswer& a) { go(a); };
         w->cancelled = [] { QApplication::exit(0); };
         centreOnScreen(*w);
@@ -153,7 +158,7 @@ class JoinRun : public QObject {
     }
 
   private:
-    void go(const JoinAnswer& a) { game_.join(*network::joinUrl(a.address), {a.code, a.name, 1}); }
+    void go(const JoinAnswer& a) { game_.join(*network::joinUrl(a.address), {a.code, a.names}); }
 
     JoinOptions options_;
     ClientGame game_;
@@ -167,12 +172,39 @@ int playJoined(const QString& appFolder, const JoinOptions& options) {
                      options.address.toUtf8().constData());
         return 2;
     }
-    if (!options.name.isEmpty() && !network::plainName(options.name)) {
-        std::fprintf(stderr, "kroda: --name: a name is plain text of 1 to %d characters\n",
-                     network::kMaxNameLength);
+    if (options.names.size() > network::kSeatCount) {
+        std::fprintf(stderr, "kroda: --name: at most %d people play at one machine\n",
+                     network::kSeatCount);
         return 2;
     }
-    JoinRun run(appFolder, options);
+    QStringList names;
+    for (const QString& given : options.names) {
+        const auto name = network::plainName(given);
+        if (!name) {
+            std::fprintf(stderr,
+                         "kroda: --name: a name is plain text of 1 to %d characters, without "
+                         "< or >: %s\n",
+                         network::kMaxNameLength, given.toUtf8().constData());
+            return 2;
+        }
+        if (names.contains(*name)) {
+            std::fprintf(stderr,
+                         "kroda: --name: each person at this machine needs a name of "
+                         "his own: %s is given twice\n",
+                         name->toUtf8().constData());
+            return 2;
+        }
+        names.append(*name);
+    }
+    JoinOptions checked = options;
+    checked.names = names;
+    JoinRun run(appFolder, checked);
+    if (!options.trustedCertificates.isEmpty()) {
+        if (const auto problem = run.trust(options.trustedCertificates)) {
+            std::fprintf(stderr, "kroda: --tls-ca: %s\n", problem->toUtf8().constData());
+            return 2;
+        }
+    }
     if (!run.start())
         return 1;
     return QApplication::exec();

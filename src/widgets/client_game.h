@@ -59,13 +59,15 @@ class ClientGame : public QObject {
     std::unique_ptr<GameWindows> windows_;
 };
 
-// `kroda --join`: joins the address, asking for the code and the name when they are missing,
+// `kroda --join`: joins the address, asking for the code and the names when they are missing,
 // and plays until the game ends for this client. Returns the program's status: 0 after
-// leaving, 1 after a refusal, a lost host or a broken moment (with a line on stderr).
+// leaving, 1 after a refusal, a lost host (an untrusted certificate among the ways to lose
+// it) or a broken moment, with a line on stderr; 2 for options it cannot use.
 struct JoinOptions {
     QString address;
     QString code;
-    QString name;
+    QStringList names;            // one for each person at this machine, 1..4
+    QString trustedCertificates;  // a PEM file of certificates to trust for wss, or empty
     ClientOptions client;
 };
 int playJoined(const QString& appFolder, const JoinOptions& options);

@@ -256,7 +256,7 @@ void FrontEnd::joinChosen(const JoinAnswer& answer) {
         }
         quit(e.kind == network::ClientEnding::Left ? 0 : 1);
     };
-    client_->join(*network::joinUrl(answer.address), {answer.code, answer.name, 1});
+    client_->join(*network::joinUrl(answer.address), {answer.code, answer.names});
 }
 
 void FrontEnd::askSavedGame() {

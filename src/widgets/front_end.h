@@ -59,6 +59,8 @@ class FrontEnd : public QObject {
     // The join window of the join button, while it is open, and the game it joined.
     JoinWindow* joinWindow() { return joinWindow_; }
     ClientGame* client() { return client_.get(); }
+    // The hosting of a hand-over with network seats, once it listens.
+    NetworkHost* networkHost() { return host_.get(); }
 
   private:
     void act(TitleAction action);

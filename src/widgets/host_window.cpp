@@ -9,6 +9,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace kroda::widgets {
 
@@ -52,6 +54,33 @@ HostWindow::HostWindow(const network::HostSession& host, const Game& game, QStri
 
 QRect HostWindow::buttonRect() {
     return {kWidth / 2 - 90, kHeight - 52, 180, 36};
+}
+
+std::vector<std::pair<int, QString>> HostWindow::lines() const {
+    std::vector<std::pair<int, QString>> lines;
+    for (int seat = 1; seat <= network::kSeatCount; ++seat) {
+        const QString name = host_.nameAt(seat);
+        const bool network = host_.networkSeats().contains(seat);
+        if (!network && name.isEmpty())
+            continue;
+        QString what;
+        if (!network)
+            what = QStringLiteral("คอมพิวเตอร์เล่นแทน");
+        else if (host_.connected(seat))
+            what = name;
+        else if (!name.isEmpty())
+            what = name + QStringLiteral(" (หลุดจากเกม)");
+        else
+            what = QStringLiteral("ว่าง");
+        lines.emplace_back(seat, QStringLiteral("ผู้เล่น %1: %2").arg(seat).arg(what));
+    }
+    return lines;
+}
+
+QStringList HostWindow::seatLines() const {
+    QStringList text;
+    for (const auto& [seat, line] : lines()) text << line;
+    return text;
 }
 
 QString HostWindow::buttonText() const {
@@ -98,26 +127,12 @@ void HostWindow::paintEvent(QPaintEvent*) {
     p.drawText(QRect(120, y - 6, kWidth - 140, 32), Qt::AlignLeft | Qt::AlignVCenter, host_.code());
     y += 34;
     p.setFont(body);
-    for (int seat = 1; seat <= network::kSeatCount; ++seat) {
-        const QString name = host_.nameAt(seat);
-        const bool network = host_.networkSeats().contains(seat);
-        if (!network && name.isEmpty())
-            continue;
-        QString what;
-        if (!network)
-            what = QStringLiteral("คอมพิวเตอร์เล่นแทน");
-        else if (host_.connected(seat))
-            what = name;
-        else if (!name.isEmpty())
-            what = name + QStringLiteral(" (หลุดจากเกม)");
-        else
-            what = QStringLiteral("ว่าง");
+    for (const auto& [seat, line] : lines()) {
         const auto c = game_.state.Players(seat).Color;  // red in the low byte
         p.fillRect(QRect(20, y + 4, 12, 12),
                    QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                           static_cast<int>((c >> 16) & 0xFF)));
-        p.drawText(QRect(40, y, kWidth - 60, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("ผู้เล่น %1: %2").arg(seat).arg(what));
+        p.drawText(QRect(40, y, kWidth - 60, 20), Qt::AlignLeft | Qt::AlignVCenter, line);
         y += 20;
     }
 

@@ -10,6 +10,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace kroda::widgets {
 
@@ -26,6 +28,9 @@ class HostWindow : public QWidget {
     QString buttonText() const;
     // Where the button is, in design pixels.
     static QRect buttonRect();
+    // The seat lines as the window shows them, seat by seat: each network seat, with its
+    // player's name or that it waits, and each seat handed to the computer.
+    QStringList seatLines() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,6 +38,8 @@ class HostWindow : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    std::vector<std::pair<int, QString>> lines() const;
+
     const network::HostSession& host_;
     const Game& game_;
     QStringList addresses_;

@@ -54,11 +54,13 @@ JoinWindow::JoinWindow(const JoinAnswer& known, QWidget* parent)
 
     auto* grid = new QGridLayout;
     int row = 0;
-    const auto field = [&](const QString& label, const QString& value, int maxLength) {
+    const auto field = [&](const QString& label, const QString& value, int maxLength,
+                           const QString& hint = {}) {
         auto* l = new QLabel(label, this);
         l->setTextFormat(Qt::PlainText);
         auto* e = new QLineEdit(value, this);
         e->setMaxLength(maxLength);
+        e->setPlaceholderText(hint);
         grid->addWidget(l, row, 0);
         grid->addWidget(e, row, 1);
         ++row;
@@ -68,8 +70,11 @@ JoinWindow::JoinWindow(const JoinAnswer& known, QWidget* parent)
         address_ = field(QStringLiteral("ที่อยู่ของเจ้าของเกม"), {}, 255);
     if (known.code.isEmpty())
         code_ = field(QStringLiteral("รหัสเข้าร่วม"), {}, network::kMaxCodeLength);
-    if (known.name.isEmpty())
+    if (known.names.isEmpty()) {
         name_ = field(QStringLiteral("ชื่อผู้เล่น"), {}, network::kMaxNameLength);
+        second_ = field(QStringLiteral("ชื่อผู้เล่นคนที่สอง"), {}, network::kMaxNameLength,
+                        QStringLiteral("ถ้าเล่นสองคนที่เครื่องนี้"));
+    }
 
     problem_ = new QLabel(this);
     problem_->setTextFormat(Qt::PlainText);
@@ -91,7 +96,7 @@ JoinWindow::JoinWindow(const JoinAnswer& known, QWidget* parent)
     layout->addLayout(grid);
     layout->addLayout(buttons);
     setFixedSize(360, sizeHint().height() + 8);
-    for (QLineEdit* e : {address_, code_, name_})
+    for (QLineEdit* e : {address_, code_, name_, second_})
         if (e) {
             e->setFocus();
             break;
@@ -104,8 +109,6 @@ void JoinWindow::join() {
         a.address = address_->text().trimmed();
     if (code_)
         a.code = code_->text().trimmed();
-    if (name_)
-        a.name = name_->text();
     if (!network::joinUrl(a.address)) {
         problem_->setText(QStringLiteral("ที่อยู่ไม่ถูกต้อง"));
         return;
@@ -114,16 +117,35 @@ void JoinWindow::join() {
         problem_->setText(QStringLiteral("กรุณาใส่รหัสเข้าร่วม"));
         return;
     }
-    const auto name = network::plainName(a.name);
-    if (!name) {
-        problem_->setText(QStringLiteral("ชื่อยาวได้ไม่เกิน 12 ตัวอักษร และต้องไม่ว่าง"));
-        return;
+    if (name_) {
+        a.names.clear();
+        // An empty second box: one person plays here.
+        for (QLineEdit* e : {name_, second_}) {
+            const QString typed = e->text().trimmed();
+            if (typed.isEmpty() && e == second_)
+                continue;
+            const auto name = network::plainName(typed);
+            if (!name) {
+                problem_->setText(typed.isEmpty() || typed.size() > network::kMaxNameLength
+                                      ? QStringLiteral("ชื่อยาวได้ไม่เกิน 12 ตัวอักษร และต้องไม่ว่าง")
+                                      : QStringLiteral("ชื่อต้องไม่มีอักขระพิเศษ"));
+                return;
+            }
+            if (a.names.contains(*name)) {
+                problem_->setText(QStringLiteral("ชื่อของสองคนต้องไม่ซ้ำกัน"));
+                return;
+            }
+            a.names.append(*name);
+        }
     }
-    a.name = *name;
     answered_ = true;
     if (accepted)
         accepted(a);
     close();
+}
+
+QString JoinWindow::problem() const {
+    return problem_->text();
 }
 
 void JoinWindow::paintEvent(QPaintEvent*) {

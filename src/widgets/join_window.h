@@ -1,9 +1,11 @@
 #pragma once
 // The small window that asks a joining player for what the command line left out: the
-// host's address, the join code and the player's name (plain text, at most 12 characters).
+// host's address, the join code and the player's name (plain text, at most 12 characters),
+// with a second name for a second person at this machine, who then plays a seat of his own.
 // It is shown, never run: the answer comes later through `accepted` or `cancelled`.
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -14,7 +16,8 @@ class QLineEdit;
 namespace kroda::widgets {
 
 struct JoinAnswer {
-    QString address, code, name;
+    QString address, code;
+    QStringList names;  // one for each person at this machine, each with a seat
 };
 
 class JoinWindow : public QWidget {
@@ -29,8 +32,11 @@ class JoinWindow : public QWidget {
     QLineEdit* addressField() const { return address_; }
     QLineEdit* codeField() const { return code_; }
     QLineEdit* nameField() const { return name_; }
+    QLineEdit* secondNameField() const { return second_; }
     // Checks the fields and answers, or says in the window what is wrong.
     void join();
+    // What the window says is wrong; empty until something is.
+    QString problem() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +48,7 @@ class JoinWindow : public QWidget {
     QLineEdit* address_ = nullptr;
     QLineEdit* code_ = nullptr;
     QLineEdit* name_ = nullptr;
+    QLineEdit* second_ = nullptr;
     QLabel* problem_ = nullptr;
     bool answered_ = false;
 };

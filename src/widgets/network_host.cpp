@@ -69,6 +69,14 @@ std::optional<QString> NetworkHost::listen(const HostOptions& options) {
     return std::nullopt;
 }
 
+const network::HostSession& NetworkHost::session() const {
+    return *net_;
+}
+
+HostWindow* NetworkHost::waitingWindow() const {
+    return waiting_;
+}
+
 void NetworkHost::startGame() {
     if (started_)
         return;

@@ -42,6 +42,10 @@ class NetworkHost {
     // at once without network seats). On failure returns what is wrong.
     std::optional<QString> listen(const HostOptions& options);
 
+    const network::HostSession& session() const;
+    // The waiting window, while it exists (hidden once the game runs with every seat taken).
+    HostWindow* waitingWindow() const;
+
   private:
     void startGame();
     void pressed();

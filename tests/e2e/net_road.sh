@@ -150,7 +150,16 @@ next_line() {
 }
 
 declare -A seat=([Somchai]=somchai [Malee]=malee)
-declare -A key1=([Somchai]=s [Malee]=j) key2=([Somchai]=d [Malee]=k) key3=([Somchai]=f [Malee]=l)
+declare -A key1 key2 key3
+# Each seat has its keys: seat 1 S D F, seat 2 J K L. The two join at once, so either may hold
+# seat 1; the first ranking request names its player.
+seat_keys() {
+  local first=$1 other=Somchai
+  [ "$first" = Somchai ] && other=Malee
+  key1[$first]=s key2[$first]=d key3[$first]=f
+  key1[$other]=j key2[$other]=k key3[$other]=l
+}
+seat_keys Somchai
 throws=0
 offers=0
 turns=0
@@ -205,6 +214,7 @@ while [ -z "$winner" ]; do
       if [[ "$message" == *Somchai* ]]; then current=Somchai
       elif [[ "$message" == *Malee* ]]; then current=Malee
       else continue; fi
+      [ "$step" = 3 ] && seat_keys "$current"
       if [ "$step" = 12 ]; then
         turns=$((turns + 1))
         [ -z "$rejoined" ] && [ "$turns" -ge 6 ] && [ "$current" = Somchai ] && rejoin_malee

@@ -7,6 +7,7 @@ declare -grA XS_AT=(
   # The title screen (640 x 480).
   [title.new]="112 344"
   [title.continue]="224 200"
+  [title.join]="416 200"
   [title.about]="248 344"
   [title.manual]="392 344"
   [title.exit]="528 344"

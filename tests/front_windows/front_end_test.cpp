@@ -1,9 +1,12 @@
 // The road through the front end with real mouse and key events: the about window opens and
-// closes, the wizard hands over to the game window, exit ends the program, and pictures
-// that cannot be loaded stop the start with the file named.
+// closes, the wizard hands over to the game window, a wizard's network seat waits in the
+// host's window until the game starts at once, exit ends the program, and pictures that
+// cannot be loaded stop the start with the file named.
 #include "widgets/front_end.h"
 #include "game/save_game.h"
 #include "widgets/about_window.h"
+#include "widgets/host_window.h"
+#include "widgets/network_host.h"
 #include "widgets/title_window.h"
 #include "widgets/wizard_window.h"
 
@@ -13,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -92,6 +96,62 @@ TEST(FrontEnd, WizardHandsOverToTheGame) {
     EXPECT_FALSE(s.Players(1).IsHuman);
     EXPECT_TRUE(s.BankruptCardOn);
     EXPECT_TRUE(r.quits.empty()) << "closing the title screen by the hand-over is no exit";
+}
+
+// A seat the wizard gives to "ผู้เล่นทางเครือข่าย": the hand-over listens on the port it is
+// given (any free one here) and shows the waiting window, that seat listed as free and no
+// game window yet; the window's start-at-once button hands the seat to the computer and the
+// game window opens.
+TEST(FrontEnd, AWizardNetworkSeatWaitsUntilTheHostStartsAtOnce) {
+    Road r;
+    r.front.hosting.port = 0;
+    ASSERT_TRUE(r.front.start());
+    r.clickTitle(0);
+    ASSERT_TRUE(waitUntil([&] { return r.front.wizardWindow() != nullptr; }));
+    FrmWizard* wizard = r.front.wizardWindow();
+    const GameState& s = r.front.session().game().state;
+    const auto press = [&](Qt::Key key) {
+        const Integer before = s.WizardStep;
+        QTest::keyClick(wizard, key);
+        return waitUntil([&] { return s.WizardStep != before || r.front.handedOver(); });
+    };
+    // The board, the options, two players, seat 1 a person with his name.
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(press(Qt::Key_Return)) << i;
+    // Seat 2's controller page: its third choice, clicked.
+    const OptionButton& network = r.front.wizard()->window.Opt3[2];
+    ASSERT_EQ(network.Caption, QStringLiteral("ผู้เล่นทางเครือข่าย"));
+    QTest::mouseClick(wizard, Qt::LeftButton, {}, toQRect(network.Geometry).center());
+    ASSERT_TRUE(waitUntil([&] { return network.Value; }, 5000, "the network choice taken"));
+    // Its name page, the completion page, and the hand-over.
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(press(Qt::Key_Return)) << i;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            return r.front.networkHost() && r.front.networkHost()->waitingWindow() &&
+                   r.front.networkHost()->waitingWindow()->isVisible();
+        },
+        5000, "the host's waiting window"));
+    const network::HostSession& host = r.front.networkHost()->session();
+    QPointer<HostWindow> waiting = r.front.networkHost()->waitingWindow();
+    EXPECT_NE(host.port(), 0);
+    EXPECT_NE(host.port(), network::kDefaultPort);
+    EXPECT_EQ(host.networkSeats(), QList<int>{2});
+    EXPECT_EQ(waiting->seatLines(), QStringList{QStringLiteral("ผู้เล่น 2: ว่าง")});
+    EXPECT_EQ(waiting->buttonText(), QStringLiteral("เริ่มเล่นเลย"));
+    EXPECT_EQ(r.front.session().gameWindow(), nullptr);
+    EXPECT_TRUE(s.Players(2).IsHuman);
+
+    QTest::mouseClick(waiting, Qt::LeftButton, {}, HostWindow::buttonRect().center());
+    ASSERT_TRUE(waitUntil([&] { return r.front.session().gameWindow() != nullptr; }, 5000,
+                          "the game window"));
+    EXPECT_TRUE(host.networkSeats().isEmpty());
+    EXPECT_FALSE(s.Players(2).IsHuman);
+    EXPECT_TRUE(s.Players(1).IsHuman);
+    ASSERT_TRUE(waiting);
+    // Nobody took the seat: it is no longer a network seat, and the window lists none.
+    EXPECT_TRUE(waiting->seatLines().isEmpty());
+    EXPECT_FALSE(waiting->isVisible());
+    EXPECT_TRUE(waitUntil([&] { return r.front.titleWindow() == nullptr; }));
+    EXPECT_TRUE(r.quits.empty());
 }
 
 // Exit ends the program with status 0 after its click.

@@ -50,10 +50,11 @@ TEST(ClientSession, FollowsTheHostsGameMomentByMoment) {
     kroda::testing::GameHarness h(2, {2});
     std::vector<Input> inputs;
     std::optional<ConnectionId> joined;
-    HostTransport host(QStringLiteral("HJKM2345"), {2},
-                       {[&](const Input& in) { inputs.push_back(in); },
-                        [&](ConnectionId id, const QList<int>&, const QString&) { joined = id; },
-                        {}});
+    HostTransport host(
+        QStringLiteral("HJKM2345"), {2},
+        {[&](const Input& in) { inputs.push_back(in); },
+         [&](ConnectionId id, const QList<int>&, const QStringList&) { joined = id; },
+         {}});
     std::vector<QString> sentLines;
     h.game.narrationComplete = [&](Integer step, const QString& message) {
         const QString line = QStringLiteral("%1 %2 %3").arg(h.clock.now()).arg(step).arg(message);
@@ -91,7 +92,7 @@ TEST(ClientSession, FollowsTheHostsGameMomentByMoment) {
                            [&](const ClientEnding& e) { ending = e; }});
     client = &session;
     session.join(*joinUrl(QStringLiteral("127.0.0.1:%1").arg(host.port())),
-                 {QStringLiteral("hjkm2345"), QStringLiteral("Ann")});
+                 {QStringLiteral("hjkm2345"), {QStringLiteral("Ann")}});
     ASSERT_TRUE(waitUntil([&] { return joined.has_value(); }, 5000, "the welcome"));
     host.send(*joined, State{writeSave(h.game, h.clock)});
     ASSERT_TRUE(waitUntil([&] { return session.started() || ending; }, 5000, "the state"));

@@ -2,7 +2,10 @@
 // by moment, always loads with the save reader and ends equal to the host's save; its key
 // throws for its own seat only when that seat must act; when it drops and its seat must act,
 // the narrator says the game waits and nothing goes on; the same name joining again gets the
-// seat and the whole state back, and play goes on from it.
+// seat and the whole state back, and play goes on from it. Two people at one client each get
+// a seat under his own name, and get the same seats back by the same names. Over wss a client
+// that trusts the host's own certificate follows the game, and one that does not is stopped
+// by its TLS, saying so, without touching the host's game.
 
 #include "network/host_session.h"
 #include "game/save_game.h"
@@ -15,6 +18,13 @@
 #include <gtest/gtest.h>
 
 #include <QJsonDocument>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#ifndef QT_NO_SSL
+#include <QSslSocket>
+#endif
 
 #include <memory>
 
@@ -34,9 +44,13 @@ struct Client {
     QStringList narration;
     QStringList sounds;
     bool closed = false;
+    QString closedWhy;
     WindowlessGame copy{QStringLiteral(KRODA_GAME_DIR)};
-    ClientTransport transport{
-        {[this](const HostMessage& m) { take(m); }, [this](const QString&) { closed = true; }}};
+    ClientTransport transport{{[this](const HostMessage& m) { take(m); },
+                               [this](const QString& why) {
+                                   closed = true;
+                                   closedWhy = why;
+                               }}};
 
     void take(const HostMessage& m) {
         if (const auto* state = std::get_if<State>(&m)) {
@@ -86,7 +100,7 @@ TEST(HostSession, AClientPlaysItsSeatDropsAndComesBack) {
     };
 
     auto bee = std::make_unique<Client>();
-    bee->transport.join(*url, {code, QStringLiteral("Bee")});
+    bee->transport.join(*url, {code, {QStringLiteral("Bee")}});
     ASSERT_TRUE(waitUntil([&] { return host.everySeatTaken(); }, 5000, "Bee taking seat 2"));
     EXPECT_EQ(h.player(2).Name.trimmed(), QStringLiteral("Bee"));
     host.begin();
@@ -149,7 +163,7 @@ TEST(HostSession, AClientPlaysItsSeatDropsAndComesBack) {
 
     // Bee joins again by name: the seat, the whole state, and the throw goes on from there.
     Client again;
-    again.transport.join(*url, {code, QStringLiteral("Bee")});
+    again.transport.join(*url, {code, {QStringLiteral("Bee")}});
     ASSERT_TRUE(waitUntil([&] { return again.states == 1; }, 5000, "the state after rejoining"));
     EXPECT_EQ(again.transport.seats(), (QList<int>{2}));
     ASSERT_TRUE(caughtUp(again, "the rejoined client's document"));
@@ -160,6 +174,140 @@ TEST(HostSession, AClientPlaysItsSeatDropsAndComesBack) {
     ASSERT_TRUE(caughtUp(again, "the moment after the move"));
     EXPECT_EQ(again.unreadable.join(QLatin1Char(10)).toStdString(), "");
     EXPECT_EQ(waits.size(), 1);
+}
+
+// Two people at one client: one seat each, in order, each renamed on the host by his own
+// name; inputs for either seat pass and for the host's seat do not; gone and back with the
+// same names in another order, they get the same seats and keep their names.
+TEST(HostSession, TwoPeopleAtOneClientPlayASeatEach) {
+    GameHarness h(4, {1, 2, 3, 4});
+    h.game.setAppFolder(QStringLiteral(KRODA_GAME_DIR));
+    h.load();
+    const QString code = QStringLiteral("HJKM2345");
+    HostSession host(
+        h.game, [&h]() -> const VirtualClock& { return h.clock; }, {2, 4}, code);
+    HostTransport::Options options;
+    options.address = QHostAddress::LocalHost;
+    options.port = 0;
+    ASSERT_EQ(host.listen(options), std::nullopt);
+    const auto url = joinUrl(QStringLiteral("127.0.0.1:%1").arg(host.port()));
+    ASSERT_TRUE(url);
+    const QString grandma = QStringLiteral("ยาย"), grandpa = QStringLiteral("ตา");
+
+    auto pair = std::make_unique<Client>();
+    pair->transport.join(*url, {code, {grandma, grandpa}});
+    ASSERT_TRUE(waitUntil([&] { return host.everySeatTaken(); }, 5000, "both seats taken"));
+    EXPECT_EQ(pair->transport.seats(), (QList<int>{2, 4}));
+    EXPECT_EQ(h.player(2).Name.trimmed(), grandma);
+    EXPECT_EQ(h.player(4).Name.trimmed(), grandpa);
+    EXPECT_EQ(host.nameAt(2), grandma);
+    EXPECT_EQ(host.nameAt(4), grandpa);
+    EXPECT_EQ(h.player(3).Name.trimmed(), QStringLiteral("ผู้เล่น:3"));
+    host.begin();
+    ASSERT_TRUE(waitUntil([&] { return pair->states == 1; }, 5000, "the whole state"));
+
+    // A third person elsewhere finds no seat.
+    Client late;
+    late.transport.join(*url, {code, {QStringLiteral("หลาน")}});
+    ASSERT_TRUE(waitUntil([&] { return late.closed; }, 5000, "the late one's refusal"));
+    EXPECT_EQ(late.closedWhy, QStringLiteral("no-free-seat"));
+
+    pair.reset();
+    ASSERT_TRUE(waitUntil([&] { return !host.connected(2) && !host.connected(4); }, 5000,
+                          "the host seeing both leave"));
+    EXPECT_EQ(host.nameAt(4), grandpa);
+    Client back;
+    back.transport.join(*url, {code, {grandpa, grandma}});
+    ASSERT_TRUE(waitUntil([&] { return back.states == 1; }, 5000, "the state after rejoining"));
+    EXPECT_EQ(back.transport.seats(), (QList<int>{2, 4}));
+    EXPECT_EQ(h.player(2).Name.trimmed(), grandma);
+    EXPECT_EQ(h.player(4).Name.trimmed(), grandpa);
+    EXPECT_TRUE(host.everySeatTaken());
+}
+
+// A host with a self-signed certificate: a file that cannot be read or holds no certificate is
+// refused by name; a client that does not trust the certificate ends its join with a message
+// naming it, and the host's game and seats are as before; one that trusts it is admitted, gets
+// the whole state and then a moment of the game going on.
+TEST(HostSession, AClientTrustsTheHostsOwnCertificate) {
+#ifdef QT_NO_SSL
+    GTEST_SKIP() << "this Qt has no TLS";
+#else
+    if (!QSslSocket::supportsSsl())
+        GTEST_SKIP() << "this Qt has no TLS backend";
+    const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
+    if (openssl.isEmpty())
+        GTEST_SKIP() << "no openssl to make a certificate with";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString certificate = dir.filePath(QStringLiteral("host.pem"));
+    const QString key = dir.filePath(QStringLiteral("host.key"));
+    QProcess make;
+    make.start(openssl, {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                         QStringLiteral("rsa:2048"), QStringLiteral("-nodes"),
+                         QStringLiteral("-keyout"), key, QStringLiteral("-out"), certificate,
+                         QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+                         QStringLiteral("/CN=localhost"), QStringLiteral("-addext"),
+                         QStringLiteral("subjectAltName=DNS:localhost,IP:127.0.0.1")});
+    ASSERT_TRUE(make.waitForFinished(60000));
+    ASSERT_EQ(make.exitCode(), 0) << make.readAllStandardError().toStdString();
+
+    GameHarness h(2, {1, 2});
+    h.game.setAppFolder(QStringLiteral(KRODA_GAME_DIR));
+    h.load();
+    const QString code = QStringLiteral("HJKM2345");
+    HostSession host(
+        h.game, [&h]() -> const VirtualClock& { return h.clock; }, {2}, code);
+    HostTransport::Options options;
+    options.address = QHostAddress::LocalHost;
+    options.port = 0;
+    options.certificateFile = certificate;
+    options.keyFile = key;
+    ASSERT_EQ(host.listen(options), std::nullopt);
+    EXPECT_TRUE(host.secure());
+    host.begin();
+    const auto url = joinUrl(QStringLiteral("wss://127.0.0.1:%1").arg(host.port()));
+    ASSERT_TRUE(url);
+
+    Client stranger;
+    const auto missing =
+        stranger.transport.trustCertificates(dir.filePath(QStringLiteral("none.pem")));
+    ASSERT_TRUE(missing);
+    EXPECT_TRUE(missing->startsWith(dir.filePath(QStringLiteral("none.pem")) +
+                                    QStringLiteral(": cannot be read")))
+        << missing->toStdString();
+    const auto notCertificate = stranger.transport.trustCertificates(key);
+    ASSERT_TRUE(notCertificate);
+    EXPECT_EQ(*notCertificate, key + QStringLiteral(": no PEM certificate could be read"));
+
+    const QByteArray before = writeSave(h.game, h.clock);
+    stranger.transport.join(*url, {code, {QStringLiteral("Mallory")}});
+    ASSERT_TRUE(waitUntil([&] { return stranger.closed; }, 10000, "the untrusted join's end"));
+    EXPECT_TRUE(stranger.closedWhy.contains(QStringLiteral("certificate is not trusted")))
+        << stranger.closedWhy.toStdString();
+    EXPECT_EQ(stranger.states, 0);
+    EXPECT_EQ(stranger.transport.phase(), ClientTransport::Phase::Closed);
+    EXPECT_FALSE(host.connected(2));
+    EXPECT_EQ(host.nameAt(2), QString());
+    EXPECT_EQ(writeSave(h.game, h.clock), before);
+
+    Client bee;
+    ASSERT_EQ(bee.transport.trustCertificates(certificate), std::nullopt);
+    bee.transport.join(*url, {code, {QStringLiteral("Bee")}});
+    ASSERT_TRUE(waitUntil([&] { return bee.states == 1; }, 10000, "the state over wss"));
+    EXPECT_EQ(bee.transport.seats(), (QList<int>{2}));
+    EXPECT_EQ(h.player(2).Name.trimmed(), QStringLiteral("Bee"));
+    h.dice({1, 2, 5, 6});
+    ASSERT_TRUE(h.runUntil([&] { return h.game.awaitsPerson(); }));
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            return bee.moments > 0 &&
+                   bee.document == QJsonDocument::fromJson(writeSave(h.game, h.clock)).object();
+        },
+        10000, "a moment over wss"));
+    EXPECT_EQ(bee.unreadable.join(QLatin1Char(10)).toStdString(), "");
+    EXPECT_FALSE(bee.closed);
+#endif
 }
 
 }  // namespace

@@ -48,22 +48,23 @@ TEST(Loopback, AHostAndTwoClientsPlayOverRealSockets) {
     ASSERT_TRUE(url);
 
     Client wrong;
-    wrong.transport.join(*url, {QStringLiteral("HJKM2346"), QStringLiteral("Mallory")});
+    wrong.transport.join(*url, {QStringLiteral("HJKM2346"), {QStringLiteral("Mallory")}});
     ASSERT_TRUE(waitUntil([&] { return wrong.closed; }, 5000, "the wrong code's refusal"));
     ASSERT_EQ(wrong.messages.size(), 1u);
     EXPECT_EQ(wrong.messages[0], HostMessage{Refused{RefusalReason::WrongCode}});
     EXPECT_EQ(wrong.closedWhy, QStringLiteral("wrong-code"));
 
     Client ann, bee;
-    ann.transport.join(*url, {QStringLiteral("hjkm-2345"), QStringLiteral("Ann")});
+    ann.transport.join(*url, {QStringLiteral("hjkm-2345"), {QStringLiteral("Ann")}});
     ASSERT_TRUE(waitUntil([&] { return ann.transport.phase() == ClientTransport::Phase::Admitted; },
                           5000, "Ann's welcome"));
-    bee.transport.join(*url, {code, QStringLiteral("Bee"), 2});
+    bee.transport.join(*url, {code, {QStringLiteral("Bee"), QStringLiteral("Cat")}});
     ASSERT_TRUE(waitUntil([&] { return bee.transport.phase() == ClientTransport::Phase::Admitted; },
                           5000, "Bee's welcome"));
     EXPECT_EQ(ann.transport.seats(), (QList<int>{2}));
     EXPECT_EQ(bee.transport.seats(), (QList<int>{3, 4}));
-    EXPECT_EQ(host.admission().nameAt(4), QStringLiteral("Bee"));
+    EXPECT_EQ(host.admission().nameAt(3), QStringLiteral("Bee"));
+    EXPECT_EQ(host.admission().nameAt(4), QStringLiteral("Cat"));
 
     // Each client's inputs for its own seats arrive in order; the others never do.
     ann.transport.send({3, KeyInput{74, 0}});
@@ -106,7 +107,7 @@ TEST(Loopback, AHostAndTwoClientsPlayOverRealSockets) {
     EXPECT_EQ(left[0], (QList<int>{2}));
     EXPECT_EQ(host.admission().holderOf(2), std::nullopt);
     Client again;
-    again.transport.join(*url, {code, QStringLiteral("Ann")});
+    again.transport.join(*url, {code, {QStringLiteral("Ann")}});
     ASSERT_TRUE(
         waitUntil([&] { return again.transport.phase() == ClientTransport::Phase::Admitted; }, 5000,
                   "Ann's second welcome"));

@@ -1,7 +1,8 @@
 // The message reader takes exactly the messages of the protocol: every kind a side sends comes
 // back from its own frame unchanged, and a frame that is too large, not JSON, not an object,
-// of an unknown kind, with a field missing, unknown, of the wrong type or out of range, or with
-// a name that is not plain text, is refused with a message saying what is wrong.
+// of an unknown kind, with a field missing, unknown, of the wrong type or out of range, with
+// a name that is not plain text, or with more names than seats or one name twice, is refused
+// with a message saying what is wrong.
 
 #include "network/protocol.h"
 #include "network/merge_patch.h"
@@ -19,7 +20,10 @@ namespace {
 
 TEST(Protocol, EveryMessageComesBackFromItsFrame) {
     const std::vector<ClientMessage> client = {
-        Hello{QStringLiteral("ABCD2345"), QStringLiteral("ยาย"), 2},
+        Hello{QStringLiteral("ABCD2345"), {QStringLiteral("ยาย")}},
+        Hello{QStringLiteral("ABCD2345"),
+              {QStringLiteral("ยาย"), QStringLiteral("ตา"), QStringLiteral("A & B"),
+               QStringLiteral("ABCDEFGHIJKL")}},
         Input{1, KeyInput{83, 0}},
         Input{4, KeyInput{255, 7}},
         Input{2, ClickInput{ClickTarget::ImgTable, 39}},
@@ -46,13 +50,13 @@ TEST(Protocol, EveryMessageComesBackFromItsFrame) {
         ASSERT_TRUE(back) << encode(m).toStdString() << ": " << error.toStdString();
         EXPECT_EQ(*back, m) << encode(m).toStdString();
     }
-    // Names are trimmed, and the seats wanted default to one.
+    // Names are trimmed.
     QString error;
-    const auto hello =
-        readClientMessage(R"({"type":"hello","code":"abcd-2345","name":"  Somchai  "})", error);
+    const auto hello = readClientMessage(
+        R"({"type":"hello","code":"abcd-2345","names":["  Somchai  ","\tนิด"]})", error);
     ASSERT_TRUE(hello) << error.toStdString();
-    EXPECT_EQ(std::get<Hello>(*hello),
-              (Hello{QStringLiteral("abcd-2345"), QStringLiteral("Somchai"), 1}));
+    EXPECT_EQ(std::get<Hello>(*hello), (Hello{QStringLiteral("abcd-2345"),
+                                              {QStringLiteral("Somchai"), QStringLiteral("นิด")}}));
 }
 
 // A moment's patch turns the document the client holds into the host's, whatever changed:
@@ -78,37 +82,51 @@ TEST(Protocol, EveryMalformedFrameIsRefusedWithItsFault) {
         QByteArray frame;
         const char* fault;  // a piece of the error
     };
-    QByteArray tooLarge = R"({"type":"hello","code":"ABCD2345","name":")";
-    tooLarge += QByteArray(kMaxClientMessageBytes, 'a') + "\"}";
+    QByteArray tooLarge = R"({"type":"hello","code":"ABCD2345","names":[")";
+    tooLarge += QByteArray(kMaxClientMessageBytes, 'a') + "\"]}";
     const QByteArray nul("{\"type\":\"hello\"\0}", 17);
+    const char* notPlain = "\"names\" holds what is not a plain name of 1 to 12 characters";
     const std::vector<Bad> bad = {
         {tooLarge, "more than 65536"},
         {"", "not JSON"},
         {nul, "not JSON"},
         {"\xff\xfe{\"type\":\"input\"}", "not JSON"},
-        {R"({"type":"hello","code":"ABCD2345","name":"\u0e01)", "not JSON"},
+        {R"({"type":"hello","code":"ABCD2345","names":["\u0e01)", "not JSON"},
         {"[1,2,3]", "not a JSON object"},
         {R"({"code":"ABCD2345"})", "\"type\" is missing"},
         {R"({"type":7})", "\"type\" is not text"},
         {R"({"type":"welcome","seats":[1]})", "no message a client sends"},
-        {R"({"type":"hello","code":"ABCD2345"})", "\"name\" is missing"},
-        {R"({"type":"hello","code":"ABCD2345","name":"A","admin":true})",
+        {R"({"type":"hello","code":"ABCD2345"})", "\"names\" is not a list"},
+        {R"({"type":"hello","code":"ABCD2345","names":["A"],"admin":true})",
          "unknown field \"admin\""},
-        {R"({"type":"hello","code":12345678,"name":"A"})", "\"code\" is not text"},
-        {R"({"type":"hello","code":"ABCD2345ABCD23456","name":"A"})", "\"code\" is longer"},
-        {R"({"type":"hello","code":"","name":"A"})", "\"code\" is not a plain code"},
-        {R"({"type":"hello","code":"ABCD2345","name":"   "})", "\"name\" is not a plain name"},
-        {R"({"type":"hello","code":"ABCD2345","name":"ABCDEFGHIJKLM"})",
-         "\"name\" is not a plain name"},
-        {R"({"type":"hello","code":"ABCD2345","name":"Ann\u0007"})",
-         "\"name\" is not a plain name"},
-        {R"({"type":"hello","code":"ABCD2345","name":"A\nB"})", "\"name\" is not a plain name"},
-        {R"({"type":"hello","code":"ABCD2345","name":"A\u202eB"})", "\"name\" is not a plain name"},
-        {R"({"type":"hello","code":"ABCD2345","name":"A\ud800B"})", "\"name\" is not a plain name"},
-        {R"({"type":"hello","code":"ABCD2345","name":["A"]})", "\"name\" is not text"},
-        {R"({"type":"hello","code":"ABCD2345","name":"A","seats":5})", "\"seats\" is outside 1..4"},
-        {R"({"type":"hello","code":"ABCD2345","name":"A","seats":"2"})",
-         "\"seats\" is not a whole number"},
+        // The one name and the seats wanted of older clients are no longer read.
+        {R"({"type":"hello","code":"ABCD2345","name":"A"})", "unknown field \"name\""},
+        {R"({"type":"hello","code":"ABCD2345","names":["A"],"seats":2})",
+         "unknown field \"seats\""},
+        {R"({"type":"hello","code":12345678,"names":["A"]})", "\"code\" is not text"},
+        {R"({"type":"hello","code":"ABCD2345ABCD23456","names":["A"]})", "\"code\" is longer"},
+        {R"({"type":"hello","code":"","names":["A"]})", "\"code\" is not a plain code"},
+        {R"({"type":"hello","code":"ABCD2345","names":"A"})", "\"names\" is not a list"},
+        {R"({"type":"hello","code":"ABCD2345","names":{"0":"A"}})", "\"names\" is not a list"},
+        {R"({"type":"hello","code":"ABCD2345","names":[]})", "\"names\" does not hold 1 to 4"},
+        {R"({"type":"hello","code":"ABCD2345","names":["A","B","C","D","E"]})",
+         "\"names\" does not hold 1 to 4"},
+        {R"({"type":"hello","code":"ABCD2345","names":["A","B","A"]})",
+         "\"names\" holds one name twice"},
+        {R"({"type":"hello","code":"ABCD2345","names":["Ann"," Ann "]})",
+         "\"names\" holds one name twice"},
+        {R"({"type":"hello","code":"ABCD2345","names":[""]})", notPlain},
+        {R"({"type":"hello","code":"ABCD2345","names":["A","   "]})", notPlain},
+        {R"({"type":"hello","code":"ABCD2345","names":["ABCDEFGHIJKLM"]})", notPlain},
+        {R"({"type":"hello","code":"ABCD2345","names":["Ann\u0007"]})", notPlain},
+        {R"({"type":"hello","code":"ABCD2345","names":["A\nB"]})", notPlain},
+        {R"({"type":"hello","code":"ABCD2345","names":["A\u202eB"]})", notPlain},
+        {R"({"type":"hello","code":"ABCD2345","names":["A\ud800B"]})", notPlain},
+        {R"({"type":"hello","code":"ABCD2345","names":["<b>Ann</b>"]})", notPlain},
+        {R"({"type":"hello","code":"ABCD2345","names":["A","<img src=x>"]})", notPlain},
+        {R"({"type":"hello","code":"ABCD2345","names":[["A"]]})", notPlain},
+        {R"({"type":"hello","code":"ABCD2345","names":["A",7]})", notPlain},
+        {R"({"type":"hello","code":"ABCD2345","names":["A",null]})", notPlain},
         {R"({"type":"input","seat":1,"kind":"key","key":256,"shift":0})", "\"key\" is outside"},
         {R"({"type":"input","seat":1,"kind":"key","key":-1,"shift":0})", "\"key\" is outside"},
         {R"({"type":"input","seat":1,"kind":"key","key":65.5,"shift":0})",
@@ -147,7 +165,7 @@ TEST(Protocol, EveryMalformedFrameIsRefusedWithItsFault) {
         {R"({"type":"moment","patch":[1]})", "\"patch\" is not an object"},
         {R"({"type":"narration","line":"one\ntwo"})", "not one line"},
         {R"({"type":"sound","file":"../../etc/passwd.wav"})", "not the plain name"},
-        {R"({"type":"hello","code":"ABCD2345","name":"A"})", "no message a host sends"},
+        {R"({"type":"hello","code":"ABCD2345","names":["A"]})", "no message a host sends"},
     };
     for (const Bad& b : badHost) {
         QString error;
