@@ -329,8 +329,7 @@ QByteArray compact(const QJsonObject& o) {
 
 std::optional<QString> plainName(const QString& name) {
     const QString trimmed = name.trimmed();
-    if (trimmed.isEmpty() || trimmed.size() > kMaxNameLength || !plainText(trimmed, false) ||
-        trimmed.contains(QLatin1Char('<')) || trimmed.contains(QLatin1Char('>')))
+    if (trimmed.isEmpty() || trimmed.size() > kMaxNameLength || !plainText(trimmed, false))
         return std::nullopt;
     return trimmed;
 }

@@ -119,7 +119,7 @@ std::optional<ClientMessage> readClientMessage(QByteArrayView frame, QString& er
 std::optional<HostMessage> readHostMessage(QByteArrayView frame, QString& error);
 
 // A name as the network may give it: trimmed, 1..kMaxNameLength code units, no control or
-// format characters and no angle brackets, so that nothing draws it as markup. Returns the
+// format characters. Like a name typed here, it is always drawn as plain text. Returns the
 // trimmed name, or nullopt.
 std::optional<QString> plainName(const QString& name);
 

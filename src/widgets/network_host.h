@@ -4,6 +4,7 @@
 // the game. The command line's --host and the wizard's hand-over with network seats both host
 // this way.
 
+#include "network/protocol.h"
 #include "widgets/game_session.h"
 
 #include <QList>
@@ -22,8 +23,8 @@ namespace kroda::widgets {
 class HostWindow;
 
 struct HostOptions {
-    quint16 port = 47410;  // 0: a free port
-    QString seats;         // p person here, c computer, n network seat
+    quint16 port = network::kDefaultPort;  // 0: a free port
+    QString seats;                         // p person here, c computer, n network seat
     QString certificateFile;
     QString keyFile;
 };

@@ -122,8 +122,6 @@ TEST(Protocol, EveryMalformedFrameIsRefusedWithItsFault) {
         {R"({"type":"hello","code":"ABCD2345","names":["A\nB"]})", notPlain},
         {R"({"type":"hello","code":"ABCD2345","names":["A\u202eB"]})", notPlain},
         {R"({"type":"hello","code":"ABCD2345","names":["A\ud800B"]})", notPlain},
-        {R"({"type":"hello","code":"ABCD2345","names":["<b>Ann</b>"]})", notPlain},
-        {R"({"type":"hello","code":"ABCD2345","names":["A","<img src=x>"]})", notPlain},
         {R"({"type":"hello","code":"ABCD2345","names":[["A"]]})", notPlain},
         {R"({"type":"hello","code":"ABCD2345","names":["A",7]})", notPlain},
         {R"({"type":"hello","code":"ABCD2345","names":["A",null]})", notPlain},
