@@ -88,6 +88,8 @@ void ClientGame::toolbar(const ToolbarMouse& press) {
 }
 
 void ClientGame::finish(const ClientEnding& ending) {
+    if (told)
+        told(ending);
     const auto done = [this, ending] {
         if (windows_) {
             windows_->closed = nullptr;
@@ -127,12 +129,15 @@ class JoinRun : public QObject {
   public:
     JoinRun(const QString& appFolder, const JoinOptions& options)
         : options_(options), game_(appFolder, options.client) {
-        game_.ended = [](const ClientEnding& e) {
+        // A script sees why the join ended while the message box still waits for a person.
+        game_.told = [](const ClientEnding& e) {
             const QString line = endingLine(e);
             if (!line.isEmpty()) {
                 std::fprintf(stderr, "%s\n", line.toUtf8().constData());
                 std::fflush(stderr);
             }
+        };
+        game_.ended = [](const ClientEnding& e) {
             QApplication::exit(e.kind == ClientEnding::Left ? 0 : 1);
         };
     }

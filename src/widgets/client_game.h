@@ -42,6 +42,8 @@ class ClientGame : public QObject {
     // has been answered) it was refused, lost the host, or received a moment that does not
     // load.
     std::function<void(const network::ClientEnding&)> ended;
+    // The same ending, told at once, before any message box waits for its answer.
+    std::function<void(const network::ClientEnding&)> told;
     // Whether message boxes are shown (tests turn them off).
     bool interactive = true;
 
