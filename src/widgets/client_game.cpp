@@ -53,7 +53,7 @@ void ClientGame::start() {
     // nothing to show, not even the pictures' names.
     if (g.window.Caption.isEmpty())
         return;
-    if (const auto problem = pictures_.load(windowPictureFiles(g))) {
+    if (const auto problem = loadWindowPictures(pictures_, g)) {
         finish({ClientEnding::Fault, std::nullopt, *problem});
         return;
     }

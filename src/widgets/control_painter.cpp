@@ -66,6 +66,12 @@ void ControlPainter::paint(const Image& image, const QString& design) {
     const QRect target = toQRect(image.Geometry);
     if (image.Strip >= 0 && image.Strip < static_cast<int>(source_.PicCSource.size())) {
         const PictureHolder& holder = source_.PicCSource[static_cast<std::size_t>(image.Strip)];
+        if (const QImage* held = pictures_.heldCell(holder, image.Cell)) {
+            if (!held->isNull())
+                painter_.drawImage(target.topLeft(), *held,
+                                   QRect(QPoint(0, 0), held->size().boundedTo(target.size())));
+            return;
+        }
         const QRect cell = pictures_.cellRect(holder, image.Cell);
         // A picture shows at its own size from the control's corner, cut to the control.
         if (!cell.isEmpty())

@@ -75,7 +75,7 @@ bool GameSession::start(QWidget* backdrop) {
         return false;
     }
     // The window's own pictures fail as the board's do, before anything is shown.
-    if (const auto problem = pictures_.load(windowPictureFiles(g))) {
+    if (const auto problem = loadWindowPictures(pictures_, g)) {
         reportFault(*problem, interactive);
         return false;
     }

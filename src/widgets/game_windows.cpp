@@ -6,16 +6,29 @@
 
 #include <utility>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace kroda::widgets {
 
-// Every picture the game window and its deed card show: the background, the board's centre and
-// the holders of the source window from the narrator's strip on.
-QStringList windowPictureFiles(const Game& g) {
+// The pictures are the background, the board's centre and the holders of the source window
+// from the narrator's strip on.
+std::optional<QString> loadWindowPictures(PictureCache& pictures, const Game& g) {
     QStringList files{g.window.Picture, g.window.ImgCenter.File};
     for (std::size_t h = NarratorStrip; h < g.FrmSource.PicCSource.size(); ++h)
         files << g.FrmSource.PicCSource[h].File;
     files.removeAll(QString());
-    return files;
+    if (auto problem = pictures.load(files))
+        return problem;
+    // The information panel and a deed card show one illustration each.
+    pictures.holdByCells(g.FrmSource.PicCSource[IllustrationStrip]);
+#ifdef __GLIBC__
+    // The title screen's and the wizard's pictures and the whole illustrations picture were
+    // just let go; the allocator keeps such holes resident until it is asked to return them.
+    malloc_trim(0);
+#endif
+    return std::nullopt;
 }
 
 void centreOnScreen(QWidget& window) {

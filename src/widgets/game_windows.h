@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace kroda::widgets {
 
@@ -53,8 +54,9 @@ class GameWindows : public QObject {
     QPointer<QWidget> backdrop_;
 };
 
-// Every picture the game window and its deed card show, for the cache to load first.
-QStringList windowPictureFiles(const Game& game);
+// Loads every picture the game window and its deed card show, before anything is shown;
+// the first that is missing or unreadable is named with what is wrong with it.
+std::optional<QString> loadWindowPictures(PictureCache& pictures, const Game& game);
 
 // Places a window with anchor mode 5 on the primary screen.
 void centreOnScreen(QWidget& window);

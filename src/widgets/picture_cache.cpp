@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <cstring>
+
 namespace kroda::widgets {
 
 namespace {
@@ -28,6 +30,9 @@ QImage readPicture(const QString& file, QString* why = nullptr) {
 }  // namespace
 
 const QImage& PictureCache::picture(const QString& file) {
+    static const QImage none;
+    if (held_.contains(file))
+        return none;  // shown cell by cell, never read again
     auto it = pictures_.find(file);
     if (it == pictures_.end())
         it = pictures_.insert(file, file.isEmpty() ? QImage() : readPicture(file));
@@ -36,7 +41,7 @@ const QImage& PictureCache::picture(const QString& file) {
 
 std::optional<QString> PictureCache::load(const QStringList& files) {
     for (const QString& file : files) {
-        if (pictures_.contains(file) && !pictures_.value(file).isNull())
+        if ((pictures_.contains(file) && !pictures_.value(file).isNull()) || held_.contains(file))
             continue;
         const QFileInfo info(file);
         if (!info.exists())
@@ -61,6 +66,61 @@ QRect PictureCache::cellRect(const PictureHolder& holder, int cell) {
     const int w = image.width() / holder.Cols;
     const int h = image.height() / holder.Rows;
     return {(cell % holder.Cols) * w, (cell / holder.Cols) * h, w, h};
+}
+
+void PictureCache::clear() {
+    pictures_.clear();
+    held_.clear();
+    decoded_.clear();
+}
+
+void PictureCache::holdByCells(const PictureHolder& holder) {
+    const auto it = pictures_.find(holder.File);
+    if (it == pictures_.end() || it->isNull() || holder.Rows < 1 || holder.Cols < 1)
+        return;
+    const QImage& image = *it;
+    HeldCells held;
+    held.rows = holder.Rows;
+    held.cols = holder.Cols;
+    held.cellSize = {image.width() / holder.Cols, image.height() / holder.Rows};
+    held.format = image.format();
+    if (held.cellSize.isEmpty())
+        return;
+    for (int cell = 0; cell < holder.Rows * holder.Cols; ++cell) {
+        const QImage one = image.copy(cellRect(holder, cell));
+        // Level 1: the pictures are drawn ones with wide flat areas, and a cell comes back in
+        // a few microseconds.
+        QByteArray compressed = qCompress(one.constBits(), static_cast<int>(one.sizeInBytes()), 1);
+        compressed.squeeze();  // qCompress leaves room for the worst case
+        held.cells.append(std::move(compressed));
+    }
+    held_.insert(holder.File, held);
+    pictures_.erase(it);
+}
+
+const QImage* PictureCache::heldCell(const PictureHolder& holder, int cell) {
+    const auto it = held_.constFind(holder.File);
+    if (it == held_.constEnd())
+        return nullptr;
+    for (qsizetype i = 0; i < decoded_.size(); ++i) {
+        if (decoded_[i].file == holder.File && decoded_[i].cell == cell) {
+            decoded_.move(i, 0);
+            return &decoded_.front().image;
+        }
+    }
+    DecodedCell decoded{holder.File, cell, {}};
+    if (cell >= 0 && cell < it->cells.size()) {
+        const QByteArray bytes = qUncompress(it->cells[cell]);
+        QImage image(it->cellSize, it->format);
+        if (!image.isNull() && bytes.size() == image.sizeInBytes()) {
+            std::memcpy(image.bits(), bytes.constData(), static_cast<std::size_t>(bytes.size()));
+            decoded.image = std::move(image);
+        }
+    }
+    decoded_.prepend(std::move(decoded));
+    if (decoded_.size() > kDecodedCells)
+        decoded_.removeLast();
+    return &decoded_.front().image;
 }
 
 }  // namespace kroda::widgets
