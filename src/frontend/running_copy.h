@@ -1,7 +1,7 @@
 #pragma once
 // The running-copy check at start-up: one lock file in the user's runtime folder (the temp
-// folder, under the user's number, when there is none). A lock left by a copy that crashed or was killed is taken
-// over; a lock held by a running copy refuses this one.
+// folder, under the user's number, when there is none). A lock left by a copy that crashed
+// or was killed is taken over; a lock held by a running copy refuses this one.
 
 #include <QString>
 

@@ -190,20 +190,17 @@ std::optional<ClientMessage> readHello(Fields& f) {
     const QJsonArray names = f.array("names");
     if (f.ok() && (names.isEmpty() || names.size() > kSeatCount))
         f.fail(QStringLiteral("\"names\" does not hold 1 to %1 names").arg(kSeatCount));
-    for (const QJsonValue& v : names) {
-        if (!f.ok())
-            break;
-        const QString text = v.toString();
-        const auto plain = v.isString() && text.size() <= 4 * kMaxNameLength
-                               ? plainName(text)
-                               : std::optional<QString>();
-        if (!plain)
-            f.fail(QStringLiteral("\"names\" holds what is not a plain name of 1 to %1 characters")
-                       .arg(kMaxNameLength));
-        else if (h.names.contains(*plain))
+    if (f.ok()) {
+        QStringList given;
+        for (const QJsonValue& v : names) given << v.toString();  // no text: no plain name
+        const auto checked = plainNames(given);
+        if (const auto* plain = std::get_if<QStringList>(&checked))
+            h.names = *plain;
+        else if (std::get<NameProblem>(checked).twice)
             f.fail(QStringLiteral("\"names\" holds one name twice"));
         else
-            h.names.append(*plain);
+            f.fail(QStringLiteral("\"names\" holds what is not a plain name of 1 to %1 characters")
+                       .arg(kMaxNameLength));
     }
     if (!f.ok())
         return std::nullopt;
@@ -332,6 +329,19 @@ std::optional<QString> plainName(const QString& name) {
     if (trimmed.isEmpty() || trimmed.size() > kMaxNameLength || !plainText(trimmed, false))
         return std::nullopt;
     return trimmed;
+}
+
+std::variant<QStringList, NameProblem> plainNames(const QStringList& names) {
+    QStringList plain;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const auto name = plainName(names[i]);
+        if (!name)
+            return NameProblem{i, false};
+        if (plain.contains(*name))
+            return NameProblem{i, true};
+        plain << *name;
+    }
+    return plain;
 }
 
 QString reasonText(RefusalReason reason) {

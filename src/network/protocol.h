@@ -122,6 +122,13 @@ std::optional<HostMessage> readHostMessage(QByteArrayView frame, QString& error)
 // format characters. Like a name typed here, it is always drawn as plain text. Returns the
 // trimmed name, or nullopt.
 std::optional<QString> plainName(const QString& name);
+// Names for the people at one client, each by plainName, no two the same: the trimmed names,
+// or the first that is wrong and whether it repeats an earlier one.
+struct NameProblem {
+    qsizetype index;
+    bool twice;  // false: not a plain name
+};
+std::variant<QStringList, NameProblem> plainNames(const QStringList& names);
 
 QString reasonText(RefusalReason reason);
 

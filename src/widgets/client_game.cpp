@@ -182,27 +182,21 @@ int playJoined(const QString& appFolder, const JoinOptions& options) {
                      network::kSeatCount);
         return 2;
     }
-    QStringList names;
-    for (const QString& given : options.names) {
-        const auto name = network::plainName(given);
-        if (!name) {
-            std::fprintf(stderr,
-                         "kroda: --name: a name is plain text of 1 to %d characters, without "
-                         "< or >: %s\n",
-                         network::kMaxNameLength, given.toUtf8().constData());
-            return 2;
-        }
-        if (names.contains(*name)) {
+    const auto names = network::plainNames(options.names);
+    if (const auto* problem = std::get_if<network::NameProblem>(&names)) {
+        const QByteArray given = options.names[problem->index].trimmed().toUtf8();
+        if (problem->twice)
             std::fprintf(stderr,
                          "kroda: --name: each person at this machine needs a name of "
                          "his own: %s is given twice\n",
-                         name->toUtf8().constData());
-            return 2;
-        }
-        names.append(*name);
+                         given.constData());
+        else
+            std::fprintf(stderr, "kroda: --name: a name is plain text of 1 to %d characters: %s\n",
+                         network::kMaxNameLength, given.constData());
+        return 2;
     }
     JoinOptions checked = options;
-    checked.names = names;
+    checked.names = std::get<QStringList>(names);
     JoinRun run(appFolder, checked);
     if (!options.trustedCertificates.isEmpty()) {
         if (const auto problem = run.trust(options.trustedCertificates)) {

@@ -118,25 +118,22 @@ void JoinWindow::join() {
         return;
     }
     if (name_) {
-        a.names.clear();
         // An empty second box: one person plays here.
-        for (QLineEdit* e : {name_, second_}) {
-            const QString typed = e->text().trimmed();
-            if (typed.isEmpty() && e == second_)
-                continue;
-            const auto name = network::plainName(typed);
-            if (!name) {
-                problem_->setText(typed.isEmpty() || typed.size() > network::kMaxNameLength
-                                      ? QStringLiteral("ชื่อยาวได้ไม่เกิน 12 ตัวอักษร และต้องไม่ว่าง")
-                                      : QStringLiteral("ชื่อต้องไม่มีอักขระพิเศษ"));
-                return;
-            }
-            if (a.names.contains(*name)) {
+        QStringList typed{name_->text()};
+        if (!second_->text().trimmed().isEmpty())
+            typed << second_->text();
+        const auto names = network::plainNames(typed);
+        if (const auto* problem = std::get_if<network::NameProblem>(&names)) {
+            const QString wrong = typed[problem->index].trimmed();
+            if (problem->twice)
                 problem_->setText(QStringLiteral("ชื่อของสองคนต้องไม่ซ้ำกัน"));
-                return;
-            }
-            a.names.append(*name);
+            else if (wrong.isEmpty() || wrong.size() > network::kMaxNameLength)
+                problem_->setText(QStringLiteral("ชื่อยาวได้ไม่เกิน 12 ตัวอักษร และต้องไม่ว่าง"));
+            else
+                problem_->setText(QStringLiteral("ชื่อต้องไม่มีอักขระพิเศษ"));
+            return;
         }
+        a.names = std::get<QStringList>(names);
     }
     answered_ = true;
     if (accepted)

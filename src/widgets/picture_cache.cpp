@@ -80,8 +80,6 @@ void PictureCache::holdByCells(const PictureHolder& holder) {
         return;
     const QImage& image = *it;
     HeldCells held;
-    held.rows = holder.Rows;
-    held.cols = holder.Cols;
     held.cellSize = {image.width() / holder.Cols, image.height() / holder.Rows};
     held.format = image.format();
     if (held.cellSize.isEmpty())

@@ -40,8 +40,6 @@ class PictureCache {
 
   private:
     struct HeldCells {
-        int rows = 0;
-        int cols = 0;
         QSize cellSize;
         QImage::Format format = QImage::Format_Invalid;
         QList<QByteArray> cells;  // row by row, each the qCompress of its scan lines

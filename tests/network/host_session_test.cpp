@@ -74,6 +74,17 @@ struct Client {
     }
 };
 
+// Listens on a free local port; the address a client joins, with the scheme, or nothing when
+// the host could not listen.
+std::optional<QUrl> listenLocally(HostSession& host, HostTransport::Options options = {},
+                                  const QString& scheme = QStringLiteral("ws")) {
+    options.address = QHostAddress::LocalHost;
+    options.port = 0;
+    if (host.listen(options))
+        return std::nullopt;
+    return joinUrl(QStringLiteral("%1://127.0.0.1:%2").arg(scheme).arg(host.port()));
+}
+
 TEST(HostSession, AClientPlaysItsSeatDropsAndComesBack) {
     GameHarness h(2, {1, 2});
     // The save reader checks the board's pictures in the game's folder.
@@ -86,11 +97,7 @@ TEST(HostSession, AClientPlaysItsSeatDropsAndComesBack) {
     host.inputDone = [&](const Input& in, bool applied) { done.emplace_back(in, applied); };
     QStringList waits;
     host.waitingTold = [&](const QString& line) { waits << line; };
-    HostTransport::Options options;
-    options.address = QHostAddress::LocalHost;
-    options.port = 0;
-    ASSERT_EQ(host.listen(options), std::nullopt);
-    const auto url = joinUrl(QStringLiteral("127.0.0.1:%1").arg(host.port()));
+    const auto url = listenLocally(host);
     ASSERT_TRUE(url);
     const auto hostDocument = [&] {
         return QJsonDocument::fromJson(writeSave(h.game, h.clock)).object();
@@ -186,11 +193,7 @@ TEST(HostSession, TwoPeopleAtOneClientPlayASeatEach) {
     const QString code = QStringLiteral("HJKM2345");
     HostSession host(
         h.game, [&h]() -> const VirtualClock& { return h.clock; }, {2, 4}, code);
-    HostTransport::Options options;
-    options.address = QHostAddress::LocalHost;
-    options.port = 0;
-    ASSERT_EQ(host.listen(options), std::nullopt);
-    const auto url = joinUrl(QStringLiteral("127.0.0.1:%1").arg(host.port()));
+    const auto url = listenLocally(host);
     ASSERT_TRUE(url);
     const QString grandma = QStringLiteral("ยาย"), grandpa = QStringLiteral("ตา");
 
@@ -259,15 +262,12 @@ TEST(HostSession, AClientTrustsTheHostsOwnCertificate) {
     HostSession host(
         h.game, [&h]() -> const VirtualClock& { return h.clock; }, {2}, code);
     HostTransport::Options options;
-    options.address = QHostAddress::LocalHost;
-    options.port = 0;
     options.certificateFile = certificate;
     options.keyFile = key;
-    ASSERT_EQ(host.listen(options), std::nullopt);
+    const auto url = listenLocally(host, options, QStringLiteral("wss"));
+    ASSERT_TRUE(url);
     EXPECT_TRUE(host.secure());
     host.begin();
-    const auto url = joinUrl(QStringLiteral("wss://127.0.0.1:%1").arg(host.port()));
-    ASSERT_TRUE(url);
 
     Client stranger;
     const auto missing =
