@@ -146,17 +146,25 @@ TEST(GameWindow, ToolbarSaveWritesTheMomentOfThePress) {
     ASSERT_TRUE(t.session.start());
     Game& g = t.game();
     FrmGame* w = t.session.gameWindow();
+    // The moment the command runs, once the click sound is over, read inside the game's event.
+    std::optional<std::int64_t> pressed;
+    const auto ask = t.session.port().saveRequested;
+    t.session.port().saveRequested = [&](const QString& title, const QString& filter,
+                                         const QString& folder) {
+        pressed = t.session.clock()->now();
+        ask(title, filter, folder);
+    };
     const QPoint save = t.centreOf(g.window.ImgIconT[2]);
     QTest::mouseMove(w, save);
     EXPECT_EQ(g.window.LblBDescript.Caption, QStringLiteral("บันทึกเกม"));
     QTest::mouseClick(w, Qt::LeftButton, {}, save);
     ASSERT_TRUE(waitUntil([&] { return t.session.saveDialog() != nullptr; }));
-    const std::int64_t pressed = t.session.clock()->now();
+    ASSERT_TRUE(pressed.has_value());
     auto* dialog = qobject_cast<QFileDialog*>(t.session.saveDialog());
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(saveFolder()).canonicalPath());
     EXPECT_EQ(g.window.ImgIconT[2].Geometry.Top, 312);
-    EXPECT_TRUE(waitUntil([&] { return t.session.clock()->now() > pressed + 1000; }))
+    EXPECT_TRUE(waitUntil([&] { return t.session.clock()->now() > *pressed + 1000; }))
         << "the game goes on behind the dialog";
 
     QTemporaryDir dir;
@@ -173,7 +181,7 @@ TEST(GameWindow, ToolbarSaveWritesTheMomentOfThePress) {
     VirtualClock clock(loaded.timers, [&](TimerId id) { loaded.fire(id); });
     const auto problem = loadSaveFile(file, loaded, clock);
     ASSERT_FALSE(problem.has_value()) << problem->toStdString();
-    EXPECT_EQ(clock.now(), pressed);
+    EXPECT_EQ(clock.now(), *pressed);
 }
 
 // The card window is window-modal; any key or mouse press closes it through the game.
