@@ -29,8 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray input =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     qint64 now = 0;
-    Admission admission(QStringLiteral("ABCD2345"), {2, 4}, AdmissionRules{},
-                        [&now] { return now; });
+    Admission admission(QStringLiteral("ABCD2345"), {2, 4}, HostLimits{}, [&now] { return now; });
     admission.opened(1, QStringLiteral("127.0.0.1"));
     qsizetype from = 0;
     while (from <= input.size()) {

@@ -5,14 +5,14 @@
 #include "game/save_game.h"
 #include "model/seat_defaults.h"
 #include "platform/startup_clock.h"
-#include "widgets/client_game.h"
 #include "widgets/error_box.h"
 #include "widgets/fonts.h"
 #include "widgets/frm_back.h"
 #include "widgets/front_end.h"
 #include "widgets/front_window.h"
 #include "widgets/game_session.h"
-#include "widgets/network_host.h"
+#include "widgets/host_command.h"
+#include "widgets/join_command.h"
 #include "widgets/program_log.h"
 #include "widgets/window_pictures.h"
 
@@ -161,14 +161,6 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
     return std::nullopt;
 }
 
-void prepareSeats(kroda::GameState& s, const QString& seats) {
-    s.PlayerCount = static_cast<kroda::Integer>(seats.size());
-    s.BankruptCardOn = false;
-    for (int p = 1; p <= 4; ++p)
-        kroda::setUpSeat(s, p, p <= seats.size() && seats[p - 1] == QLatin1Char('p'),
-                         QStringLiteral("ผู้เล่น:%1").arg(p));
-}
-
 void printStartup() {
     std::fprintf(stderr, "startup-ms %lld\n", static_cast<long long>(kroda::msSinceProcessStart()));
 }
@@ -176,7 +168,7 @@ void printStartup() {
 // The game window straight away, with the seats given on the command line.
 int playSeats(const Options& options) {
     kroda::widgets::GameSession session(QApplication::applicationDirPath(), options.session);
-    prepareSeats(session.game().state, options.seats);
+    kroda::setUpSeats(session.game().state, options.seats);
     auto* backdrop = new kroda::widgets::FrmBack;
     backdrop->load(kroda::widgets::FrontWindow::screenSize());
     backdrop->show();
@@ -268,6 +260,15 @@ int main(int argc, char** argv) {
     if (const auto problem = kroda::widgets::checkBoard(options.session.boardDir, false)) {
         kroda::widgets::reportFault(*problem, true);
         return 1;
+    }
+    // A save records who is a person, not who played from the network: a saved game cannot
+    // be hosted yet.
+    if (options.resume && options.host) {
+        std::fprintf(stderr,
+                     "kroda: --continue and --host cannot go together: a save does not "
+                     "say which players joined from the network\n%s",
+                     kUsage);
+        return 2;
     }
     if (options.resume && !options.seats.isEmpty()) {
         std::fprintf(stderr, "kroda: --continue and --seats cannot go together\n%s", kUsage);

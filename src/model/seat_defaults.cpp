@@ -16,4 +16,17 @@ void setUpSeat(GameState& state, int player, bool human, const QString& name) {
     }
 }
 
+QList<int> setUpSeats(GameState& state, const QString& letters) {
+    state.PlayerCount = static_cast<Integer>(letters.size());
+    state.BankruptCardOn = false;
+    QList<int> network;
+    for (int p = 1; p <= static_cast<int>(seatDefaults().size()); ++p) {
+        const QChar who = p <= letters.size() ? letters[p - 1] : QLatin1Char('c');
+        setUpSeat(state, p, who != QLatin1Char('c'), QStringLiteral("ผู้เล่น:%1").arg(p));
+        if (who == QLatin1Char('n'))
+            network << p;
+    }
+    return network;
+}
+
 }  // namespace kroda

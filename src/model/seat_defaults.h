@@ -4,6 +4,7 @@
 #include "model/game_state.h"
 #include "model/value_types.h"
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -43,5 +44,10 @@ inline const std::array<SeatDefaults, 4>& seatDefaults() {
 // Seats player (1..4) as the wizard leaves it: who plays it, its name, its colour and, for a
 // person, its three keys.
 void setUpSeat(GameState& state, int player, bool human, const QString& name);
+
+// The game of the command line's seats: one letter a player, p a person here, c the computer,
+// n a person on the network; the bankrupt card out; the seats named "ผู้เล่น:N". Returns the
+// network seats.
+QList<int> setUpSeats(GameState& state, const QString& letters);
 
 }  // namespace kroda

@@ -6,38 +6,102 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
+#include <cstdio>
 #include <utility>
 
 namespace kroda::network {
 
-ClientSession::ClientSession(const QString& appFolder, Handlers handlers)
+ClientSession::ClientSession(const QString& appFolder, Handlers handlers, const QString& tokenFile)
     : handlers_(std::move(handlers)),
+      tokens_(tokenFile),
       game_(std::make_unique<Game>(port_, appFolder)),
       clock_(game_->timers, [](TimerId) {}),
       transport_({[this](const HostMessage& m) { received(m); },
-                  [this](const QString& why) {
-                      if (refusal_)
-                          end({ClientEnding::Refused, refusal_, why});
-                      else
-                          end({ClientEnding::Lost, std::nullopt, why});
-                  }}) {}
+                  [this](const ClientTransport::Closing& c) { closed(c); }}) {
+    elapsed_.start();
+}
 
 void ClientSession::join(const QUrl& url, const Hello& hello) {
     ending_.reset();
     refusal_.reset();
     started_ = false;
-    transport_.join(url, hello);
+    url_ = url;
+    hello_ = hello;
+    hello_.tokens.clear();
+    bool any = false;
+    for (const QString& name : hello.names) {
+        const QString token = tokens_.file().isEmpty() ? QString() : tokens_.find(seatKey(name));
+        any = any || !token.isEmpty();
+        hello_.tokens << token;
+    }
+    if (!any)
+        hello_.tokens.clear();
+    transport_.join(url, hello_);
+}
+
+QString ClientSession::address() const {
+    return url_.host() + QLatin1Char(':') + QString::number(url_.port(kDefaultPort));
+}
+
+SeatTokenStore::Key ClientSession::seatKey(const QString& name) const {
+    return {url_.host(), url_.port(kDefaultPort), hello_.code, name};
+}
+
+void ClientSession::closed(const ClientTransport::Closing& c) {
+    ClientEnding e;
+    e.address = address();
+    e.detail = c.detail;
+    if (refusal_) {
+        e.kind = ClientEnding::Refused;
+        e.reason = refusal_->reason;
+        e.hostVersion = refusal_->version;
+    } else {
+        switch (c.kind) {
+            case ClientTransport::Closing::Unanswered:
+                e.kind = ClientEnding::Unanswered;
+                break;
+            case ClientTransport::Closing::Untrusted:
+                e.kind = ClientEnding::Untrusted;
+                break;
+            case ClientTransport::Closing::Broken:
+                e.kind = ClientEnding::Fault;
+                break;
+            case ClientTransport::Closing::Lost:
+                e.kind = ClientEnding::Lost;
+                break;
+        }
+    }
+    end(e);
+}
+
+// The seats' tokens are kept at once: a client killed a moment later takes them back.
+void ClientSession::welcomed(const Welcome& welcome) {
+    if (welcome.version != kProtocolVersion) {
+        ClientEnding e{ClientEnding::Refused, RefusalReason::Version, welcome.version, address(),
+                       QStringLiteral("the host speaks version %1 of the protocol, this game %2")
+                           .arg(welcome.version)
+                           .arg(kProtocolVersion)};
+        end(e);
+        return;
+    }
+    if (tokens_.file().isEmpty())
+        return;
+    std::vector<std::pair<SeatTokenStore::Key, QString>> kept;
+    for (qsizetype i = 0; i < welcome.seats.size(); ++i)
+        kept.emplace_back(seatKey(welcome.names.value(i)), welcome.tokens.value(i));
+    if (const auto problem = tokens_.keep(kept))
+        std::fprintf(stderr, "kroda: the seats' tokens: %s\n", problem->toUtf8().constData());
 }
 
 void ClientSession::send(const Input& input) {
-    if (started_ && !ending_)
+    if (started_ && !ending_ && pace_.take(elapsed_.elapsed()))
         transport_.send(input);
 }
 
 void ClientSession::leave() {
     if (ending_)
         return;
-    end({ClientEnding::Left, std::nullopt, {}});
+    end({ClientEnding::Left, std::nullopt, kProtocolVersion, address(), {}});
 }
 
 QByteArray ClientSession::saved() const {
@@ -47,20 +111,26 @@ QByteArray ClientSession::saved() const {
 void ClientSession::received(const HostMessage& message) {
     if (ending_)
         return;
-    if (const auto* refused = std::get_if<Refused>(&message)) {
-        refusal_ = refused->reason;  // the host closes the connection next
+    if (const auto* welcome = std::get_if<Welcome>(&message)) {
+        welcomed(*welcome);
+    } else if (const auto* refused = std::get_if<Refused>(&message)) {
+        refusal_ = *refused;  // the host closes the connection next
+    } else if (const auto* seats = std::get_if<Seats>(&message)) {
+        hostSeats_ = *seats;
+        if (handlers_.seats)
+            handlers_.seats(*seats);
     } else if (const auto* state = std::get_if<State>(&message)) {
         QJsonParseError error{};
         const QJsonDocument doc = QJsonDocument::fromJson(state->save, &error);
         if (error.error != QJsonParseError::NoError || !doc.isObject()) {
-            end({ClientEnding::Fault, std::nullopt,
+            end({ClientEnding::Fault, std::nullopt, kProtocolVersion, address(),
                  QStringLiteral("the host's state is not a save: ") + error.errorString()});
             return;
         }
         load(doc.object());
     } else if (const auto* moment = std::get_if<Moment>(&message)) {
         if (!started_) {
-            end({ClientEnding::Fault, std::nullopt,
+            end({ClientEnding::Fault, std::nullopt, kProtocolVersion, address(),
                  QStringLiteral("the host sent a moment before the state")});
             return;
         }
@@ -77,7 +147,7 @@ void ClientSession::received(const HostMessage& message) {
 void ClientSession::load(const QJsonObject& document) {
     const QByteArray bytes = QJsonDocument(document).toJson(QJsonDocument::Compact);
     if (const auto error = readSave(bytes, *game_, clock_)) {
-        end({ClientEnding::Fault, std::nullopt,
+        end({ClientEnding::Fault, std::nullopt, kProtocolVersion, address(),
              QStringLiteral("the host sent a moment that does not load: ") + *error});
         return;
     }
@@ -101,25 +171,45 @@ void ClientSession::end(ClientEnding ending) {
 }
 
 QString endingText(const ClientEnding& ending) {
+    const QString refused = QStringLiteral("เจ้าของเกมไม่รับ: ");
     switch (ending.kind) {
         case ClientEnding::Refused:
             switch (ending.reason.value_or(RefusalReason::WrongCode)) {
                 case RefusalReason::WrongCode:
-                    return QStringLiteral("เจ้าของเกมไม่รับ: รหัสเข้าร่วมไม่ถูกต้อง");
+                    return refused + QStringLiteral("รหัสเข้าร่วมไม่ถูกต้อง");
                 case RefusalReason::LockedOut:
-                    return QStringLiteral("เจ้าของเกมไม่รับ: ใส่รหัสผิดหลายครั้ง กรุณารอหนึ่งนาทีแล้วลองใหม่");
+                    return refused + QStringLiteral("ใส่รหัสผิดหลายครั้ง กรุณารอหนึ่งนาทีแล้วลองใหม่");
                 case RefusalReason::NoFreeSeat:
-                    return QStringLiteral("เจ้าของเกมไม่รับ: ไม่มีที่นั่งว่าง");
+                    return refused + QStringLiteral("ไม่มีที่นั่งว่าง");
                 case RefusalReason::NameInUse:
-                    return QStringLiteral("เจ้าของเกมไม่รับ: มีผู้เล่นใช้ชื่อนี้อยู่แล้ว");
-                case RefusalReason::Full:
-                    return QStringLiteral("เจ้าของเกมไม่รับ: มีผู้เชื่อมต่อเต็มแล้ว");
+                    return refused + QStringLiteral(
+                                         "ชื่อนี้เป็นของผู้เล่นในเกมแล้ว ถ้าเป็นชื่อของคุณ "
+                                         "ให้เจ้าของเกมกด \"ให้กลับเข้ามาเล่น\" แล้วเข้าร่วมอีกครั้ง");
+                case RefusalReason::WrongToken:
+                    return refused + QStringLiteral("ที่นั่งนี้เป็นของผู้เล่นคนอื่น");
+                case RefusalReason::Version:
+                    return refused + QStringLiteral(
+                                         "เกมของเจ้าของเกมสื่อสารรุ่น %1 แต่เกมนี้สื่อสารรุ่น %2 "
+                                         "กรุณาใช้เกมรุ่นเดียวกัน")
+                                         .arg(ending.hostVersion)
+                                         .arg(kProtocolVersion);
             }
             break;
+        case ClientEnding::Unanswered:
+            return QStringLiteral(
+                       "ติดต่อเจ้าของเกมที่ %1 ไม่ได้ กรุณาตรวจที่อยู่และพอร์ต "
+                       "และดูว่าเจ้าของเกมเปิดเกมรออยู่")
+                .arg(ending.address);
+        case ClientEnding::Untrusted:
+            return QStringLiteral(
+                       "ใบรับรองของเจ้าของเกมที่ %1 ไม่ผ่านการตรวจสอบ "
+                       "ถ้าเจ้าของเกมสร้างใบรับรองขึ้นเอง ให้เลือกไฟล์ใบรับรองนั้น"
+                       "ในหน้าต่างเข้าร่วมเกม")
+                .arg(ending.address);
         case ClientEnding::Lost:
-            return QStringLiteral("การเชื่อมต่อกับเจ้าของเกมขาดหาย: ") + ending.detail;
+            return QStringLiteral("การเชื่อมต่อกับเจ้าของเกมที่ %1 ขาดหาย").arg(ending.address);
         case ClientEnding::Fault:
-            return QStringLiteral("ข้อมูลจากเจ้าของเกมเสียหาย: ") + ending.detail;
+            return QStringLiteral("ข้อมูลจากเจ้าของเกมที่ %1 เสียหาย เกมจึงหยุดเล่น").arg(ending.address);
         case ClientEnding::Left:
             break;
     }

@@ -6,9 +6,12 @@
 
 #include "game/game.h"
 #include "network/client_transport.h"
+#include "network/seat_token_store.h"
+#include "network/token_bucket.h"
 #include "platform/null_front_end.h"
 #include "sequencer/virtual_clock.h"
 
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QString>
 #include <QUrl>
@@ -21,9 +24,18 @@ namespace kroda::network {
 
 // Why a client's game ended.
 struct ClientEnding {
-    enum Kind { Refused, Lost, Fault, Left } kind = Lost;
+    enum Kind {
+        Refused,     // the host said no: `reason`
+        Unanswered,  // no host answered at `address` in time
+        Untrusted,   // the host's certificate failed verification
+        Lost,        // the connection to the host broke
+        Fault,       // the host sent what cannot be read
+        Left,        // the player left
+    } kind = Lost;
     std::optional<RefusalReason> reason;  // with Refused
-    QString detail;                       // what the transport or the reader said
+    int hostVersion = kProtocolVersion;   // with RefusalReason::Version
+    QString address;                      // the host as joined, "HOST:PORT"
+    QString detail;                       // what the transport or the reader said, in English
 };
 
 class ClientSession {
@@ -35,10 +47,14 @@ class ClientSession {
         std::function<void()> changed;
         std::function<void(const QString& line)> narration;
         std::function<void(const QString& file)> sound;
+        // The host's seats, before the game starts and whenever one changes.
+        std::function<void(const Seats& seats)> seats;
         std::function<void(const ClientEnding& ending)> ended;
     };
 
-    ClientSession(const QString& appFolder, Handlers handlers);
+    // The seats' tokens are kept in `tokenFile` (SeatTokenStore), or nowhere when it is empty.
+    ClientSession(const QString& appFolder, Handlers handlers,
+                  const QString& tokenFile = SeatTokenStore::defaultFile());
     ClientSession(const ClientSession&) = delete;
     ClientSession& operator=(const ClientSession&) = delete;
 
@@ -46,26 +62,45 @@ class ClientSession {
     std::optional<QString> trustCertificates(const QString& pemFile) {
         return transport_.trustCertificates(pemFile);
     }
+    // Joins with the hello's code and names; the seats' tokens kept for them go with it.
     void join(const QUrl& url, const Hello& hello);
-    // An input of the person at this client; dropped until the game has started.
+    // An input of the person at this client; dropped until the game has started, and beyond
+    // the pace of kInputBurst and kInputsPerSecond, well under the host's limit: keys pressed
+    // as fast as fingers go never cost the connection.
     void send(const Input& input);
+    static constexpr double kInputBurst = 20;
+    static constexpr double kInputsPerSecond = 20;
     void leave();
 
     const Game& game() const { return *game_; }
     bool started() const { return started_; }
+    // The seats this client owns, once welcomed.
     const QList<int>& seats() const { return transport_.seats(); }
+    // Every seat of the host's game, as the host last told.
+    const Seats& hostSeats() const { return hostSeats_; }
     // The copy's moment as the save serialiser writes it.
     QByteArray saved() const;
     // The save's document of the last moment loaded.
     const QJsonObject& document() const { return document_; }
     const std::optional<ClientEnding>& ending() const { return ending_; }
 
+    // The host as the player gave it, "HOST:PORT".
+    QString address() const;
+
   private:
     void received(const HostMessage& message);
+    void welcomed(const Welcome& welcome);
+    void closed(const ClientTransport::Closing& closing);
     void load(const QJsonObject& document);
     void end(ClientEnding ending);
+    SeatTokenStore::Key seatKey(const QString& name) const;
 
     Handlers handlers_;
+    SeatTokenStore tokens_;
+    QElapsedTimer elapsed_;
+    TokenBucket pace_{kInputBurst, kInputsPerSecond, 0};
+    QUrl url_;
+    Hello hello_;
     // The copy runs no rules and never asks its port to play or show anything; a port
     // without windows keeps the saved time of day, so the copy writes the save it read.
     NullFrontEnd port_;
@@ -74,11 +109,12 @@ class ClientSession {
     ClientTransport transport_;
     QJsonObject document_;
     bool started_ = false;
-    std::optional<RefusalReason> refusal_;
+    std::optional<Refused> refusal_;
+    Seats hostSeats_;
     std::optional<ClientEnding> ending_;
 };
 
-// The ending in the player's words.
+// The ending in the player's words, in Thai.
 QString endingText(const ClientEnding& ending);
 
 }  // namespace kroda::network

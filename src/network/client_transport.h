@@ -1,8 +1,9 @@
 #pragma once
 // A client's side of network play: one WebSocket to the host (ws or wss). It says hello with
-// the code and the name, then sends the person's inputs; everything the host sends comes out
-// of the `message` handler once read and checked. A host that sends a malformed message is
-// left. Over wss the host's certificate must be one the system trusts or one given to
+// the code, the names and their seats' tokens, then sends the person's inputs; everything the
+// host sends comes out of the `message` handler once read and checked. A host that sends a
+// malformed message is left, and so is one that has not answered the hello within
+// kAnswerMs. Over wss the host's certificate must be one the system trusts or one given to
 // trustCertificates (a host's certificate of its own making); a certificate that is neither
 // ends the connection before the hello, saying so.
 
@@ -10,6 +11,7 @@
 
 #include <QList>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 
 #include <functional>
@@ -25,12 +27,27 @@ namespace kroda::network {
 // the default port filled in; nullopt when it is none of these.
 std::optional<QUrl> joinUrl(const QString& typed);
 
+// How long a host has to answer a hello, from the moment the client starts joining.
+inline constexpr int kAnswerMs = 10'000;
+
+// What is wrong with a PEM file of certificates to trust: it cannot be read, or holds none.
+std::optional<QString> certificateFileProblem(const QString& pemFile);
+
 class ClientTransport {
   public:
+    // How the connection ended, with what the host or the socket said (in English).
+    struct Closing {
+        enum Kind {
+            Lost,        // the connection closed or failed once it was up
+            Unanswered,  // the host could not be reached, or did not answer in time
+            Untrusted,   // the host's certificate failed verification
+            Broken,      // the host broke the protocol
+        } kind = Lost;
+        QString detail;
+    };
     struct Handlers {
         std::function<void(const HostMessage&)> message;
-        // The connection ended; `why` is the host's reason or what went wrong.
-        std::function<void(const QString& why)> closed;
+        std::function<void(const Closing& closing)> closed;
     };
     enum class Phase { Idle, Connecting, AwaitingWelcome, Admitted, Closed };
 
@@ -53,7 +70,7 @@ class ClientTransport {
 
   private:
     void received(const QString& text);
-    void end(const QString& why);
+    void end(Closing::Kind kind, const QString& detail);
 
     Handlers handlers_;
     std::unique_ptr<QWebSocket> socket_;
@@ -61,6 +78,7 @@ class ClientTransport {
     Phase phase_ = Phase::Idle;
     QList<int> seats_;
     std::shared_ptr<QList<QSslCertificate>> trusted_;
+    QTimer answer_;
 };
 
 }  // namespace kroda::network

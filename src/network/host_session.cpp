@@ -9,27 +9,12 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <utility>
 
 namespace kroda::network {
 
 namespace {
-
-ClickableControl controlOf(ClickTarget target) {
-    switch (target) {
-        case ClickTarget::ImgTao:
-            return ClickableControl::ImgTao;
-        case ClickTarget::ImgTable:
-            return ClickableControl::ImgTable;
-        case ClickTarget::ImgDescripter:
-            return ClickableControl::ImgDescripter;
-        case ClickTarget::TxtCrd:
-            return ClickableControl::TxtCrd;
-        case ClickTarget::LblClose:
-            return ClickableControl::LblClose;
-    }
-    return ClickableControl::ImgTao;
-}
 
 QJsonObject documentOf(const QByteArray& save) {
     return QJsonDocument::fromJson(save).object();
@@ -37,7 +22,8 @@ QJsonObject documentOf(const QByteArray& save) {
 
 }  // namespace
 
-HostSession::HostSession(Game& game, Clock clock, QList<int> networkSeats, QString code)
+HostSession::HostSession(Game& game, Clock clock, QList<int> networkSeats, QString code,
+                         HostLimits limits)
     : deliver([&game](const GameInput& in) { game.handle(in); }),
       game_(game),
       clock_(std::move(clock)),
@@ -47,10 +33,11 @@ HostSession::HostSession(Game& game, Clock clock, QList<int> networkSeats, QStri
                   [this](ConnectionId id, const QList<int>& seats, const QStringList& names) {
                       joined(id, seats, names);
                   },
-                  [this](ConnectionId id, const QList<int>&) { left(id); }}) {
-    settle_.setSingleShot(true);
-    settle_.setInterval(0);
-    QObject::connect(&settle_, &QTimer::timeout, [this] {
+                  [this](ConnectionId id, const QList<int>&) { left(id); }},
+                 limits) {
+    settled_.setSingleShot(true);
+    settled_.setInterval(0);
+    QObject::connect(&settled_, &QTimer::timeout, [this] {
         sendMoments();
         announceWaits();
     });
@@ -109,21 +96,66 @@ void HostSession::begin() {
     };
     game_.localPlayHeld = [this] { return !remoteInput_ && networkSeatMustAct(); };
     for (const auto& [id, seats] : joinedSeats_) sendState(id);
-    settle_.start();
+    settled_.start();
 }
 
 void HostSession::handToComputer(int seat) {
     if (!seats_.contains(seat))
         return;
     seats_.removeAll(seat);
-    announced_.removeAll(seat);
+    announced_.erase(seat);
     transport_.withdrawSeat(seat);
     if (begun_)
         run([seat](Game& g) { g.handToComputer(static_cast<Integer>(seat)); });
     else
         game_.state.Players(seat).IsHuman = false;
+    tellSeats();
     if (seatsChanged)
         seatsChanged();
+}
+
+void HostSession::letBackIn(int seat) {
+    if (!goneSeats().contains(seat))
+        return;
+    transport_.letBackIn(seat);
+    if (seatsChanged)
+        seatsChanged();
+}
+
+bool HostSession::lettingBackIn(int seat) const {
+    return transport_.admission().lettingBackIn(seat);
+}
+
+QList<int> HostSession::goneSeats() const {
+    QList<int> gone;
+    for (int seat : seats_)
+        if (!nameAt(seat).isEmpty() && !connected(seat))
+            gone << seat;
+    return gone;
+}
+
+Seats HostSession::seats() const {
+    Seats all;
+    const GameState& s = game_.state;
+    for (int seat = 1; seat <= std::min<int>(s.PlayerCount, kSeatCount); ++seat) {
+        SeatEntry e;
+        e.seat = seat;
+        if (seats_.contains(seat)) {
+            e.player = SeatPlayer::Network;
+            e.name = nameAt(seat);
+            e.present = connected(seat);
+        } else {
+            e.player = s.Players(seat).IsHuman ? SeatPlayer::Person : SeatPlayer::Computer;
+            // A name the protocol cannot carry is left out rather than cost the clients the game.
+            e.name = plainName(s.Players(seat).Name.trimmed()).value_or(QString());
+        }
+        all.seats << e;
+    }
+    return all;
+}
+
+void HostSession::tellSeats() {
+    transport_.broadcast(seats());
 }
 
 void HostSession::joined(ConnectionId id, const QList<int>& seats, const QStringList& names) {
@@ -143,9 +175,24 @@ void HostSession::joined(ConnectionId id, const QList<int>& seats, const QString
             rename(game_);
     }
     if (begun_) {
+        // The question the game waits on comes back in place of the waiting line.
+        for (int seat : seats) {
+            const auto told = announced_.find(seat);
+            if (told == announced_.end())
+                continue;
+            const Told before = told->second;
+            announced_.erase(told);
+            const QString waiting = waitingLine(game_.state.Players(seat).Name.trimmed());
+            run([before, waiting](Game& g) {
+                if (g.window.TxtDialog.Text != waiting)
+                    return;
+                g.window.TxtDialog.Text = before.text;
+                g.window.TxtDialog.SelStart = before.selStart;
+            });
+        }
         sendState(id);
-        for (int seat : seats) announced_.removeAll(seat);
     }
+    tellSeats();
     if (seatsChanged)
         seatsChanged();
 }
@@ -154,7 +201,8 @@ void HostSession::left(ConnectionId id) {
     sent_.erase(id);
     joinedSeats_.erase(id);
     if (begun_)
-        settle_.start();
+        settled_.start();
+    tellSeats();
     if (seatsChanged)
         seatsChanged();
 }
@@ -181,7 +229,7 @@ void HostSession::input(const Input& in) {
             run([k](Game& g) { g.keyPressed(k.keyCode, k.shift); });
             applied = true;
         } else if (const auto* click = std::get_if<ClickInput>(&in.action)) {
-            const ClickableControl control = controlOf(click->target);
+            const ClickableControl control = click->target;
             const int index = click->index;
             if (takesClick(game_, control, index)) {
                 run([control, index](Game& g) { clickControl(g, control, index); });
@@ -206,8 +254,8 @@ void HostSession::sendState(ConnectionId id) {
 }
 
 void HostSession::eventDone() {
-    if (!settle_.isActive())
-        settle_.start();
+    if (!settled_.isActive())
+        settled_.start();
 }
 
 // Once the event loop has the game settled: one moment of the save for every client, each
@@ -230,12 +278,12 @@ void HostSession::sendMoments() {
 void HostSession::announceWaits() {
     for (int seat : seats_) {
         if (!mayAct(seat) || connected(seat)) {
-            announced_.removeAll(seat);
+            announced_.erase(seat);
             continue;
         }
         if (announced_.contains(seat))
             continue;
-        announced_.append(seat);
+        announced_[seat] = {game_.window.TxtDialog.Text, game_.window.TxtDialog.SelStart};
         const QString line = waitingLine(game_.state.Players(seat).Name.trimmed());
         run([line](Game& g) {
             g.window.TxtDialog.Text = line;

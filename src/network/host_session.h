@@ -3,11 +3,14 @@
 // running game. A remote input runs on the game through the same entry as a local one, when
 // the client owns the seat and that seat must act now; the host's own keys and dice do not
 // play for a network seat. After every event the clients get what changed in the save's
-// document; they get the narrator's lines and the sounds as they happen. A seat whose client
-// is gone holds the game where it must act, until the same name joins again or the host hands
-// the seat to the computer.
+// document; they get the narrator's lines and the sounds as they happen, and the seats
+// whenever one changes. A seat whose client is gone holds the game where it must act, the
+// narrator saying so, until its player joins again (with the seat's token, or by his name once
+// the host lets him back in) or the host hands the seat to the computer; a returning player
+// finds the question the game asked him.
 
 #include "model/value_types.h"
+#include "network/host_limits.h"
 #include "network/host_transport.h"
 
 #include <QJsonObject>
@@ -33,7 +36,8 @@ class HostSession {
 
     // `networkSeats` are the seats of `game` played from the network; `clock` is the game's
     // clock, asked for whenever a moment is taken (a loaded save brings a clock of its own).
-    HostSession(Game& game, Clock clock, QList<int> networkSeats, QString code);
+    HostSession(Game& game, Clock clock, QList<int> networkSeats, QString code,
+                HostLimits limits = {});
     ~HostSession();
     HostSession(const HostSession&) = delete;
     HostSession& operator=(const HostSession&) = delete;
@@ -57,6 +61,13 @@ class HostSession {
 
     // The computer plays the seat from now on; if the game was waiting on it, at once.
     void handToComputer(int seat);
+    // The seat's player, who is gone, comes back by his name alone: he lost his token.
+    void letBackIn(int seat);
+    bool lettingBackIn(int seat) const;
+    // The network seats whose players have joined and are gone now.
+    QList<int> goneSeats() const;
+    // Every seat of the game as the clients are told of it.
+    Seats seats() const;
 
     // Runs an input on the game; the windows bring the clock up to the present first.
     std::function<void(const GameInput&)> deliver;
@@ -81,6 +92,7 @@ class HostSession {
     void eventDone();
     void sendMoments();
     void announceWaits();
+    void tellSeats();
     QString narrate(Integer step, const QString& message);
     void run(const GameInput& input);
 
@@ -93,9 +105,14 @@ class HostSession {
     // The document each joined client holds, by connection.
     std::map<ConnectionId, QJsonObject> sent_;
     std::map<ConnectionId, QList<int>> joinedSeats_;
-    // The seats whose wait the narrator has already told.
-    QList<int> announced_;
-    QTimer settle_;
+    // The seats whose wait the narrator has told, with the narrator's box as it was before.
+    struct Told {
+        QString text;
+        int selStart = 0;
+    };
+    std::map<int, Told> announced_;
+    // Once the event loop has the game settled after an event: the moments and the waits.
+    QTimer settled_;
     // The game's hooks before begin, restored at the end.
     std::function<void(Integer, const QString&)> previousNarration_;
     std::function<void()> previousAfterEvent_;

@@ -1,6 +1,8 @@
 #include "network/host_transport.h"
 
 #include <QFile>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QWebSocket>
 #include <QWebSocketServer>
 
@@ -8,7 +10,10 @@
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QSslKey>
+#include <QSslSocket>
 #endif
+
+#include <unistd.h>
 
 #include <utility>
 #include <vector>
@@ -17,7 +22,8 @@ namespace kroda::network {
 
 namespace {
 
-constexpr int kHelloCheckMs = 250;
+// A close reason is at most 123 bytes.
+constexpr int kCloseReasonLength = 60;
 
 // An IPv4 peer seen through an IPv6 socket counts as the same address.
 QString addressText(const QHostAddress& address) {
@@ -25,6 +31,16 @@ QString addressText(const QHostAddress& address) {
     const quint32 ip4 = address.toIPv4Address(&v4);
     return v4 ? QHostAddress(ip4).toString() : address.toString();
 }
+
+// A TCP server that hands each accepted connection's descriptor over as it comes, so that
+// the transport makes the socket (plain or TLS) and holds it to its limits itself.
+class Listener : public QTcpServer {
+  public:
+    std::function<void(qintptr)> incoming;
+
+  protected:
+    void incomingConnection(qintptr handle) override { incoming(handle); }
+};
 
 #ifndef QT_NO_SSL
 std::optional<QString> loadTls(const HostTransport::Options& o, QSslConfiguration& tls) {
@@ -51,133 +67,277 @@ std::optional<QString> loadTls(const HostTransport::Options& o, QSslConfiguratio
 }  // namespace
 
 HostTransport::HostTransport(QString code, QList<int> networkSeats, Handlers handlers,
-                             AdmissionRules rules)
+                             HostLimits limits)
     : handlers_(std::move(handlers)),
-      admission_(std::move(code), std::move(networkSeats), rules,
+      limits_(limits),
+      admission_(std::move(code), std::move(networkSeats), limits,
                  [this] { return clock_.elapsed(); }) {
     clock_.start();
-    helloTimer_.setInterval(kHelloCheckMs);
-    QObject::connect(&helloTimer_, &QTimer::timeout, [this] {
-        for (ConnectionId id : admission_.overdue()) shut(id, QStringLiteral("no hello in time"));
+    sweepTimer_.setInterval(limits_.sweepMs);
+    QObject::connect(&sweepTimer_, &QTimer::timeout, [this] { sweep(); });
+    pingTimer_.setInterval(limits_.pingMs);
+    QObject::connect(&pingTimer_, &QTimer::timeout, [this] { keepAlive(); });
+    acceptRetry_.setSingleShot(true);
+    acceptRetry_.setInterval(limits_.acceptRetryMs);
+    QObject::connect(&acceptRetry_, &QTimer::timeout, [this] {
+        if (listener_)
+            listener_->resumeAccepting();
     });
 }
 
 HostTransport::~HostTransport() {
-    helloTimer_.stop();
+    sweepTimer_.stop();
     pingTimer_.stop();
-    for (auto& [id, socket] : sockets_) {
-        QObject::disconnect(socket, nullptr, nullptr, nullptr);
-        socket->abort();
-        delete socket;
+    for (auto& [id, peer] : peers_) {
+        if (peer.tcp)
+            QObject::disconnect(peer.tcp, nullptr, nullptr, nullptr);
+        if (peer.socket) {
+            QObject::disconnect(peer.socket, nullptr, nullptr, nullptr);
+            peer.socket->abort();
+            delete peer.socket;
+        } else if (peer.tcp) {
+            peer.tcp->abort();
+            delete peer.tcp;
+        }
     }
 }
 
 std::optional<QString> HostTransport::listen(const Options& options) {
-    const bool tls = !options.certificateFile.isEmpty() || !options.keyFile.isEmpty();
-    server_ = std::make_unique<QWebSocketServer>(
-        QStringLiteral("Kroda"),
-        tls ? QWebSocketServer::SecureMode : QWebSocketServer::NonSecureMode);
-    if (tls) {
+    if (!options.certificateFile.isEmpty() || !options.keyFile.isEmpty()) {
 #ifndef QT_NO_SSL
-        QSslConfiguration config;
-        if (auto error = loadTls(options, config))
+        auto tls = std::make_unique<QSslConfiguration>();
+        if (auto error = loadTls(options, *tls))
             return error;
-        server_->setSslConfiguration(config);
+        tls_ = std::move(tls);
 #else
         return QStringLiteral("this Qt has no TLS");
 #endif
     }
-    server_->setMaxPendingConnections(AdmissionRules{}.maxConnections);
-    server_->setHandshakeTimeout(std::chrono::milliseconds(AdmissionRules{}.helloMs));
-    QObject::connect(server_.get(), &QWebSocketServer::newConnection, [this] { accept(); });
-    if (!server_->listen(options.address, options.port))
+    // The upgrade of a connection the listener accepted; it never listens itself.
+    upgrader_ = std::make_unique<QWebSocketServer>(QStringLiteral("Kroda"),
+                                                   QWebSocketServer::NonSecureMode);
+    upgrader_->setHandshakeTimeout(std::chrono::milliseconds(limits_.helloMs));
+    upgrader_->setMaxPendingConnections(limits_.maxUnnamed + kSeatCount);
+    QObject::connect(upgrader_.get(), &QWebSocketServer::newConnection, [this] { upgraded(); });
+
+    auto listener = std::make_unique<Listener>();
+    listener->incoming = [this](qintptr handle) { accepted(handle); };
+    // Out of files (or another shortage), the server stops accepting; it starts again soon,
+    // when connections closed since may have given files back.
+    QObject::connect(listener.get(), &QTcpServer::acceptError, [this] { acceptRetry_.start(); });
+    if (!listener->listen(options.address, options.port))
         return QStringLiteral("cannot listen on port %1: %2")
             .arg(options.port)
-            .arg(server_->errorString());
-    helloTimer_.start();
-    silentMs_ = options.silentMs;
-    pingTimer_.setInterval(options.pingMs);
-    QObject::connect(&pingTimer_, &QTimer::timeout, [this] { keepAlive(); });
+            .arg(listener->errorString());
+    listener_ = std::move(listener);
+    sweepTimer_.start();
     pingTimer_.start();
     return std::nullopt;
 }
 
 quint16 HostTransport::port() const {
-    return server_ ? server_->serverPort() : 0;
+    return listener_ ? listener_->serverPort() : 0;
 }
 
-bool HostTransport::secure() const {
-    return server_ && server_->secureMode() == QWebSocketServer::SecureMode;
+void HostTransport::accepted(qintptr handle) {
+    QTcpSocket* tcp = nullptr;
+#ifndef QT_NO_SSL
+    if (tls_) {
+        auto* ssl = new QSslSocket;
+        ssl->setSslConfiguration(*tls_);
+        tcp = ssl;
+    }
+#endif
+    if (!tcp)
+        tcp = new QTcpSocket;
+    if (!tcp->setSocketDescriptor(handle)) {
+        delete tcp;
+        ::close(static_cast<int>(handle));
+        return;
+    }
+    // The read buffer holds the largest message twice; a peer that sends faster waits for TCP.
+    tcp->setReadBufferSize(2 * kMaxClientMessageBytes);
+    const ConnectionId id = nextId_++;
+    peers_[id] = Peer{tcp, nullptr, clock_.elapsed(), std::nullopt, false};
+    // Connected first, so that it sees every arrival before the handshake or the WebSocket
+    // reads it: what is buffered is what arrived (a partial frame left from before counts
+    // again, which errs against the sender).
+    QObject::connect(tcp, &QIODevice::readyRead, tcp, [this, id] { metered(id); });
+    QObject::connect(tcp, &QObject::destroyed, [this, id] {
+        if (const auto p = peers_.find(id); p != peers_.end()) {
+            p->second.tcp = nullptr;
+            forget(id);
+        }
+    });
+    QObject::connect(tcp, &QAbstractSocket::disconnected, tcp, [this, id] {
+        const auto it = peers_.find(id);
+        if (it != peers_.end() && !it->second.socket)
+            forget(id);
+    });
+    for (ConnectionId old : admission_.opened(id, addressText(tcp->peerAddress())))
+        end(old, QStringLiteral("room for a newer connection"), Ending::Abort);
+#ifndef QT_NO_SSL
+    if (auto* ssl = qobject_cast<QSslSocket*>(tcp)) {
+        QObject::connect(ssl, &QSslSocket::encrypted, ssl, [this, id] { upgrade(id); });
+        QObject::connect(ssl, &QSslSocket::sslErrors, ssl,
+                         [this, id] { end(id, QStringLiteral("TLS failed"), Ending::Abort); });
+        ssl->startServerEncryption();
+        return;
+    }
+#endif
+    upgrade(id);
 }
 
-void HostTransport::accept() {
-    while (QWebSocket* socket = server_->nextPendingConnection()) {
-        const ConnectionId id = nextId_++;
+void HostTransport::upgrade(ConnectionId id) {
+    const auto it = peers_.find(id);
+    if (it != peers_.end() && it->second.tcp)
+        upgrader_->handleConnection(it->second.tcp);
+}
+
+// The WebSocket handshake of one or more connections is done: each is matched to its
+// connection by the peer's address and port, which are the TCP connection's own.
+void HostTransport::upgraded() {
+    while (QWebSocket* socket = upgrader_->nextPendingConnection()) {
+        auto match = peers_.end();
+        for (auto it = peers_.begin(); it != peers_.end(); ++it) {
+            const QTcpSocket* tcp = it->second.tcp;
+            if (tcp && !it->second.socket && tcp->peerAddress() == socket->peerAddress() &&
+                tcp->peerPort() == socket->peerPort())
+                match = it;
+        }
+        if (match == peers_.end() || match->second.closingSinceMs) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        const ConnectionId id = match->first;
+        match->second.socket = socket;
         socket->setMaxAllowedIncomingMessageSize(kMaxClientMessageBytes);
         socket->setMaxAllowedIncomingFrameSize(kMaxClientMessageBytes);
-        sockets_[id] = socket;
-        lastHeardMs_[id] = clock_.elapsed();
-        QObject::connect(socket, &QWebSocket::pong, socket,
-                         [this, id] { lastHeardMs_[id] = clock_.elapsed(); });
+        QObject::connect(socket, &QWebSocket::pong, socket, [this, id] {
+            if (const auto p = peers_.find(id); p != peers_.end())
+                p->second.lastHeardMs = clock_.elapsed();
+        });
         QObject::connect(socket, &QWebSocket::textMessageReceived, socket,
                          [this, id](const QString& text) {
-                             lastHeardMs_[id] = clock_.elapsed();
-                             if (!shutting_.contains(id))
-                                 act(id, admission_.received(id, text.toUtf8()));
+                             const auto p = peers_.find(id);
+                             if (p == peers_.end() || p->second.closingSinceMs)
+                                 return;
+                             p->second.lastHeardMs = clock_.elapsed();
+                             decide(id, admission_.received(id, text.toUtf8()));
                          });
         QObject::connect(socket, &QWebSocket::binaryMessageReceived, socket,
                          [this, id](const QByteArray&) {
-                             if (!shutting_.contains(id))
-                                 act(id, admission_.receivedBinary(id));
+                             const auto p = peers_.find(id);
+                             if (p != peers_.end() && !p->second.closingSinceMs)
+                                 decide(id, admission_.receivedBinary(id));
                          });
-        QObject::connect(socket, &QWebSocket::disconnected, socket, [this, id] { gone(id); });
-        act(id, admission_.opened(id, addressText(socket->peerAddress())));
+        QObject::connect(socket, &QWebSocket::disconnected, socket, [this, id] { forget(id); });
     }
 }
 
-void HostTransport::act(ConnectionId id, const Verdict& verdict) {
+void HostTransport::metered(ConnectionId id) {
+    const auto it = peers_.find(id);
+    if (it == peers_.end() || !it->second.tcp || it->second.closingSinceMs)
+        return;
+    const Verdict v = admission_.receivedBytes(id, it->second.tcp->bytesAvailable());
+    if (const auto* broke = std::get_if<Disconnect>(&v)) {
+        const QString why = broke->why;
+        // Not from inside the socket's own signal: the reader it is about to call goes first.
+        QMetaObject::invokeMethod(
+            it->second.tcp, [this, id, why] { end(id, why, Ending::Abort); }, Qt::QueuedConnection);
+    }
+}
+
+void HostTransport::decide(ConnectionId id, const Verdict& verdict) {
     if (const auto* admit = std::get_if<Admit>(&verdict)) {
-        send(id, Welcome{admit->seats});
+        for (ConnectionId old : admit->replaced)
+            end(old, QStringLiteral("its player joined again"), Ending::Abort);
+        send(id, Welcome{admit->seats, admit->names, admit->tokens});
         if (handlers_.joined)
             handlers_.joined(id, admit->seats, admit->names);
     } else if (const auto* refuse = std::get_if<Refuse>(&verdict)) {
         send(id, Refused{refuse->reason});
-        shut(id, reasonText(refuse->reason));
+        end(id, reasonText(refuse->reason), Ending::Close);
     } else if (const auto* broke = std::get_if<Disconnect>(&verdict)) {
-        shut(id, broke->why);
+        end(id, broke->why, Ending::Close);
     } else if (const auto* deliver = std::get_if<Deliver>(&verdict)) {
         if (handlers_.input)
             handlers_.input(deliver->input);
     }
 }
 
-// Closes a connection the host is done with; its seats are free for the same name at once.
-void HostTransport::shut(ConnectionId id, const QString& why) {
-    const auto it = sockets_.find(id);
-    if (it == sockets_.end() || !shutting_.insert(id).second)
+// The host is done with a connection: its seats are free for their players at once, and the
+// connection is closed, politely or at once. A polite close that drags on is cut by the sweep.
+void HostTransport::end(ConnectionId id, const QString& why, Ending how) {
+    const auto it = peers_.find(id);
+    if (it == peers_.end())
         return;
-    const QList<int> seats = admission_.seatsOf(id);
-    admission_.closed(id);
-    if (!seats.isEmpty() && handlers_.left)
-        handlers_.left(id, seats);
-    // A close reason is at most 123 bytes.
-    it->second->close(QWebSocketProtocol::CloseCodePolicyViolated, why.left(60));
-}
-
-void HostTransport::gone(ConnectionId id) {
-    const auto it = sockets_.find(id);
-    if (it == sockets_.end())
-        return;
-    if (!shutting_.contains(id)) {
+    Peer& peer = it->second;
+    if (!peer.released) {
+        peer.released = true;
         const QList<int> seats = admission_.seatsOf(id);
         admission_.closed(id);
         if (!seats.isEmpty() && handlers_.left)
             handlers_.left(id, seats);
     }
-    shutting_.erase(id);
-    lastHeardMs_.erase(id);
-    it->second->deleteLater();
-    sockets_.erase(it);
+    if (how == Ending::Close && peer.socket && !peer.closingSinceMs) {
+        peer.closingSinceMs = clock_.elapsed();
+        peer.socket->close(QWebSocketProtocol::CloseCodePolicyViolated,
+                           why.left(kCloseReasonLength));
+        return;
+    }
+    peer.closingSinceMs = peer.closingSinceMs.value_or(clock_.elapsed());
+    if (peer.socket)
+        peer.socket->abort();
+    else if (peer.tcp)
+        peer.tcp->abort();
+    forget(id);
+}
+
+// The connection is gone, or its socket deleted: nothing of it stays.
+void HostTransport::forget(ConnectionId id) {
+    const auto it = peers_.find(id);
+    if (it == peers_.end())
+        return;
+    Peer peer = it->second;
+    peers_.erase(it);
+    if (!peer.released) {
+        const QList<int> seats = admission_.seatsOf(id);
+        admission_.closed(id);
+        if (!seats.isEmpty() && handlers_.left)
+            handlers_.left(id, seats);
+    }
+    if (peer.socket) {
+        QObject::disconnect(peer.socket, nullptr, nullptr, nullptr);
+        peer.socket->deleteLater();
+    } else if (peer.tcp) {
+        // The WebSocket server owns a connection it is upgrading; one never handed over is ours.
+        QObject::disconnect(peer.tcp, nullptr, nullptr, nullptr);
+        peer.tcp->abort();
+        peer.tcp->deleteLater();
+    }
+}
+
+bool HostTransport::admittedPeer(ConnectionId id, const Peer& peer) const {
+    return peer.socket && !peer.closingSinceMs && admission_.admitted(id);
+}
+
+// The hello deadlines, what the host holds unsent for each peer, and the closings.
+void HostTransport::sweep() {
+    for (ConnectionId id : admission_.overdue())
+        end(id, QStringLiteral("no hello in time"), Ending::Abort);
+    const qint64 now = clock_.elapsed();
+    std::vector<std::pair<ConnectionId, QString>> cut;
+    for (const auto& [id, peer] : peers_) {
+        const qint64 queued =
+            peer.socket ? peer.socket->bytesToWrite() : (peer.tcp ? peer.tcp->bytesToWrite() : 0);
+        if (queued > limits_.maxQueuedBytes)
+            cut.emplace_back(id, QStringLiteral("more unsent bytes than the host holds"));
+        else if (peer.closingSinceMs && now - *peer.closingSinceMs > limits_.closingMs)
+            cut.emplace_back(id, QStringLiteral("its closing took too long"));
+    }
+    for (const auto& [id, why] : cut) end(id, why, Ending::Abort);
 }
 
 // A client that has gone silent (its machine asleep, its cable pulled) closes nothing itself:
@@ -185,35 +345,28 @@ void HostTransport::gone(ConnectionId id) {
 void HostTransport::keepAlive() {
     const qint64 now = clock_.elapsed();
     std::vector<ConnectionId> silent;
-    for (const auto& [id, socket] : sockets_) {
-        if (shutting_.contains(id) || admission_.seatsOf(id).isEmpty())
+    for (const auto& [id, peer] : peers_) {
+        if (!admittedPeer(id, peer) || admission_.seatsOf(id).isEmpty())
             continue;
-        if (now - lastHeardMs_[id] > silentMs_)
+        if (now - peer.lastHeardMs > limits_.silentMs)
             silent.push_back(id);
         else
-            socket->ping();
+            peer.socket->ping();
     }
-    for (ConnectionId id : silent) {
-        const QList<int> seats = admission_.seatsOf(id);
-        shutting_.insert(id);
-        admission_.closed(id);
-        if (handlers_.left)
-            handlers_.left(id, seats);
-        sockets_[id]->abort();
-    }
+    for (ConnectionId id : silent) end(id, QStringLiteral("silent"), Ending::Abort);
 }
 
 void HostTransport::send(ConnectionId id, const HostMessage& message) {
-    const auto it = sockets_.find(id);
-    if (it != sockets_.end() && !shutting_.contains(id))
-        it->second->sendTextMessage(QString::fromUtf8(encode(message)));
+    const auto it = peers_.find(id);
+    if (it != peers_.end() && it->second.socket && !it->second.closingSinceMs)
+        it->second.socket->sendTextMessage(QString::fromUtf8(encode(message)));
 }
 
 void HostTransport::broadcast(const HostMessage& message) {
     const QString text = QString::fromUtf8(encode(message));
-    for (const auto& [id, socket] : sockets_) {
-        if (!shutting_.contains(id) && !admission_.seatsOf(id).isEmpty())
-            socket->sendTextMessage(text);
+    for (const auto& [id, peer] : peers_) {
+        if (admittedPeer(id, peer))
+            peer.socket->sendTextMessage(text);
     }
 }
 

@@ -1,15 +1,21 @@
 #pragma once
-// The host's side of network play: a WebSocket server (ws, or wss with a certificate and key)
-// whose connections go through the admission rules. Admitted clients' inputs come out of the
-// `input` handler, for the game to apply through the same path as local ones; what the clients
-// show goes out with send and broadcast.
+// The host's side of network play. It accepts TCP connections itself, so that every peer is
+// held to the host's limits from its first byte, before any handshake: the bytes it sends
+// (WebSocket pings and all), the time it has to say hello, what the host queues for it and
+// how long its closing may take. TLS (wss, with a certificate and key) is set up on the
+// connection, then the WebSocket server upgrades it, and the admission rules decide every
+// message. Admitted clients' inputs come out of the `input` handler, for the game to apply
+// through the same path as local ones; what the clients show goes out with send and
+// broadcast.
 
 #include "network/admission.h"
+#include "network/host_limits.h"
 #include "network/protocol.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -18,10 +24,14 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <set>
 
+class QTcpServer;
+class QTcpSocket;
 class QWebSocket;
 class QWebSocketServer;
+#ifndef QT_NO_SSL
+class QSslConfiguration;
+#endif
 
 namespace kroda::network {
 
@@ -33,10 +43,6 @@ class HostTransport {
         // Both set: the server speaks wss with this PEM certificate and key.
         QString certificateFile;
         QString keyFile;
-        // Every admitted client is pinged this often; one not heard from (a message or a
-        // pong) for silentMs is taken for gone.
-        int pingMs = 5000;
-        int silentMs = 15000;
     };
     struct Handlers {
         std::function<void(const Input&)> input;
@@ -45,8 +51,7 @@ class HostTransport {
         std::function<void(ConnectionId, const QList<int>& seats)> left;
     };
 
-    HostTransport(QString code, QList<int> networkSeats, Handlers handlers,
-                  AdmissionRules rules = {});
+    HostTransport(QString code, QList<int> networkSeats, Handlers handlers, HostLimits limits = {});
     ~HostTransport();
     HostTransport(const HostTransport&) = delete;
     HostTransport& operator=(const HostTransport&) = delete;
@@ -55,32 +60,55 @@ class HostTransport {
     // certificate or key).
     std::optional<QString> listen(const Options& options);
     quint16 port() const;
-    bool secure() const;
+    bool secure() const { return tls_ != nullptr; }
     const Admission& admission() const { return admission_; }
     // See Admission::withdraw.
     void withdrawSeat(int seat) { admission_.withdraw(seat); }
+    // See Admission::letBackIn.
+    void letBackIn(int seat) { admission_.letBackIn(seat); }
+    // The connections open now, from the first byte to the last.
+    int connectionCount() const { return static_cast<int>(peers_.size()); }
 
     void send(ConnectionId id, const HostMessage& message);
     // To every admitted client.
     void broadcast(const HostMessage& message);
 
   private:
-    void accept();
-    void act(ConnectionId id, const Verdict& verdict);
-    void shut(ConnectionId id, const QString& why);
-    void gone(ConnectionId id);
+    struct Peer {
+        QPointer<QTcpSocket> tcp;      // TLS or not; the WebSocket server owns it
+        QWebSocket* socket = nullptr;  // once the WebSocket handshake is done; ours
+        qint64 lastHeardMs = 0;
+        std::optional<qint64> closingSinceMs;
+        bool released = false;  // its seats are free for their players again
+    };
+    enum class Ending { Close, Abort };
+
+    void accepted(qintptr handle);
+    void upgrade(ConnectionId id);
+    void upgraded();
+    void metered(ConnectionId id);
+    void decide(ConnectionId id, const Verdict& verdict);
+    void end(ConnectionId id, const QString& why, Ending how);
+    void forget(ConnectionId id);
+    void sweep();
     void keepAlive();
+    bool admittedPeer(ConnectionId id, const Peer& peer) const;
 
     Handlers handlers_;
+    HostLimits limits_;
     QElapsedTimer clock_;
     Admission admission_;
-    std::unique_ptr<QWebSocketServer> server_;
-    std::map<ConnectionId, QWebSocket*> sockets_;
-    std::map<ConnectionId, qint64> lastHeardMs_;
-    std::set<ConnectionId> shutting_;
-    QTimer helloTimer_;
+    std::unique_ptr<QTcpServer> listener_;
+    std::unique_ptr<QWebSocketServer> upgrader_;
+#ifndef QT_NO_SSL
+    std::unique_ptr<QSslConfiguration> tls_;
+#else
+    std::unique_ptr<int> tls_;
+#endif
+    std::map<ConnectionId, Peer> peers_;
+    QTimer sweepTimer_;
     QTimer pingTimer_;
-    int silentMs_ = 15000;
+    QTimer acceptRetry_;
     ConnectionId nextId_ = 1;
 };
 

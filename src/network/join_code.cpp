@@ -12,10 +12,15 @@ QString newJoinCode() {
     return code;
 }
 
-bool sameJoinCode(const QString& typed, const QString& code) {
+QString plainJoinCode(const QString& typed) {
     QString t = typed.toUpper();
     t.remove(QLatin1Char(' '));
     t.remove(QLatin1Char('-'));
+    return t;
+}
+
+bool sameJoinCode(const QString& typed, const QString& code) {
+    const QString t = plainJoinCode(typed);
     if (t.size() != code.size())
         return false;
     char16_t differ = 0;

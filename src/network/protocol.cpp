@@ -1,45 +1,65 @@
 #include "network/protocol.h"
 
+#include "model/codes.h"
+#include "screen/controls.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <initializer_list>
+#include <tuple>
 #include <type_traits>
 
 namespace kroda::network {
 
 namespace {
 
+// The controls a client may click, with their indexes 0..count-1 as the game window has them.
 struct ClickTargetName {
-    ClickTarget target;
+    ClickableControl target;
     const char* name;
-    int count;  // indexes 0..count-1, as the game window has them
+    int count;
 };
+constexpr int kDiceImages = std::tuple_size_v<decltype(GameWindow::ImgTao)>;
+constexpr int kToolbarCount = std::tuple_size_v<decltype(GameWindow::ImgIconT)>;
 constexpr std::array<ClickTargetName, 5> kClickTargets = {{
-    {ClickTarget::ImgTao, "ImgTao", 3},
-    {ClickTarget::ImgTable, "ImgTable", 40},
-    {ClickTarget::ImgDescripter, "ImgDescripter", 1},
-    {ClickTarget::TxtCrd, "TxtCrd", 1},
-    {ClickTarget::LblClose, "LblClose", 1},
+    {ClickableControl::ImgTao, "ImgTao", kDiceImages},
+    {ClickableControl::ImgTable, "ImgTable", kSquareCount},
+    {ClickableControl::ImgDescripter, "ImgDescripter", 1},
+    {ClickableControl::TxtCrd, "TxtCrd", 1},
+    {ClickableControl::LblClose, "LblClose", 1},
 }};
-constexpr int kToolbarCount = 6;
 constexpr int kMaxKeyCode = 255;
 constexpr int kShiftBits = 7;
+// Versions a frame may name; any other number is no version.
+constexpr int kMaxVersion = 1'000'000;
 
 struct ReasonName {
     RefusalReason reason;
     const char* name;
 };
-constexpr std::array<ReasonName, 5> kReasons = {{
+constexpr std::array<ReasonName, 6> kReasons = {{
     {RefusalReason::WrongCode, "wrong-code"},
     {RefusalReason::LockedOut, "locked-out"},
     {RefusalReason::NoFreeSeat, "no-free-seat"},
     {RefusalReason::NameInUse, "name-in-use"},
-    {RefusalReason::Full, "full"},
+    {RefusalReason::WrongToken, "wrong-token"},
+    {RefusalReason::Version, "version"},
+}};
+
+struct SeatPlayerName {
+    SeatPlayer player;
+    const char* name;
+};
+constexpr std::array<SeatPlayerName, 3> kSeatPlayers = {{
+    {SeatPlayer::Person, "person"},
+    {SeatPlayer::Computer, "computer"},
+    {SeatPlayer::Network, "network"},
 }};
 
 // No control, format or separator characters, no lone surrogates; `allowTab` lets a tab
@@ -76,6 +96,7 @@ class Fields {
     Fields(const QJsonObject& object, QString& error) : object_(object), error_(error) {}
 
     bool ok() const { return error_.isEmpty(); }
+    QString& error() { return error_; }
 
     bool fail(const QString& what) {
         if (error_.isEmpty())
@@ -136,6 +157,16 @@ class Fields {
         return s;
     }
 
+    bool boolean(const char* name) {
+        const QJsonValue v = object_.value(QLatin1String(name));
+        if (!v.isBool())
+            fail(QStringLiteral("\"%1\" is not true or false").arg(QLatin1String(name)));
+        return v.toBool();
+    }
+
+    // The version a message names; a message without one is version 1's.
+    int version() { return has("version") ? integer("version", 1, kMaxVersion) : 1; }
+
     QJsonArray array(const char* name) {
         const QJsonValue v = object_.value(QLatin1String(name));
         if (!v.isArray())
@@ -181,9 +212,34 @@ QString typeOf(Fields& f) {
     return f.string("type", 16);
 }
 
+// Tokens for the names of a hello, one each, "" where a name has none.
+QStringList readTokens(Fields& f, qsizetype names) {
+    QStringList tokens;
+    if (!f.has("tokens"))
+        return tokens;
+    const QJsonArray list = f.array("tokens");
+    if (f.ok() && list.size() != names)
+        f.fail(QStringLiteral("\"tokens\" does not hold one token for each name"));
+    for (const QJsonValue& v : list) {
+        if (!f.ok())
+            break;
+        const QString token = v.toString();
+        if (!v.isString() || (!token.isEmpty() && !tokenForm(token)))
+            f.fail(QStringLiteral("\"tokens\" holds what is not a token"));
+        tokens << token;
+    }
+    return tokens;
+}
+
 std::optional<ClientMessage> readHello(Fields& f) {
-    f.only({"type", "code", "names"});
     Hello h;
+    // Nothing else of another version's hello can be read: its fields may be others.
+    h.version = f.version();
+    if (!f.ok())
+        return std::nullopt;
+    if (h.version != kProtocolVersion)
+        return Hello{{}, {}, {}, h.version};
+    f.only({"type", "version", "code", "names", "tokens"});
     h.code = f.string("code", kMaxCodeLength);
     if (f.ok() && (h.code.isEmpty() || !plainText(h.code, false)))
         f.fail(QStringLiteral("\"code\" is not a plain code"));
@@ -202,6 +258,8 @@ std::optional<ClientMessage> readHello(Fields& f) {
             f.fail(QStringLiteral("\"names\" holds what is not a plain name of 1 to %1 characters")
                        .arg(kMaxNameLength));
     }
+    if (f.ok())
+        h.tokens = readTokens(f, h.names.size());
     if (!f.ok())
         return std::nullopt;
     return h;
@@ -244,8 +302,13 @@ std::optional<ClientMessage> readInput(Fields& f) {
 }
 
 std::optional<HostMessage> readWelcome(Fields& f) {
-    f.only({"type", "seats"});
     Welcome w;
+    w.version = f.version();
+    if (!f.ok())
+        return std::nullopt;
+    if (w.version != kProtocolVersion)
+        return Welcome{{}, {}, {}, w.version};
+    f.only({"type", "version", "seats", "names", "tokens"});
     const QJsonArray seats = f.array("seats");
     if (f.ok() && (seats.isEmpty() || seats.size() > kSeatCount))
         f.fail(QStringLiteral("\"seats\" does not hold 1 to %1 seats").arg(kSeatCount));
@@ -258,20 +321,91 @@ std::optional<HostMessage> readWelcome(Fields& f) {
         }
         w.seats.append(static_cast<int>(d));
     }
+    const QJsonArray names = f.array("names");
+    if (f.ok() && names.size() != seats.size())
+        f.fail(QStringLiteral("\"names\" does not hold one name for each seat"));
+    for (const QJsonValue& v : names) {
+        if (!f.ok())
+            break;
+        const auto name = plainName(v.toString());
+        if (!v.isString() || name != v.toString())
+            f.fail(QStringLiteral("\"names\" holds what is not a plain name"));
+        w.names << v.toString();
+    }
+    const QJsonArray tokens = f.array("tokens");
+    if (f.ok() && tokens.size() != seats.size())
+        f.fail(QStringLiteral("\"tokens\" does not hold one token for each seat"));
+    for (const QJsonValue& v : tokens) {
+        if (!f.ok())
+            break;
+        if (!tokenForm(v.toString()))
+            f.fail(QStringLiteral("\"tokens\" holds what is not a token"));
+        w.tokens << v.toString();
+    }
     if (!f.ok())
         return std::nullopt;
     return w;
 }
 
 std::optional<HostMessage> readRefused(Fields& f) {
-    f.only({"type", "reason"});
+    f.only({"type", "reason", "version"});
     const QString reason = f.string("reason", 32);
-    for (const auto& r : kReasons) {
-        if (f.ok() && reason == QLatin1String(r.name))
-            return Refused{r.reason};
+    Refused r;
+    const auto known = std::find_if(kReasons.begin(), kReasons.end(), [&](const ReasonName& n) {
+        return reason == QLatin1String(n.name);
+    });
+    if (f.ok() && known == kReasons.end())
+        f.fail(QStringLiteral("\"reason\" is no reason a host gives"));
+    if (!f.ok())
+        return std::nullopt;
+    r.reason = known->reason;
+    // The host's own version, which the refused client names to its player.
+    if (r.reason == RefusalReason::Version)
+        r.version = f.integer("version", 1, kMaxVersion);
+    else if (f.has("version"))
+        f.fail(QStringLiteral("\"version\" comes only with the reason \"version\""));
+    if (!f.ok())
+        return std::nullopt;
+    return r;
+}
+
+std::optional<HostMessage> readSeats(Fields& f) {
+    f.only({"type", "seats"});
+    const QJsonArray list = f.array("seats");
+    if (f.ok() && (list.isEmpty() || list.size() > kSeatCount))
+        f.fail(QStringLiteral("\"seats\" does not hold 1 to %1 seats").arg(kSeatCount));
+    Seats seats;
+    for (const QJsonValue& v : list) {
+        if (!f.ok())
+            break;
+        if (!v.isObject()) {
+            f.fail(QStringLiteral("\"seats\" holds what is not a seat"));
+            break;
+        }
+        const QJsonObject o = v.toObject();
+        Fields e(o, f.error());
+        e.only({"seat", "player", "name", "present"});
+        SeatEntry entry;
+        entry.seat = e.integer("seat", 1, kSeatCount);
+        const QString player = e.string("player", 16);
+        const auto p =
+            std::find_if(kSeatPlayers.begin(), kSeatPlayers.end(),
+                         [&](const SeatPlayerName& n) { return player == QLatin1String(n.name); });
+        if (e.ok() && p == kSeatPlayers.end())
+            e.fail(QStringLiteral("\"player\" is none of person, computer, network"));
+        if (e.ok())
+            entry.player = p->player;
+        entry.name = e.string("name", kMaxNameLength);
+        if (e.ok() && !entry.name.isEmpty() && !plainName(entry.name))
+            e.fail(QStringLiteral("\"name\" is not a plain name"));
+        entry.present = e.boolean("present");
+        if (e.ok() && !seats.seats.isEmpty() && entry.seat <= seats.seats.back().seat)
+            e.fail(QStringLiteral("\"seats\" is not in rising order"));
+        seats.seats << entry;
     }
-    f.fail(QStringLiteral("\"reason\" is no reason a host gives"));
-    return std::nullopt;
+    if (!f.ok())
+        return std::nullopt;
+    return seats;
 }
 
 std::optional<HostMessage> readState(Fields& f) {
@@ -344,6 +478,15 @@ std::variant<QStringList, NameProblem> plainNames(const QStringList& names) {
     return plain;
 }
 
+bool tokenForm(const QString& token) {
+    if (token.size() != kTokenLength)
+        return false;
+    return std::all_of(token.begin(), token.end(), [](QChar c) {
+        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') ||
+               c == u'-' || c == u'_';
+    });
+}
+
 QString reasonText(RefusalReason reason) {
     for (const auto& r : kReasons) {
         if (r.reason == reason)
@@ -355,7 +498,12 @@ QString reasonText(RefusalReason reason) {
 QByteArray encode(const ClientMessage& message) {
     QJsonObject o;
     if (const auto* h = std::get_if<Hello>(&message)) {
-        o = {{"type", "hello"}, {"code", h->code}, {"names", QJsonArray::fromStringList(h->names)}};
+        o = {{"type", "hello"},
+             {"version", h->version},
+             {"code", h->code},
+             {"names", QJsonArray::fromStringList(h->names)}};
+        if (!h->tokens.isEmpty())
+            o.insert("tokens", QJsonArray::fromStringList(h->tokens));
         return compact(o);
     }
     const Input& in = std::get<Input>(message);
@@ -391,9 +539,30 @@ QByteArray encode(const HostMessage& message) {
             if constexpr (std::is_same_v<M, Welcome>) {
                 QJsonArray seats;
                 for (int s : m.seats) seats.append(s);
-                return {{"type", "welcome"}, {"seats", seats}};
+                return {{"type", "welcome"},
+                        {"version", m.version},
+                        {"seats", seats},
+                        {"names", QJsonArray::fromStringList(m.names)},
+                        {"tokens", QJsonArray::fromStringList(m.tokens)}};
             } else if constexpr (std::is_same_v<M, Refused>) {
-                return {{"type", "refused"}, {"reason", reasonText(m.reason)}};
+                QJsonObject r{{"type", "refused"}, {"reason", reasonText(m.reason)}};
+                if (m.reason == RefusalReason::Version)
+                    r.insert("version", m.version);
+                return r;
+            } else if constexpr (std::is_same_v<M, Seats>) {
+                QJsonArray seats;
+                for (const SeatEntry& e : m.seats) {
+                    QString player;
+                    for (const auto& n : kSeatPlayers) {
+                        if (n.player == e.player)
+                            player = QLatin1String(n.name);
+                    }
+                    seats.append(QJsonObject{{"seat", e.seat},
+                                             {"player", player},
+                                             {"name", e.name},
+                                             {"present", e.present}});
+                }
+                return {{"type", "seats"}, {"seats", seats}};
             } else if constexpr (std::is_same_v<M, State>) {
                 return {{"type", "state"}, {"save", QString::fromLatin1(m.save.toBase64())}};
             } else if constexpr (std::is_same_v<M, Moment>) {
@@ -437,6 +606,8 @@ std::optional<HostMessage> readHostMessage(QByteArrayView frame, QString& error)
         return readWelcome(f);
     if (type == QLatin1String("refused"))
         return readRefused(f);
+    if (type == QLatin1String("seats"))
+        return readSeats(f);
     if (type == QLatin1String("state"))
         return readState(f);
     if (type == QLatin1String("moment"))

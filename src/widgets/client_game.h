@@ -1,12 +1,13 @@
 #pragma once
 // A network client on screen: the host's game, followed by a ClientSession, in the same
-// windows local play uses, whose keys and clicks go to the host. Sounds play from this
-// machine's game folder; narration lines are printed when asked. The toolbar stays here:
-// the manual opens, quit leaves the game, music and save do nothing.
+// windows local play uses, whose keys and clicks go to the host. Until the host's game window
+// is up, a small window says the client is connecting, then shows the seats as they fill.
+// Sounds play from this machine's game folder; narration lines are printed when asked. The
+// toolbar stays here: the manual opens, quit leaves the game, music and save do nothing.
 
 #include "network/client_session.h"
 #include "widgets/game_windows.h"
-#include "widgets/join_window.h"
+#include "widgets/joining_window.h"
 #include "widgets/picture_cache.h"
 #include "widgets/sound_player.h"
 
@@ -35,12 +36,14 @@ class ClientGame : public QObject {
 
     network::ClientSession& session() { return session_; }
     GameWindows* windows() { return windows_.get(); }
+    // The window shown while joining, until the game window is up.
+    JoiningWindow* joiningWindow() const { return joining_; }
 
     // The game window is up.
     std::function<void()> started;
     // The game is over for this client: it left, or (once the message box naming the reason
-    // has been answered) it was refused, lost the host, or received a moment that does not
-    // load.
+    // has been answered) it was refused, found no host, lost the host, or received a moment
+    // that does not load.
     std::function<void(const network::ClientEnding&)> ended;
     // The same ending, told at once, before any message box waits for its answer.
     std::function<void(const network::ClientEnding&)> told;
@@ -59,22 +62,7 @@ class ClientGame : public QObject {
     PictureCache pictures_;
     SoundPlayer sound_;
     std::unique_ptr<GameWindows> windows_;
+    QPointer<JoiningWindow> joining_;
 };
-
-// `kroda --join`: joins the address, asking for the code and the names when they are missing,
-// and plays until the game ends for this client. Returns the program's status: 0 after
-// leaving, 1 after a refusal, a lost host (an untrusted certificate among the ways to lose
-// it) or a broken moment, with a line on stderr; 2 for options it cannot use.
-struct JoinOptions {
-    QString address;
-    QString code;
-    QStringList names;            // one for each person at this machine, 1..4
-    QString trustedCertificates;  // a PEM file of certificates to trust for wss, or empty
-    ClientOptions client;
-};
-int playJoined(const QString& appFolder, const JoinOptions& options);
-
-// The line on stderr for an ending, or empty for a player who left.
-QString endingLine(const network::ClientEnding& ending);
 
 }  // namespace kroda::widgets

@@ -33,14 +33,14 @@ void FrmCard::paintEvent(QPaintEvent*) {
 void FrmCard::keyPressEvent(QKeyEvent* event) {
     const int code = virtualKeyCode(*event);
     const int shift = shiftState(event->modifiers());
-    input_(KeyPress{code, shift});
+    input_(KeyPress{code, shift, event->isAutoRepeat()});
 }
 
 void FrmCard::mousePressEvent(QMouseEvent* event) {
     const int button = mouseButtons(event->button());
     const int shift = shiftState(event->modifiers());
     const QPoint p = event->position().toPoint() / scale_;
-    input_(ControlClick{Control::TxtCrd, 0, button, shift, p.x(), p.y()});
+    input_(ControlClick{ClickableControl::TxtCrd, 0, button, shift, p.x(), p.y()});
 }
 
 void FrmCard::reject() {

@@ -124,7 +124,7 @@ void FrmGame::paintEvent(QPaintEvent*) {
 void FrmGame::keyPressEvent(QKeyEvent* event) {
     const int code = virtualKeyCode(*event);
     const int shift = shiftState(event->modifiers());
-    input_(KeyPress{code, shift});
+    input_(KeyPress{code, shift, event->isAutoRepeat()});
 }
 
 void FrmGame::mousePressEvent(QMouseEvent* event) {
@@ -170,13 +170,13 @@ void FrmGame::mouseReleaseEvent(QMouseEvent* event) {
         return;
     switch (up.kind) {
         case Hit::Die:
-            input_(ControlClick{Control::ImgTao, up.index, button, shift, up.x, up.y});
+            input_(ControlClick{ClickableControl::ImgTao, up.index, button, shift, up.x, up.y});
             break;
         case Hit::Narrator:
-            input_(ControlClick{Control::ImgDescripter, 0, button, shift, up.x, up.y});
+            input_(ControlClick{ClickableControl::ImgDescripter, 0, button, shift, up.x, up.y});
             break;
         case Hit::Square:
-            input_(ControlClick{Control::ImgTable, up.index, button, shift, up.x, up.y});
+            input_(ControlClick{ClickableControl::ImgTable, up.index, button, shift, up.x, up.y});
             break;
         default:
             break;

@@ -135,7 +135,7 @@ void FrmOCard::mouseReleaseEvent(QMouseEvent* event) {
         const Part pressed = std::exchange(held_, Part::None);
         // "X" closes on a click: the press and the release both on it.
         if (pressed == Part::Close && part == Part::Close) {
-            input_(ControlClick{Control::LblClose, 0, kLeftButton, 0, 0, 0});
+            input_(ControlClick{ClickableControl::LblClose, 0, kLeftButton, 0, 0, 0});
             return;
         }
     }

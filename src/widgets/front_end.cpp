@@ -256,6 +256,9 @@ void FrontEnd::joinChosen(const JoinAnswer& answer) {
         }
         quit(e.kind == network::ClientEnding::Left ? 0 : 1);
     };
+    // The window has checked the certificate file it chose.
+    if (!answer.certificateFile.isEmpty())
+        client_->session().trustCertificates(answer.certificateFile);
     client_->join(*network::joinUrl(answer.address), {answer.code, answer.names});
 }
 

@@ -11,6 +11,7 @@
 #include "widgets/about_window.h"
 #include "widgets/client_game.h"
 #include "widgets/game_session.h"
+#include "widgets/join_window.h"
 #include "widgets/network_host.h"
 #include "widgets/picture_cache.h"
 #include "widgets/sound_player.h"

@@ -119,7 +119,7 @@ void GameWindows::syncDeedCard() {
         connect(frmOCard_, &QObject::destroyed, this, [this] {
             // Closed from its frame: the card is unloaded as by its "X".
             if (game_.FrmOCard.Visible)
-                input_(ControlClick{Control::LblClose, 0, 1, 0, 0, 0});
+                input_(ControlClick{ClickableControl::LblClose, 0, 1, 0, 0, 0});
         });
         frmOCard_->show();
         frmOCard_->raise();

@@ -18,6 +18,11 @@ namespace {
 
 constexpr int kWidth = 420;
 constexpr int kHeight = 320;
+constexpr int kLineHeight = 20;
+constexpr int kShownAddresses = 3;
+constexpr int kAddressesTop = 72;
+constexpr int kAddressLineHeight = 18;
+constexpr int kCodeBlock = 40;
 // The narrator's yellow and the board's dark green frame.
 const QColor kPaper(0xFF, 0xFF, 0x00);
 const QColor kFrame(0x00, 0x55, 0x22);
@@ -40,12 +45,12 @@ QStringList hostAddresses() {
 }
 
 HostWindow::HostWindow(const network::HostSession& host, const Game& game, QStringList addresses,
-                       std::function<void()> pressed, int scale, QWidget* parent)
+                       Actions actions, int scale, QWidget* parent)
     : QWidget(parent),
       host_(host),
       game_(game),
       addresses_(std::move(addresses)),
-      pressed_(std::move(pressed)),
+      actions_(std::move(actions)),
       scale_(std::clamp(scale, 1, 4)) {
     setWindowTitle(QStringLiteral("Kroda : เปิดเกมทางเครือข่าย"));
     setFixedSize(kWidth * scale_, kHeight * scale_);
@@ -68,6 +73,8 @@ std::vector<std::pair<int, QString>> HostWindow::lines() const {
             what = QStringLiteral("คอมพิวเตอร์เล่นแทน");
         else if (host_.connected(seat))
             what = name;
+        else if (host_.lettingBackIn(seat))
+            what = name + QStringLiteral(" (รอให้กลับเข้ามา)");
         else if (!name.isEmpty())
             what = name + QStringLiteral(" (หลุดจากเกม)");
         else
@@ -81,6 +88,29 @@ QStringList HostWindow::seatLines() const {
     QStringList text;
     for (const auto& [seat, line] : lines()) text << line;
     return text;
+}
+
+QString HostWindow::letBackInText() {
+    return QStringLiteral("ให้กลับเข้ามาเล่น");
+}
+
+// The heading, the addresses' label, the addresses and the code stand above the seats.
+int HostWindow::seatTop() const {
+    const auto shown = static_cast<int>(std::min<qsizetype>(addresses_.size(), kShownAddresses));
+    return kAddressesTop + kAddressLineHeight * shown + kCodeBlock;
+}
+
+QRect HostWindow::letBackInRect(int seat) const {
+    const QList<int> gone = host_.goneSeats();
+    if (!gone.contains(seat) || host_.lettingBackIn(seat))
+        return {};
+    int y = seatTop();
+    for (const auto& [s, line] : lines()) {
+        if (s == seat)
+            return {kWidth - 24 - 120, y + 1, 120, kLineHeight - 2};
+        y += kLineHeight;
+    }
+    return {};
 }
 
 QString HostWindow::buttonText() const {
@@ -114,26 +144,35 @@ void HostWindow::paintEvent(QPaintEvent*) {
     p.drawText(QRect(20, y, kWidth - 40, 20), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("ที่อยู่สำหรับเข้าร่วม (พอร์ต %1):").arg(port));
     y += 20;
-    for (const QString& a : addresses_.mid(0, 3)) {
+    for (const QString& a : addresses_.mid(0, kShownAddresses)) {
         p.drawText(
-            QRect(36, y, kWidth - 56, 18), Qt::AlignLeft | Qt::AlignVCenter,
+            QRect(36, y, kWidth - 56, kAddressLineHeight), Qt::AlignLeft | Qt::AlignVCenter,
             (host_.secure() ? QStringLiteral("wss://") : QString()) + a + QLatin1Char(':') + port);
-        y += 18;
+        y += kAddressLineHeight;
     }
     y += 6;
     p.drawText(QRect(20, y, kWidth - 40, 20), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("รหัสเข้าร่วม:"));
     p.setFont(code);
     p.drawText(QRect(120, y - 6, kWidth - 140, 32), Qt::AlignLeft | Qt::AlignVCenter, host_.code());
-    y += 34;
-    p.setFont(body);
+    y = seatTop();
+    QFont small = body;
+    small.setPixelSize(12);
     for (const auto& [seat, line] : lines()) {
         const auto c = game_.state.Players(seat).Color;  // red in the low byte
+        p.setPen(Qt::black);
+        p.setFont(body);
         p.fillRect(QRect(20, y + 4, 12, 12),
                    QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                           static_cast<int>((c >> 16) & 0xFF)));
-        p.drawText(QRect(40, y, kWidth - 60, 20), Qt::AlignLeft | Qt::AlignVCenter, line);
-        y += 20;
+        p.drawText(QRect(40, y, kWidth - 60, kLineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
+        if (const QRect r = letBackInRect(seat); !r.isEmpty()) {
+            p.fillRect(r, kFrame);
+            p.setPen(QColor(0xFF, 0xFF, 0xFF));
+            p.setFont(small);
+            p.drawText(r, Qt::AlignCenter, letBackInText());
+        }
+        y += kLineHeight;
     }
 
     const QRect b = buttonRect();
@@ -146,14 +185,24 @@ void HostWindow::paintEvent(QPaintEvent*) {
 }
 
 void HostWindow::mousePressEvent(QMouseEvent* event) {
-    const QPointF at = event->position() / scale_;
-    if (event->button() == Qt::LeftButton && buttonRect().contains(at.toPoint()) && pressed_)
-        pressed_();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint at = (event->position() / scale_).toPoint();
+    if (buttonRect().contains(at) && actions_.pressed) {
+        actions_.pressed();
+        return;
+    }
+    for (int seat : host_.goneSeats()) {
+        if (letBackInRect(seat).contains(at) && actions_.letBackIn) {
+            actions_.letBackIn(seat);
+            return;
+        }
+    }
 }
 
 void HostWindow::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && pressed_) {
-        pressed_();
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && actions_.pressed) {
+        actions_.pressed();
         return;
     }
     QWidget::keyPressEvent(event);

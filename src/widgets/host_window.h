@@ -1,8 +1,10 @@
 #pragma once
 // The host's waiting window: the addresses to give out, the join code and each network seat
-// as it fills, with a button that starts at once, the computer taking the empty seats. During
-// the game it comes back while a network seat's player is gone, its button then handing that
-// seat to the computer. It shows the host session as it is and keeps nothing of its own.
+// as it fills, with a button that starts at once, the computer taking the empty seats once
+// the host has said yes. During the game it comes back while a network seat's player is gone,
+// its button then handing that seat to the computer; each seat whose player is gone has a
+// button of its own that lets him back in by his name alone, should he have lost his seat's
+// token. It shows the host session as it is and keeps nothing of its own.
 
 #include "network/host_session.h"
 
@@ -21,8 +23,14 @@ QStringList hostAddresses();
 class HostWindow : public QWidget {
     Q_OBJECT
   public:
+    struct Actions {
+        // The start-now or hand-over button, or Enter.
+        std::function<void()> pressed;
+        // A seat's let-back-in button.
+        std::function<void(int seat)> letBackIn;
+    };
     HostWindow(const network::HostSession& host, const Game& game, QStringList addresses,
-               std::function<void()> pressed, int scale = 1, QWidget* parent = nullptr);
+               Actions actions, int scale = 1, QWidget* parent = nullptr);
 
     // The button's text: start now before the game, hand over during it.
     QString buttonText() const;
@@ -31,6 +39,9 @@ class HostWindow : public QWidget {
     // The seat lines as the window shows them, seat by seat: each network seat, with its
     // player's name or that it waits, and each seat handed to the computer.
     QStringList seatLines() const;
+    // Where the let-back-in button of a seat is, in design pixels; empty when it has none.
+    QRect letBackInRect(int seat) const;
+    static QString letBackInText();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,11 +50,13 @@ class HostWindow : public QWidget {
 
   private:
     std::vector<std::pair<int, QString>> lines() const;
+    // Where the seat lines start, below the addresses and the code.
+    int seatTop() const;
 
     const network::HostSession& host_;
     const Game& game_;
     QStringList addresses_;
-    std::function<void()> pressed_;
+    Actions actions_;
     int scale_;
 };
 

@@ -13,21 +13,23 @@ struct Overloaded : F... {
 
 void click(Game& g, const ControlClick& c) {
     switch (c.control) {
-        case Control::ImgTao:
+        case ClickableControl::ImgTao:
             g.ImgTao_Click(c.index);
             break;
-        case Control::ImgTable:
+        case ClickableControl::ImgTable:
             g.ImgTable_Click(c.index);
             break;
-        case Control::ImgDescripter:
+        case ClickableControl::ImgDescripter:
             g.ImgDescripter_Click();
             break;
-        case Control::TxtCrd:
+        case ClickableControl::TxtCrd:
             g.TxtCrd_MouseDown(c.button, c.shift, c.x, c.y);
             break;
-        case Control::LblClose:
+        case ClickableControl::LblClose:
             g.LblClose_Click();
             break;
+        case ClickableControl::ImgIconT:
+            break;  // the toolbar's own mouse is ToolbarMouse
     }
 }
 

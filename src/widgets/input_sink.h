@@ -3,6 +3,8 @@
 // stands for. A local sink applies them to the game (applyInput) after bringing the game's
 // clock up to the moment of the input; a network client's sink sends them to the host.
 
+#include "commands/control_click.h"
+
 #include <Qt>
 
 #include <functional>
@@ -17,18 +19,18 @@ namespace kroda::widgets {
 using GameInput = std::function<void(Game&)>;
 
 // A key as the game takes it: a Windows VK code and the shift bits (1 Shift, 2 Ctrl, 4 Alt).
+// A key held down repeats; local play takes the repeats as presses, a network client does not.
 struct KeyPress {
     int keyCode = 0;
     int shift = 0;
+    bool autoRepeat = false;
     bool operator==(const KeyPress&) const = default;
 };
 
-// The controls a click may land on.
-enum class Control { ImgTao, ImgTable, ImgDescripter, TxtCrd, LblClose };
-
-// A click on a control (for the card's text, the press), with the point inside it.
+// A click on a control (for the card's text, the press), with the point inside it. The toolbar
+// has a mouse of its own (ToolbarMouse).
 struct ControlClick {
-    Control control = Control::ImgTao;
+    ClickableControl control = ClickableControl::ImgTao;
     int index = 0;
     int button = 1;
     int shift = 0;

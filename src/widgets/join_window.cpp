@@ -2,10 +2,13 @@
 
 #include "network/client_transport.h"
 #include "network/protocol.h"
+#include "widgets/file_dialogs.h"
 #include "widgets/fonts.h"
 #include "widgets/window_pictures.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -15,6 +18,8 @@
 #include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <cstdio>
 
 namespace kroda::widgets {
 
@@ -76,6 +81,21 @@ JoinWindow::JoinWindow(const JoinAnswer& known, QWidget* parent)
                         QStringLiteral("ถ้าเล่นสองคนที่เครื่องนี้"));
     }
 
+    if (known.certificateFile.isEmpty()) {
+        auto* l = new QLabel(QStringLiteral("ใบรับรองของเจ้าของเกม"), this);
+        l->setTextFormat(Qt::PlainText);
+        certificate_ = new QLabel(QStringLiteral("(ใช้กับ wss:// เท่านั้น)"), this);
+        certificate_->setTextFormat(Qt::PlainText);
+        auto* choose = new QToolButton(this);
+        choose->setText(QStringLiteral("เลือก…"));
+        connect(choose, &QToolButton::clicked, this, [this] { chooseCertificate(); });
+        auto* chooser = new QHBoxLayout;
+        chooser->addWidget(certificate_, 1);
+        chooser->addWidget(choose);
+        grid->addWidget(l, row, 0);
+        grid->addLayout(chooser, row, 1);
+    }
+
     problem_ = new QLabel(this);
     problem_->setTextFormat(Qt::PlainText);
     problem_->setWordWrap(true);
@@ -135,10 +155,36 @@ void JoinWindow::join() {
         }
         a.names = std::get<QStringList>(names);
     }
+    if (!a.certificateFile.isEmpty()) {
+        if (const auto problem = network::certificateFileProblem(a.certificateFile)) {
+            std::fprintf(stderr, "kroda: %s\n", problem->toUtf8().constData());
+            problem_->setText(QStringLiteral("อ่านใบรับรองจากไฟล์นี้ไม่ได้"));
+            return;
+        }
+    }
     answered_ = true;
     if (accepted)
         accepted(a);
     close();
+}
+
+void JoinWindow::chooseCertificate() {
+    showFileDialog(this,
+                   {FileDialogKind::Open,
+                    QStringLiteral("ใบรับรองของเจ้าของเกม"),
+                    QStringLiteral("ใบรับรอง (PEM)|*.pem;*.crt;*.cer"),
+                    QDir::homePath(),
+                    {}},
+                   [this](const QString& file) {
+                       if (!file.isEmpty())
+                           certificateChosen(file);
+                   });
+}
+
+void JoinWindow::certificateChosen(const QString& file) {
+    known_.certificateFile = file;
+    if (certificate_)
+        certificate_->setText(QFileInfo(file).fileName());
 }
 
 QString JoinWindow::problem() const {

@@ -1,16 +1,14 @@
 #include "widgets/network_host.h"
 
-#include "model/seat_defaults.h"
 #include "network/host_session.h"
 #include "network/join_code.h"
-#include "widgets/error_box.h"
-#include "widgets/frm_back.h"
 #include "widgets/front_window.h"
 #include "widgets/host_window.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <utility>
 
 namespace kroda::widgets {
 
@@ -51,8 +49,9 @@ std::optional<QString> NetworkHost::listen(const HostOptions& options) {
                 net_->code().toUtf8().constData());
     std::fflush(stdout);
 
-    waiting_ = new HostWindow(
-        *net_, session_.game(), hostAddresses(), [this] { pressed(); }, scale_);
+    waiting_ = new HostWindow(*net_, session_.game(), hostAddresses(),
+                              {[this] { pressed(); }, [this](int seat) { net_->letBackIn(seat); }},
+                              scale_);
     waiting_->setAttribute(Qt::WA_DeleteOnClose);
     const QSize screen = FrontWindow::screenSize();
     waiting_->move((screen.width() - waiting_->width()) / 2,
@@ -91,9 +90,42 @@ void NetworkHost::startGame() {
 }
 
 // Before the game the empty seats go to the computer and play starts; during it the seats
-// whose players are gone go to the computer.
+// whose players are gone go to the computer. Seats go only once the host has said yes to the
+// question that names them: a stray Enter gives nothing away.
 void NetworkHost::pressed() {
-    for (int seat : QList<int>(net_->networkSeats()))
+    QList<int> missing;
+    QStringList named;
+    for (int seat : net_->networkSeats()) {
+        if (net_->connected(seat))
+            continue;
+        missing << seat;
+        const QString name = net_->nameAt(seat);
+        named << (name.isEmpty() ? QStringLiteral("ผู้เล่น %1").arg(seat)
+                                 : QStringLiteral("ผู้เล่น %1 (%2)").arg(seat).arg(name));
+    }
+    if (missing.isEmpty()) {
+        startGame();
+        return;
+    }
+    if (question_)
+        return;
+    question_ = new QMessageBox(
+        QMessageBox::Question, QStringLiteral("Kroda"),
+        QStringLiteral("ให้คอมพิวเตอร์เล่นแทน %1 ไปจนจบเกมหรือไม่").arg(named.join(QStringLiteral(", "))),
+        QMessageBox::Yes | QMessageBox::No, waiting_);
+    question_->setTextFormat(Qt::PlainText);
+    question_->setDefaultButton(QMessageBox::No);
+    question_->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(question_, &QMessageBox::finished, [this, missing](int answer) {
+        if (answer == QMessageBox::Yes)
+            handOver(missing);
+    });
+    question_->open();
+}
+
+void NetworkHost::handOver(const QList<int>& seats) {
+    // A player who joined while the question was open keeps his seat.
+    for (int seat : seats)
         if (!net_->connected(seat))
             net_->handToComputer(seat);
     startGame();
@@ -110,34 +142,6 @@ void NetworkHost::seatsChanged() {
     // Players who leave a game that has its winner leave nobody to wait for.
     if (started_)
         waiting_->setVisible(!net_->everySeatTaken() && !session_.game().isOver());
-}
-
-int hostGame(const QString& appFolder, const SessionOptions& options, const HostOptions& host) {
-    GameSession session(appFolder, options);
-    GameState& s = session.game().state;
-    s.PlayerCount = static_cast<Integer>(host.seats.size());
-    s.BankruptCardOn = false;
-    QList<int> networkSeats;
-    for (int p = 1; p <= 4; ++p) {
-        const QChar who = p <= host.seats.size() ? host.seats[p - 1] : QLatin1Char('c');
-        setUpSeat(s, p, who != QLatin1Char('c'), QStringLiteral("ผู้เล่น:%1").arg(p));
-        if (who == QLatin1Char('n'))
-            networkSeats << p;
-    }
-    NetworkHost hosting(session, networkSeats, options.narration, options.scale, [&session] {
-        auto* backdrop = new FrmBack;
-        backdrop->load(FrontWindow::screenSize());
-        backdrop->show();
-        if (session.start(backdrop))
-            return true;
-        backdrop->close();
-        return false;
-    });
-    if (const auto error = hosting.listen(host)) {
-        reportFault(*error, true);
-        return 1;
-    }
-    return QApplication::exec();
 }
 
 }  // namespace kroda::widgets

@@ -1,13 +1,14 @@
 #pragma once
 // Hosting a game: the server listening, the waiting window until every network seat has
-// joined (or the host starts at once), then the game window, with the host session following
-// the game. The command line's --host and the wizard's hand-over with network seats both host
-// this way.
+// joined (or the host starts at once, once he has said yes to the computer taking the empty
+// seats), then the game window, with the host session following the game. The command line's
+// --host and the wizard's hand-over with network seats both host this way.
 
-#include "network/protocol.h"
 #include "widgets/game_session.h"
+#include "widgets/host_command.h"
 
 #include <QList>
+#include <QMessageBox>
 #include <QPointer>
 #include <QString>
 
@@ -21,13 +22,6 @@ class HostSession;
 namespace kroda::widgets {
 
 class HostWindow;
-
-struct HostOptions {
-    quint16 port = network::kDefaultPort;  // 0: a free port
-    QString seats;                         // p person here, c computer, n network seat
-    QString certificateFile;
-    QString keyFile;
-};
 
 class NetworkHost {
   public:
@@ -46,21 +40,22 @@ class NetworkHost {
     const network::HostSession& session() const;
     // The waiting window, while it exists (hidden once the game runs with every seat taken).
     HostWindow* waitingWindow() const;
+    // The question before the computer takes seats, while it is open.
+    QMessageBox* handOverQuestion() const { return question_; }
 
   private:
     void startGame();
     void pressed();
+    void handOver(const QList<int>& seats);
     void seatsChanged();
 
     GameSession& session_;
     std::function<bool()> open_;
     std::unique_ptr<network::HostSession> net_;
     QPointer<HostWindow> waiting_;
+    QPointer<QMessageBox> question_;
     int scale_;
     bool started_ = false;
 };
-
-// Runs the game of --host --seats until the player quits; the program's exit status.
-int hostGame(const QString& appFolder, const SessionOptions& session, const HostOptions& host);
 
 }  // namespace kroda::widgets

@@ -24,27 +24,14 @@ int seatOfKey(int keyCode, const GameState& state, const QList<int>& ownSeats) {
     return actingSeat(state, ownSeats);
 }
 
-network::ClickTarget targetOf(Control control) {
-    switch (control) {
-        case Control::ImgTao:
-            return network::ClickTarget::ImgTao;
-        case Control::ImgTable:
-            return network::ClickTarget::ImgTable;
-        case Control::ImgDescripter:
-            return network::ClickTarget::ImgDescripter;
-        case Control::TxtCrd:
-            return network::ClickTarget::TxtCrd;
-        case Control::LblClose:
-            break;
-    }
-    return network::ClickTarget::LblClose;
-}
-
 }  // namespace
 
 std::optional<network::Input> remoteInput(const WindowInput& input, const GameState& state,
                                           const QList<int>& ownSeats) {
     if (const auto* key = std::get_if<KeyPress>(&input)) {
+        // A held key's repeats would only spend the host's rate limit.
+        if (key->autoRepeat)
+            return std::nullopt;
         // A code no VK code can be would break the host's rules and cost the connection.
         if (key->keyCode < 0 || key->keyCode > 255 || key->shift < 0 || key->shift > 7)
             return std::nullopt;
@@ -52,11 +39,12 @@ std::optional<network::Input> remoteInput(const WindowInput& input, const GameSt
                               network::KeyInput{key->keyCode, key->shift}};
     }
     if (const auto* click = std::get_if<ControlClick>(&input)) {
-        const bool indexed =
-            click->control == Control::ImgTao || click->control == Control::ImgTable;
-        return network::Input{
-            actingSeat(state, ownSeats),
-            network::ClickInput{targetOf(click->control), indexed ? click->index : 0}};
+        if (click->control == ClickableControl::ImgIconT)
+            return std::nullopt;
+        const bool indexed = click->control == ClickableControl::ImgTao ||
+                             click->control == ClickableControl::ImgTable;
+        return network::Input{actingSeat(state, ownSeats),
+                              network::ClickInput{click->control, indexed ? click->index : 0}};
     }
     return std::nullopt;
 }

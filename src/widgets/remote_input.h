@@ -16,9 +16,9 @@ struct GameState;
 
 namespace kroda::widgets {
 
-// The input for the host, or nullopt for what stays here. A key goes for the owned seat
-// whose keys include it; any other key and every click for the owned seat that must act
-// now, or else the first owned seat.
+// The input for the host, or nullopt for what stays here (a held key's repeats among them). A
+// key goes for the owned seat whose keys include it; any other key and every click for the
+// owned seat that must act now, or else the first owned seat.
 std::optional<network::Input> remoteInput(const WindowInput& input, const GameState& state,
                                           const QList<int>& ownSeats);
 

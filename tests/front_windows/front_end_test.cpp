@@ -13,9 +13,11 @@
 #include "support/fixture_board.h"
 #include "support/wait_until.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -140,7 +142,20 @@ TEST(FrontEnd, AWizardNetworkSeatWaitsUntilTheHostStartsAtOnce) {
     EXPECT_EQ(r.front.session().gameWindow(), nullptr);
     EXPECT_TRUE(s.Players(2).IsHuman);
 
+    // The button asks first, naming the seat the computer would take: no keeps it open, and a
+    // stray Enter gives nothing away.
     QTest::mouseClick(waiting, Qt::LeftButton, {}, HostWindow::buttonRect().center());
+    ASSERT_TRUE(waitUntil([&] { return r.front.networkHost()->handOverQuestion() != nullptr; }));
+    QPointer<QMessageBox> question = r.front.networkHost()->handOverQuestion();
+    EXPECT_TRUE(question->text().contains(QStringLiteral("ผู้เล่น 2")))
+        << question->text().toStdString();
+    question->button(QMessageBox::No)->click();
+    ASSERT_TRUE(waitUntil([&] { return question.isNull(); }));
+    EXPECT_EQ(host.networkSeats(), QList<int>{2});
+    EXPECT_EQ(r.front.session().gameWindow(), nullptr);
+    QTest::keyClick(waiting, Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return r.front.networkHost()->handOverQuestion() != nullptr; }));
+    r.front.networkHost()->handOverQuestion()->button(QMessageBox::Yes)->click();
     ASSERT_TRUE(waitUntil([&] { return r.front.session().gameWindow() != nullptr; }, 5000,
                           "the game window"));
     EXPECT_TRUE(host.networkSeats().isEmpty());

@@ -1,8 +1,9 @@
 // A seeded game hosted for a client over real sockets: the client's document, patched moment
 // by moment, always loads with the save reader and ends equal to the host's save; its key
 // throws for its own seat only when that seat must act; when it drops and its seat must act,
-// the narrator says the game waits and nothing goes on; the same name joining again gets the
-// seat and the whole state back, and play goes on from it. Two people at one client each get
+// the narrator says the game waits and nothing goes on; the same name without the seat's token
+// gets nothing, and with it gets the seat, the whole state and the question back, and play
+// goes on from it. Two people at one client each get
 // a seat under his own name, and get the same seats back by the same names. Over wss a client
 // that trusts the host's own certificate follows the game, and one that does not is stopped
 // by its TLS, saying so, without touching the host's game.
@@ -43,16 +44,19 @@ struct Client {
     QStringList unreadable;  // what the save reader said of a moment it refused
     QStringList narration;
     QStringList sounds;
+    Welcome welcome;
     bool closed = false;
     QString closedWhy;
     WindowlessGame copy{QStringLiteral(KRODA_GAME_DIR)};
     ClientTransport transport{{[this](const HostMessage& m) { take(m); },
-                               [this](const QString& why) {
+                               [this](const ClientTransport::Closing& c) {
                                    closed = true;
-                                   closedWhy = why;
+                                   closedWhy = c.detail;
                                }}};
 
     void take(const HostMessage& m) {
+        if (const auto* w = std::get_if<Welcome>(&m))
+            welcome = *w;
         if (const auto* state = std::get_if<State>(&m)) {
             ++states;
             document = QJsonDocument::fromJson(state->save).object();
@@ -123,7 +127,7 @@ TEST(HostSession, AClientPlaysItsSeatDropsAndComesBack) {
     const QByteArray before = writeSave(h.game, h.clock);
     bee->transport.send({2, KeyInput{both2, 0}});
     bee->transport.send({1, KeyInput{both1, 0}});
-    bee->transport.send({2, ClickInput{ClickTarget::ImgTao, 2}});
+    bee->transport.send({2, ClickInput{ClickableControl::ImgTao, 2}});
     ASSERT_TRUE(waitUntil([&] { return done.size() == 2; }, 5000, "the two owned inputs"));
     EXPECT_FALSE(done[0].second);
     EXPECT_FALSE(done[1].second);
@@ -157,6 +161,9 @@ TEST(HostSession, AClientPlaysItsSeatDropsAndComesBack) {
     EXPECT_TRUE(bee->narration.back().endsWith(h.narration.back().message));
 
     // Bee drops: the narrator says the game waits, and nothing goes on however long it waits.
+    const QString question = h.game.window.TxtDialog.Text;
+    const QStringList beeTokens = bee->welcome.tokens;
+    ASSERT_EQ(beeTokens.size(), 1);
     bee.reset();
     ASSERT_TRUE(waitUntil([&] { return waits.size() == 1; }, 5000, "the waiting line"));
     EXPECT_TRUE(waits[0].endsWith(HostSession::waitingLine(QStringLiteral("Bee"))))
@@ -168,13 +175,23 @@ TEST(HostSession, AClientPlaysItsSeatDropsAndComesBack) {
     EXPECT_EQ(h.s().CurPlayer, 2);
     EXPECT_EQ(h.player(2).Position, seat2.Position);
 
-    // Bee joins again by name: the seat, the whole state, and the throw goes on from there.
+    // Someone else with the code and Bee's name, which every screen shows, gets nothing.
+    Client impostor;
+    impostor.transport.join(*url, {code, {QStringLiteral("Bee")}});
+    ASSERT_TRUE(waitUntil([&] { return impostor.closed; }, 5000, "the impostor's refusal"));
+    EXPECT_EQ(impostor.closedWhy, QStringLiteral("name-in-use"));
+    EXPECT_FALSE(host.connected(2));
+
+    // Bee joins again with her seat's token: the seat, the whole state with the question the
+    // game waits on in place of the waiting line, and the throw goes on from there.
     Client again;
-    again.transport.join(*url, {code, {QStringLiteral("Bee")}});
+    again.transport.join(*url, {code, {QStringLiteral("Bee")}, beeTokens});
     ASSERT_TRUE(waitUntil([&] { return again.states == 1; }, 5000, "the state after rejoining"));
     EXPECT_EQ(again.transport.seats(), (QList<int>{2}));
+    EXPECT_EQ(again.welcome.tokens, beeTokens);
+    EXPECT_EQ(h.game.window.TxtDialog.Text, question);
     ASSERT_TRUE(caughtUp(again, "the rejoined client's document"));
-    again.transport.send({2, ClickInput{ClickTarget::ImgTao, 2}});
+    again.transport.send({2, ClickInput{ClickableControl::ImgTao, 2}});
     ASSERT_TRUE(waitUntil([&] { return done.size() == 4; }, 5000, "the throw after rejoining"));
     EXPECT_TRUE(done[3].second);
     ASSERT_TRUE(h.runUntil([&] { return h.player(2).Position != seat2.Position; }));
@@ -185,7 +202,7 @@ TEST(HostSession, AClientPlaysItsSeatDropsAndComesBack) {
 
 // Two people at one client: one seat each, in order, each renamed on the host by his own
 // name; inputs for either seat pass and for the host's seat do not; gone and back with the
-// same names in another order, they get the same seats and keep their names.
+// same names and tokens in another order, they get the same seats and keep their names.
 TEST(HostSession, TwoPeopleAtOneClientPlayASeatEach) {
     GameHarness h(4, {1, 2, 3, 4});
     h.game.setAppFolder(QStringLiteral(KRODA_GAME_DIR));
@@ -215,12 +232,14 @@ TEST(HostSession, TwoPeopleAtOneClientPlayASeatEach) {
     ASSERT_TRUE(waitUntil([&] { return late.closed; }, 5000, "the late one's refusal"));
     EXPECT_EQ(late.closedWhy, QStringLiteral("no-free-seat"));
 
+    const QStringList tokens = pair->welcome.tokens;
+    ASSERT_EQ(tokens.size(), 2);
     pair.reset();
     ASSERT_TRUE(waitUntil([&] { return !host.connected(2) && !host.connected(4); }, 5000,
                           "the host seeing both leave"));
     EXPECT_EQ(host.nameAt(4), grandpa);
     Client back;
-    back.transport.join(*url, {code, {grandpa, grandma}});
+    back.transport.join(*url, {code, {grandpa, grandma}, {tokens[1], tokens[0]}});
     ASSERT_TRUE(waitUntil([&] { return back.states == 1; }, 5000, "the state after rejoining"));
     EXPECT_EQ(back.transport.seats(), (QList<int>{2, 4}));
     EXPECT_EQ(h.player(2).Name.trimmed(), grandma);

@@ -2,7 +2,7 @@
 // seats, a client with a wrong code is refused and closed, each client's inputs reach the
 // host for its own seats only, a client that sends garbage is disconnected while the others
 // play on, what the host broadcasts reaches every client, and a client that leaves and joins
-// again with the same name gets its seat back.
+// again with the same name and its seat's token gets its seat back.
 
 #include "network/client_transport.h"
 #include "network/host_transport.h"
@@ -24,9 +24,9 @@ struct Client {
     QString closedWhy;
     bool closed = false;
     ClientTransport transport{{[this](const HostMessage& m) { messages.push_back(m); },
-                               [this](const QString& why) {
+                               [this](const ClientTransport::Closing& c) {
                                    closed = true;
-                                   closedWhy = why;
+                                   closedWhy = c.detail;
                                }}};
 };
 
@@ -70,7 +70,7 @@ TEST(Loopback, AHostAndTwoClientsPlayOverRealSockets) {
     ann.transport.send({3, KeyInput{74, 0}});
     ann.transport.send({2, KeyInput{83, 1}});
     bee.transport.send({2, ToolbarInput{5}});
-    bee.transport.send({4, ClickInput{ClickTarget::ImgTao, 1}});
+    bee.transport.send({4, ClickInput{ClickableControl::ImgTao, 1}});
     bee.transport.send({3, ToolbarInput{4}});
     ASSERT_TRUE(waitUntil([&] { return inputs.size() >= 3; }, 5000, "three inputs"));
     // A raw socket that says hello and then sends garbage is cut off; the game goes on.
@@ -88,8 +88,8 @@ TEST(Loopback, AHostAndTwoClientsPlayOverRealSockets) {
     std::vector<Input> fromAnn, fromBee;
     for (const Input& in : inputs) (in.seat == 2 ? fromAnn : fromBee).push_back(in);
     EXPECT_EQ(fromAnn, (std::vector<Input>{{2, KeyInput{83, 1}}, {2, KeyInput{68, 0}}}));
-    EXPECT_EQ(fromBee,
-              (std::vector<Input>{{4, ClickInput{ClickTarget::ImgTao, 1}}, {3, ToolbarInput{4}}}));
+    EXPECT_EQ(fromBee, (std::vector<Input>{{4, ClickInput{ClickableControl::ImgTao, 1}},
+                                           {3, ToolbarInput{4}}}));
 
     // What the host broadcasts reaches both clients.
     host.broadcast(Narration{QStringLiteral("ถึงตาของแดง")});
@@ -101,13 +101,15 @@ TEST(Loopback, AHostAndTwoClientsPlayOverRealSockets) {
         },
         5000, "the narration on both clients"));
 
-    // Ann leaves; her seat waits for her and comes back when she joins again.
+    // Ann leaves; her seat waits for her and comes back when she joins again with its token.
+    ASSERT_TRUE(std::holds_alternative<Welcome>(ann.messages.front()));
+    const QStringList tokens = std::get<Welcome>(ann.messages.front()).tokens;
     ann.transport.leave();
     ASSERT_TRUE(waitUntil([&] { return !left.empty(); }, 5000, "the host seeing Ann leave"));
     EXPECT_EQ(left[0], (QList<int>{2}));
     EXPECT_EQ(host.admission().holderOf(2), std::nullopt);
     Client again;
-    again.transport.join(*url, {code, {QStringLiteral("Ann")}});
+    again.transport.join(*url, {code, {QStringLiteral("Ann")}, tokens});
     ASSERT_TRUE(
         waitUntil([&] { return again.transport.phase() == ClientTransport::Phase::Admitted; }, 5000,
                   "Ann's second welcome"));

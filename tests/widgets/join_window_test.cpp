@@ -50,7 +50,7 @@ TEST(JoinWindow, OneNameOrTwoEachPlainAndDifferent) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.first.toStdString() + " / " + c.second.toStdString());
-        QPointer<JoinWindow> w = new JoinWindow({kAddress, kCode, {}});
+        QPointer<JoinWindow> w = new JoinWindow({kAddress, kCode, {}, {}});
         std::optional<JoinAnswer> answer;
         w->accepted = [&](const JoinAnswer& a) { answer = a; };
         w->show();
@@ -77,7 +77,7 @@ TEST(JoinWindow, OneNameOrTwoEachPlainAndDifferent) {
 
     // Names already given: only the code is asked for, and the names come back as given.
     QPointer<JoinWindow> w =
-        new JoinWindow({kAddress, {}, {QStringLiteral("ยาย"), QStringLiteral("ตา")}});
+        new JoinWindow({kAddress, {}, {QStringLiteral("ยาย"), QStringLiteral("ตา")}, {}});
     std::optional<JoinAnswer> answer;
     w->accepted = [&](const JoinAnswer& a) { answer = a; };
     w->show();

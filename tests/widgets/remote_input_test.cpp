@@ -54,8 +54,8 @@ TEST(RemoteInput, KeysAndClicksOnAClientsWindowBecomeInputsForItsSeats) {
     const std::vector<network::Input> expected{
         {3, network::KeyInput{seat3Key, 0}},
         {2, network::KeyInput{0x74, 0}},  // VK_F5
-        {2, network::ClickInput{network::ClickTarget::ImgTable, 5}},
-        {3, network::ClickInput{network::ClickTarget::ImgTable, 5}},
+        {2, network::ClickInput{ClickableControl::ImgTable, 5}},
+        {3, network::ClickInput{ClickableControl::ImgTable, 5}},
         {3, network::KeyInput{0x74, 0}},
     };
     EXPECT_EQ(sent, expected);
