@@ -30,8 +30,11 @@ struct HostLimits {
     double bytesPerSecond = 32 * 1024;
 
     // What the host may hold unsent for one peer, the state included (a save is about 150 KB
-    // as a message), before that peer is dropped: a peer that never reads costs no more.
+    // as a message), before that peer is dropped: a peer that never reads costs no more. The
+    // system's own send buffer for a peer is fixed too (the system doubles it), where it
+    // would otherwise grow to megabytes for a peer that never reads.
     qint64 maxQueuedBytes = 2 * 1024 * 1024;
+    int sendBufferBytes = 256 * 1024;
     // A connection being closed is cut off after this long, whatever it still has to send.
     qint64 closingMs = 3'000;
     // How often the host looks at the hello deadlines, the queues and the closings.

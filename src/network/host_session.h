@@ -46,6 +46,8 @@ class HostSession {
     quint16 port() const { return transport_.port(); }
     const QString& code() const { return transport_.admission().code(); }
     bool secure() const { return transport_.secure(); }
+    // The connections open now, whether or not they have said hello.
+    int connectionCount() const { return transport_.connectionCount(); }
 
     // The seats still played from the network.
     const QList<int>& networkSeats() const { return seats_; }

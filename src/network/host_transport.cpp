@@ -92,8 +92,8 @@ HostTransport::~HostTransport() {
         if (peer.tcp)
             QObject::disconnect(peer.tcp, nullptr, nullptr, nullptr);
         if (peer.socket) {
+            // The WebSocket says goodbye as it goes; aborted first, it would write to nothing.
             QObject::disconnect(peer.socket, nullptr, nullptr, nullptr);
-            peer.socket->abort();
             delete peer.socket;
         } else if (peer.tcp) {
             peer.tcp->abort();
@@ -157,6 +157,7 @@ void HostTransport::accepted(qintptr handle) {
     }
     // The read buffer holds the largest message twice; a peer that sends faster waits for TCP.
     tcp->setReadBufferSize(2 * kMaxClientMessageBytes);
+    tcp->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, limits_.sendBufferBytes);
     const ConnectionId id = nextId_++;
     peers_[id] = Peer{tcp, nullptr, clock_.elapsed(), std::nullopt, false};
     // Connected first, so that it sees every arrival before the handshake or the WebSocket
