@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
                                   [&] { ++moments; },
                                   {},
                                   {},
+                                  {},
                                   [](const ClientEnding& e) {
                                       std::fprintf(stderr, "%s\n",
                                                    endingText(e).toUtf8().constData());
