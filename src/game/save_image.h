@@ -5,6 +5,7 @@
 
 #include "deedcard/deed_card.h"
 #include "game/game.h"
+#include "game/save_paths.h"
 #include "model/game_state.h"
 #include "rules/payment_ledger.h"
 #include "screen/controls.h"
@@ -49,6 +50,9 @@ struct SaveImage {
     std::vector<Integer> scriptedDice;
     std::vector<OfferAnswer> scriptedAnswers;
     bool musicPlaying = false;
+    // Not a field of the file: the board folder its absolute names lie in, which the reader
+    // found (SavedPaths::boardFolder); empty for the game folder's board.
+    QString boardFolder;
 };
 
 const char* timerName(TimerId id);
@@ -73,7 +77,7 @@ void walkImage(Io& io, I& m) {
     io.object("Geometry", [&] { walkRect(io, m.Geometry); });
     io.integer("Strip", m.Strip, -1, BuildingLevels);
     io.integer("Cell", m.Cell, 0, 255);
-    io.path("File", m.File);
+    io.path("File", m.File, PathKind::File);
     io.flag("Visible", m.Visible);
     io.flag("Enabled", m.Enabled);
     io.flag("HandPointer", m.HandPointer);
@@ -152,7 +156,7 @@ void walkDeck(Io& io, const char* key, D& deck, int lo, int hi) {
 
 template <class Io, class C>
 void walkConfig(Io& io, C& c) {
-    io.pathText("ConfigPath", c.ConfigPath);
+    io.pathText("ConfigPath", c.ConfigPath, PathKind::Origin);
     io.text("Deck1File", c.Deck1File);
     io.text("Deck2File", c.Deck2File);
     io.text("StripFile1", c.StripFile1);
@@ -188,16 +192,16 @@ void walkState(Io& io, G& s) {
     io.string("PendingMessage", s.PendingMessage);
     io.integer("ViewedSquare", s.ViewedSquare, 0, 40);
     io.integer("BankruptCount", s.BankruptCount, 0, s.PlayerCount - 1);
-    io.path("CommonFolder", s.CommonFolder);
-    io.path("DepthFolder", s.DepthFolder);
-    io.path("ImageFolder", s.ImageFolder);
+    io.path("CommonFolder", s.CommonFolder, PathKind::Folder);
+    io.path("DepthFolder", s.DepthFolder, PathKind::Folder);
+    io.path("ImageFolder", s.ImageFolder, PathKind::Folder);
     io.integer("WizardStep", s.WizardStep, 0, 32767);
 }
 
 template <class Io, class W>
 void walkWindow(Io& io, W& w) {
     io.string("Caption", w.Caption);
-    io.path("Picture", w.Picture);
+    io.path("Picture", w.Picture, PathKind::File);
     io.flag("KeyPreview", w.KeyPreview);
     io.object("TxtDialog", [&] { walkTextBox(io, w.TxtDialog); });
     io.object("ImgDescripter", [&] { walkImage(io, w.ImgDescripter); });
@@ -224,7 +228,7 @@ void walkWindow(Io& io, W& w) {
     io.object("ShpTable", [&] { walkShape(io, w.ShpTable); });
     io.object("ShpLocation", [&] { walkShape(io, w.ShpLocation); });
     io.array("ShpPlayer", w.ShpPlayer, [&](auto& e) { walkShape(io, e); });
-    io.object("MM", [&] { io.path("FileName", w.MM.FileName); });
+    io.object("MM", [&] { io.path("FileName", w.MM.FileName, PathKind::Music); });
     io.object("FrmCard", [&] {
         io.flag("Visible", w.FrmCard.Visible);
         io.object("Geometry", [&] { walkRect(io, w.FrmCard.Geometry); });
@@ -235,7 +239,7 @@ void walkWindow(Io& io, W& w) {
 template <class Io, class S>
 void walkSource(Io& io, S& source) {
     io.array("PicCSource", source.PicCSource, [&](auto& h) {
-        io.path("File", h.File);
+        io.path("File", h.File, PathKind::File);
         io.integer("Rows", h.Rows, 1, 64);
         io.integer("Cols", h.Cols, 1, 64);
     });

@@ -6,6 +6,7 @@
 
 #include "game/game.h"
 #include "network/client_transport.h"
+#include "network/host_copy.h"
 #include "platform/null_front_end.h"
 #include "sequencer/virtual_clock.h"
 
@@ -57,12 +58,13 @@ class ClientSession {
     // The copy's moment as the save serialiser writes it.
     QByteArray saved() const;
     // The save's document of the last moment loaded.
-    const QJsonObject& document() const { return document_; }
+    const QJsonObject& document() const { return copy_.document(); }
     const std::optional<ClientEnding>& ending() const { return ending_; }
 
   private:
     void received(const HostMessage& message);
-    void load(const QJsonObject& document);
+    // The copy has taken a state or a moment, or failed to.
+    void loaded(const std::optional<QString>& fault);
     void end(ClientEnding ending);
 
     Handlers handlers_;
@@ -71,8 +73,8 @@ class ClientSession {
     NullFrontEnd port_;
     std::unique_ptr<Game> game_;
     VirtualClock clock_;
+    HostCopy copy_;
     ClientTransport transport_;
-    QJsonObject document_;
     bool started_ = false;
     std::optional<RefusalReason> refusal_;
     std::optional<ClientEnding> ending_;
