@@ -64,12 +64,14 @@ const char* answerName(OfferAnswer answer);
 template <class T>
 inline constexpr bool kWritable = !std::is_const_v<T>;
 
+// Every control and every window, the card window and the deed card included: no larger than
+// the game window and placed within reach (screen/controls.h), whatever screen reads it.
 template <class Io, class R>
 void walkRect(Io& io, R& r) {
-    io.integer("Left", r.Left, -32768, 32767);
-    io.integer("Top", r.Top, -32768, 32767);
-    io.integer("Width", r.Width, 0, 32767);
-    io.integer("Height", r.Height, 0, 32767);
+    io.integer("Left", r.Left, -kPlaceReachX, kPlaceReachX);
+    io.integer("Top", r.Top, -kPlaceReachY, kPlaceReachY);
+    io.integer("Width", r.Width, 0, kGameWindowWidth);
+    io.integer("Height", r.Height, 0, kGameWindowHeight);
 }
 
 template <class Io, class I>
@@ -266,8 +268,8 @@ void walkDeedCard(Io& io, D& d) {
     io.array("Lblv3", d.Lblv3, [&](auto& e) { walkLabel(io, e); });
     io.array("LblVriable2", d.LblVriable2, [&](auto& e) { walkLabel(io, e); });
     io.array("LblOcard1", d.LblOcard1, [&](auto& e) { walkLabel(io, e); });
-    io.integer("DragX", d.DragX, -32768, 32767);
-    io.integer("DragY", d.DragY, -32768, 32767);
+    io.integer("DragX", d.DragX, -kPlaceReachX, kPlaceReachX);
+    io.integer("DragY", d.DragY, -kPlaceReachY, kPlaceReachY);
 }
 
 template <class Io, class M>

@@ -1,6 +1,6 @@
 // A bad save file, damaged or hostile, is refused with a message naming the file and the
 // fault, and the game it was to be loaded into stays exactly as it was. A hostile save names
-// a FIFO, a device or a file out of the game folder.
+// a FIFO, a device, a file out of the game folder, or a window too large to draw or far out.
 
 #include "driver_harness.h"
 
@@ -158,6 +158,14 @@ TEST(BadSave, IsRefusedAndChangesNothing) {
              .arg(dir.filePath(QStringLiteral("outside.bmp")))},
         {"a file as the image folder", field("state.ImageFolder", "$APP/KovarT.dat"),
          "state.ImageFolder: \"$APP/KovarT.dat\": it is not a folder"},
+        {"a deed card of 32767 x 32767", field("deedCard.Geometry.Width", 32767),
+         "deedCard.Geometry.Width: 32767 is over 640"},
+        {"a card window higher than the game window", field("window.FrmCard.Geometry.Height", 481),
+         "window.FrmCard.Geometry.Height: 481 is over 480"},
+        {"a control far out", field("window.ImgLocation.Geometry.Left", -30000),
+         "window.ImgLocation.Geometry.Left: -30000 is under -5120"},
+        {"a deed card dragged far out", field("deedCard.Geometry.Top", 4000),
+         "deedCard.Geometry.Top: 4000 is over 3840"},
     };
     // Flipping any byte is caught, not only the one in the middle: the checksum covers the
     // content.
