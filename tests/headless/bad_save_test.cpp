@@ -1,6 +1,7 @@
 // A bad save file, damaged or hostile, is refused with a message naming the file and the
 // fault, and the game it was to be loaded into stays exactly as it was. A hostile save names
-// a FIFO, a device, a file out of the game folder, or a window too large to draw or far out.
+// a FIFO, a device, a file out of the game folder or a window too large to draw, or holds a
+// moment from which the game can never go on.
 
 #include "driver_harness.h"
 
@@ -166,6 +167,15 @@ TEST(BadSave, IsRefusedAndChangesNothing) {
          "window.ImgLocation.Geometry.Left: -30000 is under -5120"},
         {"a deed card dragged far out", field("deedCard.Geometry.Top", 4000),
          "deedCard.Geometry.Top: 4000 is over 3840"},
+        {"a moment that cannot go on",
+         bytes(edited(good, {{"timers.TimerTalk.Enabled", false},
+                             {"timers.TimerTalk.Left", -1},
+                             {"timers.TimeDelay.Enabled", false},
+                             {"timers.TimeDelay.Left", -1},
+                             {"timers.AnimateTimer.Enabled", false},
+                             {"timers.AnimateTimer.Left", -1},
+                             {"window.FrmCard.Visible", false}})),
+         "breaks a rule of the game: the game goes on: no timer moves it, no one is awaited"},
     };
     // Flipping any byte is caught, not only the one in the middle: the checksum covers the
     // content.
