@@ -97,10 +97,13 @@ std::optional<QString> SavedPaths::judgeFound(const QString& path) {
 
 std::optional<QString> SavedPaths::judgeFull(const QString& full, const QString& quoted,
                                              PathKind kind, bool inGameFolder) {
-    if (!full.startsWith(QLatin1Char('/')))
+    // The game folder is the program's own, and may be given as it likes; the rest of the
+    // path is the save's.
+    if (!inGameFolder && !full.startsWith(QLatin1Char('/')))
         return quoted + QStringLiteral(" is neither of the game folder (%1...) nor a full path")
                             .arg(QLatin1String(kAppPrefix));
-    if (full.split(QLatin1Char('/')).contains(QStringLiteral("..")))
+    const QString own = inGameFolder ? full.mid(appFolder_.size() + 1) : full;
+    if (own.split(QLatin1Char('/')).contains(QStringLiteral("..")))
         return quoted + QStringLiteral(": a \"..\" part leads out of its folder");
 
     QString root;

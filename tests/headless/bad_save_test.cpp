@@ -202,6 +202,9 @@ TEST(BadSave, IsRefusedAndChangesNothing) {
     EXPECT_FALSE(session.loadFile(file));
     EXPECT_EQ(session.save(), good);
     QDir(hostile).removeRecursively();
+    // The game folder is the program's own, given as it likes: relative, with ".." parts.
+    Session relative(QDir::current().relativeFilePath(boardFolder()));
+    EXPECT_EQ(relative.load(good), std::nullopt);
 
     // A game of a board folder of its own (kroda --board DIR) names its square pictures by
     // full paths there: its save loads with that folder's pictures while the folder holds the
