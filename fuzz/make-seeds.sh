@@ -29,7 +29,8 @@ folder_seed() {  # CONFIG_FILE OUT: the default board with CONFIG_FILE as KovarT
   } >"$2"
 }
 
-rm -rf corpus && mkdir -p corpus/board_folder corpus/board_source corpus/script
+rm -rf corpus/board_folder corpus/board_source corpus/script corpus/save corpus/host_state
+mkdir -p corpus/board_folder corpus/board_source corpus/script
 config=$tmp/KovarT.dat
 folder_seed "$config" corpus/board_folder/default
 # The reader's error cases, one change each.
@@ -110,6 +111,35 @@ if [ $# -ge 2 ]; then
   save_seed early $'seed 3\nstart\nadvance 9000'
   save_seed offer $'players 2\nhuman 1\nseed 5\nstart\nwait 600000\ndice 3 3\nkey 68\nwait 600000'
   save_seed late $'players 3\nbankruptcard on\nseed 11\nstart\nplay 2000000\nadvance 1234'
+
+  # A client's view of a host's game: the state at one moment, then each later moment as the
+  # merge patch of the save's document, every frame as a host sends it.
+  mkdir -p corpus/host_state
+  printf 'folder %s\nplayers 2\nhuman 1\nseed 5\nstart\nadvance 3000\nsave %s\nwait 600000\nsave %s\ndice 3 3\nkey 68\nwait 600000\nsave %s\n' \
+    "$tmp" "$tmp/m0" "$tmp/m1" "$tmp/m2" | "$headless" >/dev/null
+  python3 - "$tmp/m0" "$tmp/m1" "$tmp/m2" >corpus/host_state/offer <<'PY'
+import base64, json, sys
+
+def merge_patch(a, b):  # what turns a into b (RFC 7386)
+    out = {k: None for k in a if k not in b}
+    for k, v in b.items():
+        if isinstance(a.get(k), dict) and isinstance(v, dict):
+            inner = merge_patch(a[k], v)
+            if inner:
+                out[k] = inner
+        elif k not in a or a[k] != v:
+            out[k] = v
+    return out
+
+def frame(message):
+    return json.dumps(message, ensure_ascii=False, separators=(",", ":"))
+
+saves = [open(name, "rb").read() for name in sys.argv[1:]]
+docs = [json.loads(s) for s in saves]
+frames = [frame({"type": "state", "save": base64.b64encode(saves[0]).decode()})]
+frames += [frame({"type": "moment", "patch": merge_patch(a, b)}) for a, b in zip(docs, docs[1:])]
+sys.stdout.buffer.write("\n=FRAME=\n".join(frames).encode())
+PY
 fi
 
 echo "seeds written to $(pwd)/corpus"

@@ -4,13 +4,13 @@
 # Exits non-zero when a target finds a crash, a leak, a timeout or a broken expectation; the
 # input that found it is left in build-fuzz/findings/.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: board_folder board_source script save
-#                                             host_messages
+#                                             host_messages host_state
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(board_folder board_source script save host_messages)
+[ ${#targets[@]} -eq 0 ] && targets=(board_folder board_source script save host_messages host_state)
 
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
 launcher=()
@@ -28,9 +28,10 @@ for t in "${targets[@]}"; do
   corpus=build-fuzz/corpus/$t
   mkdir -p "$corpus"
   echo "== fuzz_$t for ${seconds}s"
-  # A save holds the whole board and window: its seeds are larger than the other inputs.
+  # A save holds the whole board and window: its seeds, and a host's state that carries one,
+  # are larger than the other inputs.
   max_len=32768
-  [ "$t" = save ] && max_len=262144
+  case $t in save | host_state) max_len=262144 ;; esac
   set +e
   build-fuzz/fuzz/fuzz_"$t" "$corpus" fuzz/corpus/"$t" -dict=fuzz/"$t".dict \
     -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -max_len="$max_len" \

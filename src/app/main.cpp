@@ -17,6 +17,7 @@
 #include "widgets/window_pictures.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -111,7 +112,10 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
             const auto v = value();
             if (!v || v->isEmpty())
                 return QStringLiteral("--board takes a folder");
-            o.session.boardDir = *v;
+            // Its saves name its files by full paths without links or ".." parts, as the
+            // reader of saves wants them (docs/save-format.md).
+            const QFileInfo dir(*v);
+            o.session.boardDir = dir.exists() ? dir.canonicalFilePath() : dir.absoluteFilePath();
         } else if (a == QLatin1String("--continue")) {
             o.resume = true;
             if (i + 1 < args.size() && !args[i + 1].startsWith(QLatin1String("--")))

@@ -1,5 +1,7 @@
 #include "deedcard/deed_card.h"
 
+#include <algorithm>
+
 namespace kroda {
 
 namespace {
@@ -127,19 +129,20 @@ void DeedCardWindow::draw(const GameState& state, Integer squareNumber,
     }
 }
 
+// The card and the mouse stay within reach (kPlaceReachX, kPlaceReachY), so that every moment
+// of the game is one a save can hold.
 void DeedCardWindow::LblLname_MouseMove(int button, int x, int y) {
     if (button != kLeftButton) {
-        DragX = x;
-        DragY = y;
+        LblLname_MouseUp(button, x, y);
         return;
     }
-    Geometry.Left += x - DragX;
-    Geometry.Top += y - DragY;
+    Geometry.Left = std::clamp(Geometry.Left + x - DragX, -kPlaceReachX, kPlaceReachX);
+    Geometry.Top = std::clamp(Geometry.Top + y - DragY, -kPlaceReachY, kPlaceReachY);
 }
 
 void DeedCardWindow::LblLname_MouseUp(int, int x, int y) {
-    DragX = x;
-    DragY = y;
+    DragX = std::clamp(x, -kPlaceReachX, kPlaceReachX);
+    DragY = std::clamp(y, -kPlaceReachY, kPlaceReachY);
 }
 
 }  // namespace kroda

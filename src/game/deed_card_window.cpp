@@ -3,14 +3,17 @@
 #include "game/game.h"
 #include "screen/window_placement.h"
 
+#include <algorithm>
+
 namespace kroda {
 
 void Game::FrmOCard_Load(int screenWidth, int screenHeight) {
     FrmOCard = DeedCardWindow{};
     if (const auto at = placeWindow(kCentreAnchor, screenWidth, screenHeight,
                                     FrmOCard.Geometry.Width, FrmOCard.Geometry.Height)) {
-        FrmOCard.Geometry.Left = at->Left;
-        FrmOCard.Geometry.Top = at->Top;
+        // A screen of any size gives a place within reach.
+        FrmOCard.Geometry.Left = std::clamp(at->Left, -kPlaceReachX, kPlaceReachX);
+        FrmOCard.Geometry.Top = std::clamp(at->Top, -kPlaceReachY, kPlaceReachY);
     }
     FrmOCard.Visible = true;
     FrmOCard_Activate();

@@ -192,6 +192,28 @@ Breach checkLedger(const Game& g) {
     return std::nullopt;
 }
 
+// Between two events the game waits for something that comes: a timer that moves it on (the
+// narrator, the pause, the token's walk), a person who must throw or answer (Game::
+// awaitsPerson), a key for the open card window, or nothing more once there is a winner. The
+// music's timer, the dice's flicker and the blinking yes and no move nothing by themselves.
+Breach checkGoesOn(const Game& g) {
+    const Timers& t = g.timers;
+    const auto runs = [](const LogicalTimer& timer) {
+        return timer.Enabled() && timer.Interval() > 0;
+    };
+    const bool moving = runs(t.TimerTalk) || runs(t.TimeDelay) ||
+                        (runs(t.AnimateTimer) && g.state.AnimMode == TokenWalk);
+    if (moving || g.isOver() || g.cardOpen() || g.awaitsPerson())
+        return std::nullopt;
+    const GameState& s = g.state;
+    return breach("the game goes on",
+                  QStringLiteral("no timer moves it, no one is awaited and there is no winner "
+                                 "(step %1, input mode %2, player %3)")
+                      .arg(s.TalkStep)
+                      .arg(s.InputMode)
+                      .arg(s.CurPlayer));
+}
+
 }  // namespace
 
 std::optional<InvariantBreach> brokenInvariant(const Game& game) {
@@ -208,7 +230,9 @@ std::optional<InvariantBreach> brokenInvariant(const Game& game) {
         return b;
     if (auto b = checkBankrupts(game))
         return b;
-    return checkLedger(game);
+    if (auto b = checkLedger(game))
+        return b;
+    return checkGoesOn(game);
 }
 
 }  // namespace kroda

@@ -21,7 +21,8 @@ struct InvariantBreach {
 // The first invariant the game breaks now, or nothing. Checked: ownership between squares
 // and players' slots; buildings; bankrupt players; the ranges of the sequencer's variables
 // and the deck positions; money of seats that do not take part; each player's money against
-// the balance of his ledger entries.
+// the balance of his ledger entries; and that the game goes on: a timer moves it, a person or
+// the card window is awaited, or there is a winner.
 std::optional<InvariantBreach> brokenInvariant(const Game& game);
 
 }  // namespace kroda

@@ -1,15 +1,22 @@
 // What a save must agree with beyond its fields: the board's pictures are found by name in
-// the game's folders, as when a board is read, and the moment keeps every rule's invariant.
+// the board's image folder, as when a board is read, and the moment keeps every rule's
+// invariant.
 #include "game/save_checks.h"
 
 #include "game/invariants.h"
 #include "model/board_paths.h"
 #include "model/picture_grids.h"
+#include "model/regular_file.h"
 
 namespace kroda::save {
 
-std::optional<QString> findBoardPictures(SaveImage& m) {
+std::optional<QString> findBoardPictures(SaveImage& m, SavedPaths& paths) {
     const GameConfig& c = m.state.Config;
+    // A game of a board folder of its own (kroda --board DIR) found them in its Image folder,
+    // and everything else in the game folder.
+    const QString imageFolder = m.boardFolder.isEmpty()
+                                    ? m.state.ImageFolder
+                                    : joinPath(m.boardFolder, QStringLiteral("Image"));
     const struct {
         const char* field;
         QString name;
@@ -20,10 +27,13 @@ std::optional<QString> findBoardPictures(SaveImage& m) {
         {"StripFile3", c.StripFile3.trimmed(), kIllustrationHolder},
     };
     for (const auto& p : pictures) {
-        const ResolvedPath found = resolveBoardPath(m.state.ImageFolder, p.name);
+        const ResolvedPath found = resolveBoardPath(imageFolder, p.name);
         if (!found.ok())
             return QStringLiteral("state.Config.%1: the board's picture %2")
                 .arg(QLatin1String(p.field), found.describe(p.name));
+        if (const auto fault = paths.judgeFound(found.path))
+            return QStringLiteral("state.Config.%1: the board's picture %2")
+                .arg(QLatin1String(p.field), *fault);
         m.source.PicCSource[static_cast<std::size_t>(p.holder)].File = found.path;
     }
     return std::nullopt;

@@ -11,9 +11,10 @@
 
 namespace kroda::save {
 
-// Finds the board's three square pictures by their names in the saved image folder and puts
-// the files found into the source window; a missing one is the fault returned.
-std::optional<QString> findBoardPictures(SaveImage& m);
+// Finds the board's three square pictures by their names in the board's image folder and
+// puts the files found, judged by `paths`, into the source window; a missing one is the fault
+// returned.
+std::optional<QString> findBoardPictures(SaveImage& m, SavedPaths& paths);
 
 // The rules' invariants (game/invariants.h) on the image, checked in a game of its own.
 std::optional<QString> checkInvariants(const SaveImage& m, PlatformPort& port,

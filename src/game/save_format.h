@@ -3,6 +3,7 @@
 // the game's folder are written, and the writer and reader of the image inside.
 
 #include "game/save_image.h"
+#include "game/save_paths.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -31,9 +32,8 @@ QString contentChecksum(QJsonObject root);
 
 QByteArray writeImage(const SaveImage& image, const QString& appFolder);
 
-// Reads and checks every field of `bytes` into `image`, paths taken to `appFolder`: the
-// frame, the domains, the timers and the board's pictures. Returns what is wrong.
-std::optional<QString> readImage(const QByteArray& bytes, const QString& appFolder,
-                                 SaveImage& image);
+// Reads and checks every field of `bytes` into `image`: the frame, the domains, the timers,
+// and every path by `paths`, which takes them to the game folder. Returns what is wrong.
+std::optional<QString> readImage(const QByteArray& bytes, SavedPaths& paths, SaveImage& image);
 
 }  // namespace kroda::save

@@ -32,10 +32,12 @@ namespace {
 
 // Reads and checks everything, the invariants included, without touching any game.
 std::optional<QString> readChecked(const QByteArray& bytes, PlatformPort& port,
-                                   const QString& appFolder, save::SaveImage& image) {
-    if (auto fault = save::readImage(bytes, appFolder, image))
+                                   const QString& appFolder, SaveSource from,
+                                   save::SaveImage& image) {
+    save::SavedPaths paths(appFolder, from);
+    if (auto fault = save::readImage(bytes, paths, image))
         return fault;
-    if (auto fault = save::findBoardPictures(image))
+    if (auto fault = save::findBoardPictures(image, paths))
         return fault;
     return save::checkInvariants(image, port, appFolder);
 }
@@ -46,9 +48,10 @@ QString withFile(const QString& path, const QString& what) {
 
 }  // namespace
 
-std::optional<QString> readSave(const QByteArray& bytes, Game& game, VirtualClock& clock) {
+std::optional<QString> readSave(const QByteArray& bytes, Game& game, VirtualClock& clock,
+                                SaveSource from) {
     save::SaveImage image;
-    if (auto fault = readChecked(bytes, game.port, game.appFolder(), image))
+    if (auto fault = readChecked(bytes, game.port, game.appFolder(), from, image))
         return fault;
     save::putInto(image, game);
     std::int64_t due[kTimerCount];
@@ -59,7 +62,8 @@ std::optional<QString> readSave(const QByteArray& bytes, Game& game, VirtualCloc
     // saved day, so that the generator is stirred as it would have been.
     if (auto* null = dynamic_cast<NullFrontEnd*>(&game.port))
         null->startOfDay = image.timeOfDayAtZero;
-    game.resumeSaved(image.musicPlaying);
+    // A host's state names no music (game/save_paths.h), nor is any opened for it.
+    game.resumeSaved(from == SaveSource::File && image.musicPlaying);
     return std::nullopt;
 }
 
@@ -95,7 +99,7 @@ std::optional<SavedBoard> readSavedBoard(const QString& path, const QString& app
     }
     RecordingPort port;
     save::SaveImage m;
-    if (auto fault = readChecked(read.bytes, port, appFolder, m)) {
+    if (auto fault = readChecked(read.bytes, port, appFolder, SaveSource::File, m)) {
         error = withFile(path, *fault);
         return std::nullopt;
     }
@@ -114,8 +118,10 @@ std::optional<SavedBoard> readSavedBoard(const QString& path, const QString& app
     }
     for (std::size_t i = 0; i < b.Pictures.size(); ++i)
         b.Pictures[i] = {m.window.ImgTable[i].Strip, m.window.ImgTable[i].Cell};
-    b.Deck1Path = resolveBoardPath(appFolder, m.state.Config.Deck1File.trimmed()).path;
-    b.Deck2Path = resolveBoardPath(appFolder, m.state.Config.Deck2File.trimmed()).path;
+    // Card files are found where the board was read: its own folder or the game's.
+    const QString cardFolder = m.boardFolder.isEmpty() ? appFolder : m.boardFolder;
+    b.Deck1Path = resolveBoardPath(cardFolder, m.state.Config.Deck1File.trimmed()).path;
+    b.Deck2Path = resolveBoardPath(cardFolder, m.state.Config.Deck2File.trimmed()).path;
     b.CornerPicturePath = m.source.PicCSource[CornerStrip].File;
     b.SidePicturePath = m.source.PicCSource[SideStrip].File;
     b.IllustrationPicturePath = m.source.PicCSource[IllustrationStrip].File;

@@ -22,11 +22,18 @@ QString saveFolder();
 // The autosave of the game in progress, in saveFolder().
 QString autosavePath();
 
-// The moment of `game` on `clock` as save-file bytes (UTF-8 JSON).
-QByteArray writeSave(const Game& game, const VirtualClock& clock);
+// Where a save comes from, which decides what it may name (game/save_paths.h): a file, whose
+// square pictures may lie in its own board folder, or a host, which names only files of the
+// game folder and never music.
+enum class SaveSource { File, Host };
+
+// The moment of `game` on `clock` as save-file bytes (UTF-8 JSON). What a host sends leaves
+// out its music file, which is the host's own and which a client never opens.
+QByteArray writeSave(const Game& game, const VirtualClock& clock, SaveSource to = SaveSource::File);
 // Puts the moment `bytes` holds into `game` and `clock`. On any fault returns what is wrong
 // and leaves both as they were.
-std::optional<QString> readSave(const QByteArray& bytes, Game& game, VirtualClock& clock);
+std::optional<QString> readSave(const QByteArray& bytes, Game& game, VirtualClock& clock,
+                                SaveSource from = SaveSource::File);
 
 // writeSave into `path`, atomically. Returns "FILE: what is wrong" on failure.
 std::optional<QString> storeSaveFile(const QString& path, const Game& game,

@@ -5,6 +5,7 @@
 
 #include "deedcard/deed_card.h"
 #include "game/game.h"
+#include "game/save_paths.h"
 #include "model/game_state.h"
 #include "rules/payment_ledger.h"
 #include "screen/controls.h"
@@ -49,6 +50,9 @@ struct SaveImage {
     std::vector<Integer> scriptedDice;
     std::vector<OfferAnswer> scriptedAnswers;
     bool musicPlaying = false;
+    // Not a field of the file: the board folder its absolute names lie in, which the reader
+    // found (SavedPaths::boardFolder); empty for the game folder's board.
+    QString boardFolder;
 };
 
 const char* timerName(TimerId id);
@@ -60,12 +64,14 @@ const char* answerName(OfferAnswer answer);
 template <class T>
 inline constexpr bool kWritable = !std::is_const_v<T>;
 
+// Every control and every window, the card window and the deed card included: no larger than
+// the game window and placed within reach (screen/controls.h), whatever screen reads it.
 template <class Io, class R>
 void walkRect(Io& io, R& r) {
-    io.integer("Left", r.Left, -32768, 32767);
-    io.integer("Top", r.Top, -32768, 32767);
-    io.integer("Width", r.Width, 0, 32767);
-    io.integer("Height", r.Height, 0, 32767);
+    io.integer("Left", r.Left, -kPlaceReachX, kPlaceReachX);
+    io.integer("Top", r.Top, -kPlaceReachY, kPlaceReachY);
+    io.integer("Width", r.Width, 0, kGameWindowWidth);
+    io.integer("Height", r.Height, 0, kGameWindowHeight);
 }
 
 template <class Io, class I>
@@ -73,7 +79,7 @@ void walkImage(Io& io, I& m) {
     io.object("Geometry", [&] { walkRect(io, m.Geometry); });
     io.integer("Strip", m.Strip, -1, BuildingLevels);
     io.integer("Cell", m.Cell, 0, 255);
-    io.path("File", m.File);
+    io.path("File", m.File, PathKind::File);
     io.flag("Visible", m.Visible);
     io.flag("Enabled", m.Enabled);
     io.flag("HandPointer", m.HandPointer);
@@ -152,7 +158,7 @@ void walkDeck(Io& io, const char* key, D& deck, int lo, int hi) {
 
 template <class Io, class C>
 void walkConfig(Io& io, C& c) {
-    io.pathText("ConfigPath", c.ConfigPath);
+    io.pathText("ConfigPath", c.ConfigPath, PathKind::Origin);
     io.text("Deck1File", c.Deck1File);
     io.text("Deck2File", c.Deck2File);
     io.text("StripFile1", c.StripFile1);
@@ -188,16 +194,16 @@ void walkState(Io& io, G& s) {
     io.string("PendingMessage", s.PendingMessage);
     io.integer("ViewedSquare", s.ViewedSquare, 0, 40);
     io.integer("BankruptCount", s.BankruptCount, 0, s.PlayerCount - 1);
-    io.path("CommonFolder", s.CommonFolder);
-    io.path("DepthFolder", s.DepthFolder);
-    io.path("ImageFolder", s.ImageFolder);
+    io.path("CommonFolder", s.CommonFolder, PathKind::Folder);
+    io.path("DepthFolder", s.DepthFolder, PathKind::Folder);
+    io.path("ImageFolder", s.ImageFolder, PathKind::Folder);
     io.integer("WizardStep", s.WizardStep, 0, 32767);
 }
 
 template <class Io, class W>
 void walkWindow(Io& io, W& w) {
     io.string("Caption", w.Caption);
-    io.path("Picture", w.Picture);
+    io.path("Picture", w.Picture, PathKind::File);
     io.flag("KeyPreview", w.KeyPreview);
     io.object("TxtDialog", [&] { walkTextBox(io, w.TxtDialog); });
     io.object("ImgDescripter", [&] { walkImage(io, w.ImgDescripter); });
@@ -224,7 +230,7 @@ void walkWindow(Io& io, W& w) {
     io.object("ShpTable", [&] { walkShape(io, w.ShpTable); });
     io.object("ShpLocation", [&] { walkShape(io, w.ShpLocation); });
     io.array("ShpPlayer", w.ShpPlayer, [&](auto& e) { walkShape(io, e); });
-    io.object("MM", [&] { io.path("FileName", w.MM.FileName); });
+    io.object("MM", [&] { io.path("FileName", w.MM.FileName, PathKind::Music); });
     io.object("FrmCard", [&] {
         io.flag("Visible", w.FrmCard.Visible);
         io.object("Geometry", [&] { walkRect(io, w.FrmCard.Geometry); });
@@ -235,7 +241,7 @@ void walkWindow(Io& io, W& w) {
 template <class Io, class S>
 void walkSource(Io& io, S& source) {
     io.array("PicCSource", source.PicCSource, [&](auto& h) {
-        io.path("File", h.File);
+        io.path("File", h.File, PathKind::File);
         io.integer("Rows", h.Rows, 1, 64);
         io.integer("Cols", h.Cols, 1, 64);
     });
@@ -262,8 +268,8 @@ void walkDeedCard(Io& io, D& d) {
     io.array("Lblv3", d.Lblv3, [&](auto& e) { walkLabel(io, e); });
     io.array("LblVriable2", d.LblVriable2, [&](auto& e) { walkLabel(io, e); });
     io.array("LblOcard1", d.LblOcard1, [&](auto& e) { walkLabel(io, e); });
-    io.integer("DragX", d.DragX, -32768, 32767);
-    io.integer("DragY", d.DragY, -32768, 32767);
+    io.integer("DragX", d.DragX, -kPlaceReachX, kPlaceReachX);
+    io.integer("DragY", d.DragY, -kPlaceReachY, kPlaceReachY);
 }
 
 template <class Io, class M>

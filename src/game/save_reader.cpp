@@ -24,7 +24,7 @@ constexpr int lowIndex() {
 
 class Reader {
   public:
-    Reader(const QJsonObject& root, const QString& appFolder) : appFolder_(appFolder) {
+    Reader(const QJsonObject& root, SavedPaths& paths) : paths_(paths) {
         places_.push_back({root, QString()});
     }
 
@@ -77,25 +77,23 @@ class Reader {
             leave();
         }
     }
-    void path(const char* key, QString& s) {
+    // Every path of the save is judged here, by its kind (game/save_paths.h).
+    void path(const char* key, QString& s, PathKind kind) {
         if (!enter(key))
             return;
-        QString stored;
-        if (readString(stored, kTextLimit))
-            s = absolutePath(stored, appFolder_);
+        if (const auto full = readPath(kind))
+            s = *full;
         leave();
     }
     template <class T>
-    void pathText(const char* key, T& t) {
+    void pathText(const char* key, T& t, PathKind kind) {
         if (!enter(key))
             return;
-        QString stored;
-        if (readString(stored, kTextLimit)) {
-            const QString full = absolutePath(stored, appFolder_);
-            if (full.size() > T::kLength)
+        if (const auto full = readPath(kind)) {
+            if (full->size() > T::kLength)
                 fail(QStringLiteral("the path is longer than %1 characters").arg(T::kLength));
             else
-                t = full;
+                t = *full;
         }
         leave();
     }
@@ -299,6 +297,17 @@ class Reader {
         s = t;
         return true;
     }
+    std::optional<QString> readPath(PathKind kind) {
+        QString stored;
+        if (!readString(stored, kTextLimit))
+            return std::nullopt;
+        SavedPaths::Judged judged = paths_.judge(stored, kind);
+        if (judged.fault) {
+            fail(*judged.fault);
+            return std::nullopt;
+        }
+        return judged.path;
+    }
     template <class T>
     void readText(T& t) {
         QString s;
@@ -329,7 +338,7 @@ class Reader {
         return false;
     }
 
-    QString appFolder_;
+    SavedPaths& paths_;
     std::vector<Place> places_;
     std::optional<QString> error_;
 };
@@ -378,8 +387,7 @@ std::optional<QString> checkTimers(const SaveImage& m) {
 
 }  // namespace
 
-std::optional<QString> readImage(const QByteArray& bytes, const QString& appFolder,
-                                 SaveImage& image) {
+std::optional<QString> readImage(const QByteArray& bytes, SavedPaths& paths, SaveImage& image) {
     if (bytes.size() > kSaveFileLimit)
         return QStringLiteral("it is larger than %1 bytes").arg(kSaveFileLimit);
     QJsonParseError parse{};
@@ -393,10 +401,11 @@ std::optional<QString> readImage(const QByteArray& bytes, const QString& appFold
     const QJsonObject root = doc.object();
     if (auto fault = checkFrame(root))
         return fault;
-    Reader r(root, appFolder);
+    Reader r(root, paths);
     walkSave(r, image);
     if (r.error())
         return r.error();
+    image.boardFolder = paths.boardFolder();
     return checkTimers(image);
 }
 

@@ -101,9 +101,11 @@ class Writer {
         put(key, a);
     }
     void string(const char* key, const QString& s) { put(key, s); }
-    void path(const char* key, const QString& s) { put(key, relativePath(s, appFolder_)); }
+    void path(const char* key, const QString& s, PathKind) {
+        put(key, relativePath(s, appFolder_));
+    }
     template <class T>
-    void pathText(const char* key, const T& t) {
+    void pathText(const char* key, const T& t, PathKind) {
         put(key, relativePath(t.rightTrimmed(), appFolder_));
     }
     void real(const char* key, double v, double, double) { put(key, v); }
@@ -207,8 +209,13 @@ QByteArray writeImage(const SaveImage& image, const QString& appFolder) {
 
 namespace kroda {
 
-QByteArray writeSave(const Game& game, const VirtualClock& clock) {
-    return save::writeImage(save::capture(game, clock), game.appFolder());
+QByteArray writeSave(const Game& game, const VirtualClock& clock, SaveSource to) {
+    save::SaveImage image = save::capture(game, clock);
+    if (to == SaveSource::Host) {
+        image.window.MM.FileName.clear();
+        image.musicPlaying = false;
+    }
+    return save::writeImage(image, game.appFolder());
 }
 
 }  // namespace kroda

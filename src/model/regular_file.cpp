@@ -10,9 +10,7 @@
 
 namespace kroda {
 
-namespace {
-
-QString kindProblem(mode_t mode) {
+QString notRegularFileReason(unsigned mode) {
     if (S_ISDIR(mode))
         return QStringLiteral("it is a folder, not a file");
     if (S_ISFIFO(mode))
@@ -23,6 +21,8 @@ QString kindProblem(mode_t mode) {
         return QStringLiteral("it is a socket, not a regular file");
     return QStringLiteral("it is not a regular file");
 }
+
+namespace {
 
 QString openProblem(int error, const QByteArray& name, bool& missing) {
     switch (error) {
@@ -88,7 +88,7 @@ FileRead readRegularFile(const QString& path, std::int64_t sizeLimit, std::int64
         return out;
     }
     if (!S_ISREG(st.st_mode)) {
-        out.error = kindProblem(st.st_mode);
+        out.error = notRegularFileReason(st.st_mode);
         return out;
     }
     out.size = st.st_size;

@@ -31,6 +31,10 @@ struct FileRead {
 // must be a regular file of at most `sizeLimit` bytes.
 FileRead readRegularFile(const QString& path, std::int64_t sizeLimit, std::int64_t readLimit = -1);
 
+// Why an entry of the kind `mode` (a stat st_mode) is not a regular file, worded as
+// FileRead::error: "it is a FIFO, not a regular file".
+QString notRegularFileReason(unsigned mode);
+
 // `folder` and `name` joined by one separator however the folder ends.
 QString joinPath(const QString& folder, const QString& name);
 

@@ -1,10 +1,6 @@
 #include "network/client_session.h"
 
 #include "game/save_game.h"
-#include "network/merge_patch.h"
-
-#include <QJsonDocument>
-#include <QJsonParseError>
 
 #include <cstdio>
 #include <utility>
@@ -16,6 +12,7 @@ ClientSession::ClientSession(const QString& appFolder, Handlers handlers, const 
       tokens_(tokenFile),
       game_(std::make_unique<Game>(port_, appFolder)),
       clock_(game_->timers, [](TimerId) {}),
+      copy_(*game_, clock_),
       transport_({[this](const HostMessage& m) { received(m); },
                   [this](const ClientTransport::Closing& c) { closed(c); }}) {
     elapsed_.start();
@@ -36,6 +33,7 @@ void ClientSession::join(const QUrl& url, const Hello& hello) {
     }
     if (!any)
         hello_.tokens.clear();
+    copy_.forget();
     transport_.join(url, hello_);
 }
 
@@ -120,21 +118,9 @@ void ClientSession::received(const HostMessage& message) {
         if (handlers_.seats)
             handlers_.seats(*seats);
     } else if (const auto* state = std::get_if<State>(&message)) {
-        QJsonParseError error{};
-        const QJsonDocument doc = QJsonDocument::fromJson(state->save, &error);
-        if (error.error != QJsonParseError::NoError || !doc.isObject()) {
-            end({ClientEnding::Fault, std::nullopt, kProtocolVersion, address(),
-                 QStringLiteral("the host's state is not a save: ") + error.errorString()});
-            return;
-        }
-        load(doc.object());
+        loaded(copy_.take(*state));
     } else if (const auto* moment = std::get_if<Moment>(&message)) {
-        if (!started_) {
-            end({ClientEnding::Fault, std::nullopt, kProtocolVersion, address(),
-                 QStringLiteral("the host sent a moment before the state")});
-            return;
-        }
-        load(applyMergePatch(document_, moment->patch));
+        loaded(copy_.take(*moment));
     } else if (const auto* line = std::get_if<Narration>(&message)) {
         if (handlers_.narration)
             handlers_.narration(line->line);
@@ -144,14 +130,11 @@ void ClientSession::received(const HostMessage& message) {
     }
 }
 
-void ClientSession::load(const QJsonObject& document) {
-    const QByteArray bytes = QJsonDocument(document).toJson(QJsonDocument::Compact);
-    if (const auto error = readSave(bytes, *game_, clock_)) {
-        end({ClientEnding::Fault, std::nullopt, kProtocolVersion, address(),
-             QStringLiteral("the host sent a moment that does not load: ") + *error});
+void ClientSession::loaded(const std::optional<QString>& fault) {
+    if (fault) {
+        end({ClientEnding::Fault, std::nullopt, kProtocolVersion, address(), *fault});
         return;
     }
-    document_ = document;
     if (!std::exchange(started_, true)) {
         if (handlers_.started)
             handlers_.started();

@@ -8,6 +8,7 @@
 #include "network/client_transport.h"
 #include "network/seat_token_store.h"
 #include "network/token_bucket.h"
+#include "network/host_copy.h"
 #include "platform/null_front_end.h"
 #include "sequencer/virtual_clock.h"
 
@@ -81,7 +82,7 @@ class ClientSession {
     // The copy's moment as the save serialiser writes it.
     QByteArray saved() const;
     // The save's document of the last moment loaded.
-    const QJsonObject& document() const { return document_; }
+    const QJsonObject& document() const { return copy_.document(); }
     const std::optional<ClientEnding>& ending() const { return ending_; }
 
     // The host as the player gave it, "HOST:PORT".
@@ -91,7 +92,8 @@ class ClientSession {
     void received(const HostMessage& message);
     void welcomed(const Welcome& welcome);
     void closed(const ClientTransport::Closing& closing);
-    void load(const QJsonObject& document);
+    // The copy has taken a state or a moment, or failed to.
+    void loaded(const std::optional<QString>& fault);
     void end(ClientEnding ending);
     SeatTokenStore::Key seatKey(const QString& name) const;
 
@@ -106,8 +108,8 @@ class ClientSession {
     NullFrontEnd port_;
     std::unique_ptr<Game> game_;
     VirtualClock clock_;
+    HostCopy copy_;
     ClientTransport transport_;
-    QJsonObject document_;
     bool started_ = false;
     std::optional<Refused> refusal_;
     Seats hostSeats_;

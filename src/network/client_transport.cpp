@@ -94,6 +94,8 @@ void ClientTransport::join(const QUrl& url, const Hello& hello) {
     }
     socket_ = std::make_unique<QWebSocket>();
     socket_->setMaxAllowedIncomingMessageSize(kMaxHostMessageBytes);
+    // A frame is never larger than the message it carries: a frame announced larger is
+    // refused as its header arrives, not read first.
     socket_->setMaxAllowedIncomingFrameSize(kMaxHostMessageBytes);
     hello_ = hello;
     seats_.clear();

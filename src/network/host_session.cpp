@@ -248,7 +248,7 @@ void HostSession::run(const GameInput& in) {
 }
 
 void HostSession::sendState(ConnectionId id) {
-    const QByteArray save = writeSave(game_, clock_());
+    const QByteArray save = writeSave(game_, clock_(), SaveSource::Host);
     sent_[id] = documentOf(save);
     transport_.send(id, State{save});
 }
@@ -263,7 +263,7 @@ void HostSession::eventDone() {
 void HostSession::sendMoments() {
     if (sent_.empty())
         return;
-    const QJsonObject now = documentOf(writeSave(game_, clock_()));
+    const QJsonObject now = documentOf(writeSave(game_, clock_(), SaveSource::Host));
     for (auto& [id, held] : sent_) {
         const QJsonObject patch = mergePatch(held, now);
         if (patch.isEmpty())

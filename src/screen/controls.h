@@ -11,6 +11,17 @@
 
 namespace kroda {
 
+// The game window's designed size, the largest window of the game: no control and no window
+// is larger.
+inline constexpr int kGameWindowWidth = 640;
+inline constexpr int kGameWindowHeight = 480;
+// How far from its origin a control's or a window's place may be. A control lies within its
+// window and a window on the screen; eight game windows either side hold every place the game
+// gives (a deed card centred on an 8K screen stands at 3670, 2040) and keep a card that is
+// dragged within sight of a large desktop, while a place further out shows nothing to anyone.
+inline constexpr int kPlaceReachX = 8 * kGameWindowWidth;
+inline constexpr int kPlaceReachY = 8 * kGameWindowHeight;
+
 // Picture-strip holders: a bitmap cut into rows x columns of equal cells.
 enum Holder : Integer {
     SquareButtons = 0,

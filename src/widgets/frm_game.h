@@ -2,6 +2,7 @@
 // The game window FrmGame: paints the game window's controls and turns keys and the mouse
 // into the game's handlers. It decides nothing and keeps no copy of the game.
 
+#include "screen/controls.h"
 #include "widgets/input_sink.h"
 #include "widgets/picture_cache.h"
 
@@ -9,7 +10,6 @@
 
 namespace kroda {
 class Game;
-struct Image;
 }  // namespace kroda
 
 namespace kroda::widgets {
@@ -17,8 +17,8 @@ namespace kroda::widgets {
 class FrmGame : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int kWidth = 640;
-    static constexpr int kHeight = 480;
+    static constexpr int kWidth = kGameWindowWidth;
+    static constexpr int kHeight = kGameWindowHeight;
 
     FrmGame(const Game& game, InputSink input, PictureCache& pictures, int scale = 1,
             QWidget* parent = nullptr);

@@ -115,6 +115,15 @@ TEST(Invariants, EachBrokenRuleIsReported) {
              g.game.ledger.record(3, kBank, Currency::fromUnits(500), PaymentCause::Tax);
          },
          "player 3 has"},
+        {"nothing left to wait for, the music playing on",
+         [](GameHarness& g) {
+             for (const TimerId id : {TimerId::TimerTalk, TimerId::TimeDelay})
+                 g.game.timers[id].setEnabled(false);
+             g.s().AnimMode = YesNoBlink;
+             g.game.timers.AnimateTimer.setEnabled(true);
+             g.game.timers.TimerMM.setEnabled(true);
+         },
+         "the game goes on: no timer moves it, no one is awaited and there is no winner"},
     };
     for (const Break& b : breaks) {
         SCOPED_TRACE(b.what);

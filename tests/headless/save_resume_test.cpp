@@ -1,10 +1,12 @@
 // A game saved and loaded into a fresh game with a fresh clock goes on exactly as the one
 // that was never interrupted: the same narration, byte for byte with its timestamps, and
 // the same final moment, whatever the moment of the save (mid-message, mid-walk, an offer
-// to a person, a card window open, the dice turning).
+// to a person, a card window open, the dice turning). No moment of a game with a person
+// breaks a rule the reader of saves checks, the game's going on among them.
 
 #include "driver_harness.h"
 
+#include "game/invariants.h"
 #include "game/save_game.h"
 #include "headless/session.h"
 
@@ -37,6 +39,7 @@ struct Played {
     QByteArray transcript;
     QByteArray last;  // the save of the final moment
     int saves[kMoments] = {};
+    QString broken;  // the first rule a moment of the game played straight broke
 };
 
 std::unique_ptr<Session> newSession(QByteArray& transcript) {
@@ -60,6 +63,14 @@ Played play(int players, std::uint64_t seed, bool resave) {
     session->game().state.PlayerCount = static_cast<Integer>(players);
     session->game().state.BankruptCardOn = true;
     session->setUpPlayer(1, true, QStringLiteral("คน"));
+    if (!resave) {
+        Game& game = session->game();
+        game.afterEvent = [&out, &game] {
+            const auto breach = brokenInvariant(game);
+            if (breach && out.broken.isEmpty())
+                out.broken = breach->text();
+        };
+    }
     session->start();
     std::uint64_t lastSave[kMoments] = {};
     const auto due = [&](Moment m) {
@@ -124,6 +135,7 @@ TEST(SaveResume, GoesOnAsTheUninterruptedGame) {
         const Played straight = play(players, seed, false);
         const Played resumed = play(players, seed, true);
         ASSERT_GT(straight.transcript.count('\n'), 100);
+        EXPECT_EQ(straight.broken, QString());
         const QList<QByteArray> a = straight.transcript.split('\n');
         const QList<QByteArray> b = resumed.transcript.split('\n');
         for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i)

@@ -73,7 +73,7 @@ struct Client {
             return;
         }
         const QByteArray bytes = QJsonDocument(document).toJson(QJsonDocument::Compact);
-        if (const auto error = readSave(bytes, copy.game, copy.clock))
+        if (const auto error = readSave(bytes, copy.game, copy.clock, SaveSource::Host))
             unreadable << *error;
     }
 };

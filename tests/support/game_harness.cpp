@@ -1,5 +1,6 @@
 #include "support/game_harness.h"
 
+#include "model/regular_file.h"
 #include "model/seat_defaults.h"
 
 #include <algorithm>
@@ -106,9 +107,15 @@ GameHarness::GameHarness(int playerCount, std::vector<int> humans, bool bankrupt
     windowless.port.startOfDay = 36000.0;
     game.random.seed(12345);
     game.locale = QLocale::c();
-    game.boardReader = [](const BoardLocation&, bool bankrupt) {
+    game.boardReader = [](const BoardLocation& where, bool bankrupt) {
         BoardReadResult r;
         r.board = sampleBoard(bankrupt);
+        // The square pictures lie in the image folder read, as a board's do, so that the
+        // game's saves name them in its own folder wherever a test moves it.
+        r.board->CornerPicturePath = joinPath(where.imageFolder, QStringLiteral("Corners.bmp"));
+        r.board->SidePicturePath = joinPath(where.imageFolder, QStringLiteral("Sides.bmp"));
+        r.board->IllustrationPicturePath =
+            joinPath(where.imageFolder, QStringLiteral("Places.bmp"));
         return r;
     };
     game.narrationComplete = [this](Integer step, const QString& message) {

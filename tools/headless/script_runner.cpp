@@ -2,6 +2,7 @@
 
 #include "commands/control_click.h"
 #include "headless/json_writer.h"
+#include "headless/save_soak.h"
 #include "headless/session.h"
 #include "headless/simulator.h"
 #include "headless/state_paths.h"
@@ -97,6 +98,8 @@ void expectCount(const QStringList& w, qsizetype lo, qsizetype hi, const char* u
 }
 
 constexpr std::int64_t kOneHour = 3600 * 1000;
+// How long playsaves plays on from each save unless told.
+constexpr std::int64_t kOneMinute = 60 * 1000;
 constexpr std::int64_t kLongest = std::int64_t{365} * 24 * kOneHour;
 
 }  // namespace
@@ -129,6 +132,7 @@ const ScriptRunner::Command* ScriptRunner::findCommand(const QString& word) {
         {"get", &ScriptRunner::cmdGet},
         {"dump", &ScriptRunner::cmdDump},
         {"simulate", &ScriptRunner::cmdSimulate},
+        {"playsaves", &ScriptRunner::cmdPlaySaves},
         {"save", &ScriptRunner::cmdSave},
         {"load", &ScriptRunner::cmdLoad},
     };
@@ -510,6 +514,20 @@ void ScriptRunner::cmdSimulate(const QString& args) {
                 .arg(b->turn)
                 .arg(b->text)
                 .toStdString());
+    }
+}
+
+void ScriptRunner::cmdPlaySaves(const QString& args) {
+    const QStringList w = words(args);
+    expectCount(w, 1, 2, "playsaves FOLDER [MS]");
+    const std::int64_t ms = w.size() > 1 ? wholeNumber(w[1], 1, kLongest, "MS") : kOneMinute;
+    const SaveSoakResult result = soakSaves(session_->folder(), w[0], ms);
+    print(result.toJson());
+    if (result.broken) {
+        print(result.broken->dump);
+        throw std::runtime_error(QStringLiteral("invariant broken playing on from %1: %2")
+                                     .arg(result.brokenFile, result.broken->text)
+                                     .toStdString());
     }
 }
 

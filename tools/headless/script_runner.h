@@ -71,6 +71,7 @@ class ScriptRunner {
     void cmdGet(const QString& args);
     void cmdDump(const QString& args);
     void cmdSimulate(const QString& args);
+    void cmdPlaySaves(const QString& args);
     void cmdSave(const QString& args);
     void cmdLoad(const QString& args);
     void setUpPlayer(const QString& args, bool human);
