@@ -112,7 +112,9 @@ void ClientSession::received(const HostMessage& message) {
     if (const auto* welcome = std::get_if<Welcome>(&message)) {
         welcomed(*welcome);
     } else if (const auto* refused = std::get_if<Refused>(&message)) {
-        refusal_ = *refused;  // the host closes the connection next
+        // The join ends here, whether or not the host goes on to close the connection.
+        refusal_ = *refused;
+        closed({ClientTransport::Closing::Lost, QStringLiteral("refused")});
     } else if (const auto* seats = std::get_if<Seats>(&message)) {
         hostSeats_ = *seats;
         if (handlers_.seats)

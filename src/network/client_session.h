@@ -6,9 +6,9 @@
 
 #include "game/game.h"
 #include "network/client_transport.h"
+#include "network/host_copy.h"
 #include "network/seat_token_store.h"
 #include "network/token_bucket.h"
-#include "network/host_copy.h"
 #include "platform/null_front_end.h"
 #include "sequencer/virtual_clock.h"
 
@@ -65,6 +65,8 @@ class ClientSession {
     }
     // Joins with the hello's code and names; the seats' tokens kept for them go with it.
     void join(const QUrl& url, const Hello& hello);
+    // See ClientTransport::setAnswerMs.
+    void setAnswerMs(int ms) { transport_.setAnswerMs(ms); }
     // An input of the person at this client; dropped until the game has started, and beyond
     // the pace of kInputBurst and kInputsPerSecond, well under the host's limit: keys pressed
     // as fast as fingers go never cost the connection.

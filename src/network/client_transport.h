@@ -61,6 +61,8 @@ class ClientTransport {
     std::optional<QString> trustCertificates(const QString& pemFile);
 
     void join(const QUrl& url, const Hello& hello);
+    // How long the host has to answer; kAnswerMs unless a test waits less.
+    void setAnswerMs(int ms) { answer_.setInterval(ms); }
     // An input for one of the seats the welcome gave; dropped before the welcome.
     void send(const Input& input);
     void leave();
