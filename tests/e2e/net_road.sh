@@ -2,11 +2,14 @@
 # A whole game across the network on one machine, played from outside as people would: a host
 # with two network seats and two clients, each program under an Xvfb and a runtime folder of
 # its own. Somchai (seat 1, keys S D F) and Malee (seat 2, keys J K L) press their keys on
-# their own displays; the host's narration says whose turn it is. Halfway through, Malee's
-# copy is killed and started again with the same name: she gets her seat back and the game
-# goes on. The checks: every client prints the host's narration line for line (Malee's two
-# runs a prefix and a later stretch of it), the game reaches its winner, a wrong code is
-# refused with status 1, and each program ends as it should.
+# their own displays; the host's narration says whose turn it is. Halfway through, while Malee
+# must throw, her copy is killed: the host's narrator says the game waits for her, and her
+# copy, started again with the same name, takes her seat back with the token it kept, and she
+# throws. While Malee plays, Somchai holds a key down for three seconds with his display
+# repeating it 50 times a second: his copy stays in the game. The checks: every client prints
+# the host's narration line for line (Malee's two runs a prefix and a later stretch of it),
+# the game reaches its winner, a wrong code is refused with status 1, and each program ends
+# as it should.
 #
 #   tests/e2e/net_road.sh GAME_DIR
 #
@@ -17,7 +20,7 @@ game_dir=$(cd "${1:?usage: net_road.sh GAME_DIR}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR source=x_session.sh
 . "$here/x_session.sh"
-for tool in Xvfb xdotool; do
+for tool in Xvfb xdotool xset; do
   if ! command -v "$tool" >/dev/null; then
     echo "net_road: SKIPPED: $tool is not installed (scripts/install-deps.sh installs it)"
     exit 77
@@ -164,6 +167,7 @@ throws=0
 offers=0
 turns=0
 rejoined=""
+held=""
 winner=""
 
 # Throws for the named player on his own display and waits for the throw's result.
@@ -187,17 +191,36 @@ throw() {
   fail "$who's keys threw no dice"
 }
 
-# Kills Malee's copy while Somchai is to throw and starts it again under the same name.
+# Kills Malee's copy while she is to throw: the host's narrator says the game waits for her.
+# Started again under the same name, it takes her seat back with the token it kept.
 rejoin_malee() {
-  kill "${pid[malee]}"
+  kill -KILL "${pid[malee]}"
   wait "${pid[malee]}" 2>/dev/null
   pid[malee]=""
   cp "$work/malee.out" "$work/malee-first.out"
-  sleep 1
+  next_line 20 || fail "the host's narrator fell silent after Malee's copy was killed"
+  [[ "$message" == *"เกมหยุดรอ Malee"* ]] ||
+    fail "with Malee gone the host's narrator said: $message"
   run malee --join "127.0.0.1:$port" --code "$code" --name Malee --narration
   windows[malee]=$(game_window malee) || fail "Malee's second copy showed no game window"
   rejoined=$consumed
-  note "Malee's copy was killed and joined again after $turns turns"
+  note "Malee's copy was killed while she was to throw and joined again after $turns turns"
+}
+
+# Holds one of Somchai's keys for three seconds while it is not his turn: his display repeats
+# it 50 times a second, more than the host takes from anyone, but a client sends no repeats.
+hold_somchai_key() {
+  local window=${windows[somchai]}
+  DISPLAY=${display[somchai]} xset r on r rate 200 50
+  DISPLAY=${display[somchai]} xs_press "$window" game.narrator >/dev/null 2>&1 || true
+  DISPLAY=${display[somchai]} xdotool keydown "${key2[Somchai]}"
+  sleep 3
+  DISPLAY=${display[somchai]} xdotool keyup "${key2[Somchai]}"
+  held=1
+  sleep 0.5
+  kill -0 "${pid[somchai]}" 2>/dev/null || fail "Somchai's copy ended while he held a key"
+  [ -s "$work/somchai.err" ] && fail "Somchai's copy lost the host as he held a key: $(head -n 1 "$work/somchai.err")"
+  note "Somchai held a key for 3 s at 50 repeats a second and stayed in the game"
 }
 
 current=Somchai
@@ -217,7 +240,8 @@ while [ -z "$winner" ]; do
       [ "$step" = 3 ] && seat_keys "$current"
       if [ "$step" = 12 ]; then
         turns=$((turns + 1))
-        [ -z "$rejoined" ] && [ "$turns" -ge 6 ] && [ "$current" = Somchai ] && rejoin_malee
+        [ -z "$rejoined" ] && [ "$turns" -ge 6 ] && [ "$current" = Malee ] && rejoin_malee
+        [ -z "$held" ] && [ "$turns" -ge 4 ] && [ "$current" = Malee ] && hold_somchai_key
       fi
       throw "$current"
       ;;
@@ -236,6 +260,7 @@ while [ -z "$winner" ]; do
   esac
 done
 [ -n "$rejoined" ] || fail "the game ended before Malee's copy could join again"
+[ -n "$held" ] || fail "the game ended before Somchai could hold a key"
 note "$winner after $turns turns: $throws throws, $offers offers answered"
 
 # --- the narrations: each client printed the host's lines
