@@ -78,8 +78,8 @@ shot "$title" frontend-title.png
 # The join window opens over the title screen, centred, and Escape closes it. Its picture
 # takes the screen around the title.
 press "$title" title.join
-join=$(window "เข้าร่วมเกมทางเครือข่าย" 360x233) || fail "no join window"
-centred "$join" 360 233
+join=$(window "เข้าร่วมเกมทางเครือข่าย" 360x267) || fail "no join window"
+centred "$join" 360 267
 sleep 0.3
 import -window root -crop 700x520+162+124 "$out/frontend-join.png"
 xs_key Escape

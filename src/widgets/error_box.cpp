@@ -1,5 +1,6 @@
 #include "widgets/error_box.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -9,6 +10,7 @@ namespace kroda::widgets {
 QMessageBox* makeErrorBox(const QString& title, const QString& text) {
     auto* box = new QMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok);
     box->setTextFormat(Qt::PlainText);
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("ตกลง"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     return box;
 }

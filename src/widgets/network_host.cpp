@@ -5,6 +5,7 @@
 #include "widgets/front_window.h"
 #include "widgets/host_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 
 #include <cstdio>
@@ -114,6 +115,8 @@ void NetworkHost::pressed() {
         QStringLiteral("ให้คอมพิวเตอร์เล่นแทน %1 ไปจนจบเกมหรือไม่").arg(named.join(QStringLiteral(", "))),
         QMessageBox::Yes | QMessageBox::No, waiting_);
     question_->setTextFormat(Qt::PlainText);
+    question_->button(QMessageBox::Yes)->setText(QStringLiteral("ใช่"));
+    question_->button(QMessageBox::No)->setText(QStringLiteral("ไม่"));
     question_->setDefaultButton(QMessageBox::No);
     question_->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(question_, &QMessageBox::finished, [this, missing](int answer) {
