@@ -392,8 +392,8 @@ monkey_about() {
   esac
 }
 
-# A wizard's network seat opens the host's waiting window; Return starts at once, with the
-# computer in the empty seats, as nobody will join here.
+# A wizard's network seat opens the host's waiting window; Return asks whether the computer
+# should take the empty seats, as nobody will join here.
 monkey_host() {
   weighted 30 70
   if ((R == 0)); then key_to Return; else random_point_event; fi
@@ -470,6 +470,11 @@ reach_game() {
     tries=$((tries + 1))
     if window_of card; then
       key_to space
+    elif window_of other && window_of host; then
+      # The host's question before the computer takes the empty seats: its yes (No has the
+      # focus, and Tab brings it to Yes).
+      window_of other
+      key_to Tab space
     elif window_of other; then
       key_to Escape
     elif window_of host; then
