@@ -252,9 +252,11 @@ void HostTransport::metered(ConnectionId id) {
 
 void HostTransport::decide(ConnectionId id, const Verdict& verdict) {
     if (const auto* admit = std::get_if<Admit>(&verdict)) {
+        // The welcome goes first: what the closing of a replaced connection tells the
+        // clients must not reach this one before it.
+        send(id, Welcome{admit->seats, admit->names, admit->tokens});
         for (ConnectionId old : admit->replaced)
             end(old, QStringLiteral("its player joined again"), Ending::Abort);
-        send(id, Welcome{admit->seats, admit->names, admit->tokens});
         if (handlers_.joined)
             handlers_.joined(id, admit->seats, admit->names);
     } else if (const auto* refuse = std::get_if<Refuse>(&verdict)) {

@@ -34,8 +34,7 @@ using kroda::testing::waitUntil;
 
 const QString kCode = QStringLiteral("HJKM2345");
 
-QByteArray helloFrame(const QString& name, const QString& code = kCode,
-                      const QString& token = {}) {
+QByteArray helloFrame(const QString& name, const QString& code = kCode, const QString& token = {}) {
     return RawPeer::text(encode(
         ClientMessage{Hello{code, {name}, token.isEmpty() ? QStringList() : QStringList{token}}}));
 }
@@ -110,9 +109,9 @@ TEST(HostUnderAttack, NoStrangerKeepsAPlayerOutOrStarvesTheHost) {
     }
     ASSERT_TRUE(waitUntil(
         [&] {
-            return std::count_if(oneAddress.begin(), oneAddress.end(),
-                                 [](const auto& p) { return !p->closed(); }) ==
-                   limits.maxUnnamedPerAddress;
+            return std::count_if(oneAddress.begin(), oneAddress.end(), [](const auto& p) {
+                       return !p->closed();
+                   }) == limits.maxUnnamedPerAddress;
         },
         5000, "one address held to its own cap"));
     crowd.clear();
@@ -240,12 +239,15 @@ TEST(HostUnderAttack, ASeatBelongsToItsPlayer) {
     EXPECT_FALSE(g.host->connected(2));
 
     // Her token takes the seat back at once, even while a connection of hers that went
-    // silent (a sleeping laptop) still holds it; that connection is closed.
+    // silent (a sleeping laptop, where Bee played beside her) still holds it; that
+    // connection is closed, and Bee's seat waits for Bee.
     RawPeer asleep;
     ASSERT_TRUE(asleep.connect(QStringLiteral("127.0.7.2"), g.port));
     ASSERT_TRUE(asleep.handshake(g.port));
-    ASSERT_TRUE(asleep.sendAll(helloFrame(QStringLiteral("Ann"), kCode, token)));
-    ASSERT_TRUE(waitUntil([&] { return g.host->connected(2); }, 5000, "Ann back"));
+    ASSERT_TRUE(asleep.sendAll(RawPeer::text(encode(ClientMessage{
+        Hello{kCode, {QStringLiteral("Ann"), QStringLiteral("Bee")}, {token, QString()}}}))));
+    ASSERT_TRUE(waitUntil([&] { return g.host->connected(2) && g.host->connected(3); }, 5000,
+                          "Ann back with Bee"));
     Player ann;
     ann.transport.join(g.url(), {kCode, {QStringLiteral("Ann")}, {token}});
     ASSERT_TRUE(waitUntil([&] { return ann.admitted() || ann.closed; }, 5000, "the quick return"));
@@ -253,12 +255,14 @@ TEST(HostUnderAttack, ASeatBelongsToItsPlayer) {
     EXPECT_EQ(ann.welcome->tokens, QStringList{token});
     EXPECT_TRUE(waitUntil([&] { return asleep.closed(); }, 5000, "the silent connection closed"));
     EXPECT_TRUE(g.host->connected(2));
+    EXPECT_FALSE(g.host->connected(3));
+    EXPECT_EQ(g.host->nameAt(3), QStringLiteral("Bee"));
 
     // She lost her token (another machine): the host lets her back in by her name, once,
     // with a new token; the old one takes nothing any more.
     ann.transport.leave();
     ASSERT_TRUE(waitUntil([&] { return !g.host->connected(2); }, 5000, "Ann gone again"));
-    EXPECT_EQ(g.host->goneSeats(), QList<int>{2});
+    EXPECT_EQ(g.host->goneSeats(), (QList<int>{2, 3}));
     g.host->letBackIn(2);
     Player elsewhere;
     elsewhere.transport.join(g.url(), {kCode, {QStringLiteral("Ann")}});
