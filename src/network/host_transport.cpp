@@ -95,7 +95,8 @@ HostTransport::~HostTransport() {
             // The WebSocket says goodbye as it goes; aborted first, it would write to nothing.
             QObject::disconnect(peer.socket, nullptr, nullptr, nullptr);
             delete peer.socket;
-        } else if (peer.tcp) {
+        }
+        if (peer.tcp) {
             peer.tcp->abort();
             delete peer.tcp;
         }
@@ -314,10 +315,13 @@ void HostTransport::forget(ConnectionId id) {
     if (peer.socket) {
         QObject::disconnect(peer.socket, nullptr, nullptr, nullptr);
         peer.socket->deleteLater();
-    } else if (peer.tcp) {
-        // The WebSocket server owns a connection it is upgrading; one never handed over is ours.
+    }
+    // Neither the WebSocket made from a connection nor the server upgrading it takes the
+    // connection for its own: it is the host's to delete, after its WebSocket.
+    if (peer.tcp) {
         QObject::disconnect(peer.tcp, nullptr, nullptr, nullptr);
-        peer.tcp->abort();
+        if (!peer.socket)
+            peer.tcp->abort();
         peer.tcp->deleteLater();
     }
 }

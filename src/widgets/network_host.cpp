@@ -120,8 +120,11 @@ void NetworkHost::pressed() {
     question_->setDefaultButton(QMessageBox::No);
     question_->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(question_, &QMessageBox::finished, [this, missing](int answer) {
-        if (answer == QMessageBox::Yes)
-            handOver(missing);
+        // Once the question has gone and given the keyboard back: the game window that opens
+        // then is the active one, and its backdrop closes with that.
+        if (answer == QMessageBox::Yes && waiting_)
+            QMetaObject::invokeMethod(
+                waiting_, [this, missing] { handOver(missing); }, Qt::QueuedConnection);
     });
     question_->open();
 }
