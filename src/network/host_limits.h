@@ -35,6 +35,9 @@ struct HostLimits {
     // would otherwise grow to megabytes for a peer that never reads.
     qint64 maxQueuedBytes = 2 * 1024 * 1024;
     int sendBufferBytes = 256 * 1024;
+    // A peer is dropped once it has held more than maxQueuedBytes for this long: one that
+    // reads, however slowly its machine runs, has taken the state long before.
+    qint64 queuedMs = 2'000;
     // A connection being closed is cut off after this long, whatever it still has to send.
     qint64 closingMs = 3'000;
     // How often the host looks at the hello deadlines, the queues and the closings.

@@ -160,7 +160,7 @@ void HostTransport::accepted(qintptr handle) {
     tcp->setReadBufferSize(2 * kMaxClientMessageBytes);
     tcp->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, limits_.sendBufferBytes);
     const ConnectionId id = nextId_++;
-    peers_[id] = Peer{tcp, nullptr, clock_.elapsed(), std::nullopt, false};
+    peers_[id] = Peer{tcp, nullptr, clock_.elapsed(), std::nullopt, std::nullopt, false};
     // Connected first, so that it sees every arrival before the handshake or the WebSocket
     // reads it: what is buffered is what arrived (a partial frame left from before counts
     // again, which errs against the sender).
@@ -336,10 +336,14 @@ void HostTransport::sweep() {
         end(id, QStringLiteral("no hello in time"), Ending::Abort);
     const qint64 now = clock_.elapsed();
     std::vector<std::pair<ConnectionId, QString>> cut;
-    for (const auto& [id, peer] : peers_) {
+    for (auto& [id, peer] : peers_) {
         const qint64 queued =
             peer.socket ? peer.socket->bytesToWrite() : (peer.tcp ? peer.tcp->bytesToWrite() : 0);
-        if (queued > limits_.maxQueuedBytes)
+        if (queued <= limits_.maxQueuedBytes)
+            peer.overQueuedSinceMs.reset();
+        else if (!peer.overQueuedSinceMs)
+            peer.overQueuedSinceMs = now;
+        if (peer.overQueuedSinceMs && now - *peer.overQueuedSinceMs > limits_.queuedMs)
             cut.emplace_back(id, QStringLiteral("more unsent bytes than the host holds"));
         else if (peer.closingSinceMs && now - *peer.closingSinceMs > limits_.closingMs)
             cut.emplace_back(id, QStringLiteral("its closing took too long"));

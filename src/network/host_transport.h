@@ -79,7 +79,8 @@ class HostTransport {
         QWebSocket* socket = nullptr;  // once the WebSocket handshake is done; ours
         qint64 lastHeardMs = 0;
         std::optional<qint64> closingSinceMs;
-        bool released = false;  // its seats are free for their players again
+        std::optional<qint64> overQueuedSinceMs;  // holding more than the host may for it
+        bool released = false;                    // its seats are free for their players again
     };
     enum class Ending { Close, Abort };
 
