@@ -101,6 +101,14 @@ export function hostNumber(n) {
 }
 
 /**
+ * The compact JSON of every object and list already written out. A moment shares every member
+ * it leaves alone with the document before it, so only what changed is written again; the
+ * page never changes a document it holds, which is what makes this safe.
+ * @type {WeakMap<object, string>}
+ */
+const written = new WeakMap();
+
+/**
  * The document as compact JSON with every object's members in key order, the form the
  * checksum is taken of.
  * @param {JsonValue} value
@@ -113,11 +121,18 @@ export function compactJson(value) {
         return hostNumber(value);
     if (typeof value === 'string' || typeof value === 'boolean')
         return JSON.stringify(value);
-    if (Array.isArray(value))
-        return '[' + value.map(compactJson).join(',') + ']';
-    // Keys compare by UTF-16 code units, as the host orders them.
-    const keys = Object.keys(value).sort();
-    return '{' + keys.map((k) => JSON.stringify(k) + ':' + compactJson(value[k])).join(',') + '}';
+    let text = written.get(value);
+    if (text === undefined) {
+        if (Array.isArray(value)) {
+            text = '[' + value.map(compactJson).join(',') + ']';
+        } else {
+            // Keys compare by UTF-16 code units, as the host orders them.
+            const keys = Object.keys(value).sort();
+            text = '{' + keys.map((k) => JSON.stringify(k) + ':' + compactJson(value[k])).join(',') + '}';
+        }
+        written.set(value, text);
+    }
+    return text;
 }
 
 /**
