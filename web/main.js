@@ -9,7 +9,7 @@ import { deedCardFor, moneyFormatOf } from './deed_card.js';
 import { frameOps, hitAt } from './draw_list.js';
 import { fitBoard } from './fit.js';
 import { keyInput, actingSeat } from './keys.js';
-import { codeOf, namesOf, seatLine } from './protocol.js';
+import { codeOf, namesOf, plainCode, seatLine } from './protocol.js';
 import { actions, readGame, seatKeys, windowLoaded, SECOND_DIE, FIRST_DIE } from './save_view.js';
 import { Session, storedJoin } from './session.js';
 
@@ -200,6 +200,21 @@ function codeOfLink() {
     }
 }
 
+// A link to another game opened in this page (its code after "#") leaves the game held here
+// for the form, filled with the new code.
+window.addEventListener('hashchange', () => {
+    const code = codeOfLink();
+    if (code === '' || plainCode(code) === plainCode(session.code))
+        return;
+    session.leave();
+    codeBox.value = code;
+    say('');
+    hideActions();
+    game.classList.remove('held');
+    setPhase('join');
+    name1Box.focus();
+});
+
 function start() {
     const fromLink = codeOfLink();
     const kept = storedJoin(storage);
@@ -208,8 +223,7 @@ function start() {
         name1Box.value = kept.names[0] || '';
         name2Box.value = kept.names[1] || '';
     }
-    const sameGame = kept && (fromLink === '' || fromLink.replace(/[\s-]/g, '').toUpperCase() ===
-        kept.code.replace(/[\s-]/g, '').toUpperCase());
+    const sameGame = kept && (fromLink === '' || plainCode(fromLink) === plainCode(kept.code));
     if (kept && kept.auto && sameGame && codeOf(kept.code) !== null && kept.names.length > 0) {
         join(kept.code, kept.names);
         return;

@@ -283,6 +283,13 @@ export class Session {
         }
     }
 
+    /** The page's people leave this game: nothing more is sent, tried or told. */
+    leave() {
+        this.ended = true;
+        this.stopTimers();
+        this.closeSocket();
+    }
+
     /** @param {string} text */
     end(text) {
         if (this.ended)
