@@ -315,6 +315,10 @@ export class Session {
         if (m.type === 'refused') {
             // A refusal is not undone by trying again: the next reload shows the form.
             this.keepJoin(false);
+            // A token the host no longer knows (the seat was let back in elsewhere) would be
+            // refused forever; without it the player may be let back in by his name.
+            if (m.reason === 'wrong-token')
+                this.forgetTokens(this.names);
             this.end(endingText({ kind: 'refused', reason: m.reason, hostVersion: m.version }));
             return;
         }
@@ -404,6 +408,12 @@ export class Session {
         const fresh = names.map((n, i) => ({ key: this.tokenKey(n), token: tokens[i] }));
         const others = this.keptTokens().filter((e) => !fresh.some((f) => f.key === e.key));
         this.store(TOKENS_KEY, JSON.stringify([...fresh, ...others].slice(0, KEPT_TOKENS)));
+    }
+
+    /** @param {string[]} names */
+    forgetTokens(names) {
+        const keys = names.map((n) => this.tokenKey(n));
+        this.store(TOKENS_KEY, JSON.stringify(this.keptTokens().filter((e) => !keys.includes(e.key))));
     }
 
     /**

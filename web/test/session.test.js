@@ -199,13 +199,25 @@ test('a refusal ends the join at once in the desktop\'s Thai words, and the next
     ];
     for (const [refusal, text] of cases) {
         const world = new World();
+        world.kept.set('kroda.tokens', JSON.stringify([
+            { key: '192.168.1.20:47410|QRST2345|ยาย', token: TOKEN_A },
+            { key: '192.168.1.20:47410|QRST2345|ตา', token: TOKEN_B },
+        ]));
         world.session().join('QRST2345', ['ยาย']);
         world.opened();
+        assert.deepEqual(world.hello(0).tokens, [TOKEN_A]);
         world.host({ type: 'refused', ...refusal });
         assert.equal(world.ending, text);
         assert.ok(world.sockets[0].closed);
         assert.equal(world.timers.length, 0, 'no attempt follows a refusal');
         assert.equal(storedJoin({ getItem: (k) => world.kept.get(k) ?? null })?.auto, false);
+        // A token the host no longer knows is forgotten, so that the player may be let back
+        // in by name; any other refusal keeps it.
+        const again = world.session();
+        again.join('QRST2345', ['ยาย', 'ตา']);
+        world.opened();
+        const stale = /** @type {any} */ (refusal).reason === 'wrong-token';
+        assert.deepEqual(world.hello(1).tokens, stale ? ['', TOKEN_B] : [TOKEN_A, TOKEN_B]);
     }
     // A welcome of another version is told as the host's refusal of this one would be.
     const world = new World();
