@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QHostAddress>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -46,7 +47,10 @@ const char kUsage[] =
     "                autosave of the last game when FILE is left out\n"
     "  --host        host a game for players on other machines: listen on a port, print\n"
     "                \"host-port N code C\" and wait for every network seat to join\n"
-    "  --port N      the port --host listens on (default 47410; 0 takes a free one)\n"
+    "  --port N      the port --host listens on (default 47410; 0 takes a free one); it\n"
+    "                serves the game and, to browsers, the page that plays it\n"
+    "  --listen ADDRESS\n"
+    "                with --host, listen on this one address of the machine instead of all\n"
     "  --tls-cert FILE --tls-key FILE\n"
     "                with --host, speak wss with this PEM certificate and key\n"
     "  --print-startup\n"
@@ -153,6 +157,12 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
             if (!ok || n > 65535)
                 return QStringLiteral("--port takes a port number from 0 to 65535");
             o.hosting.port = static_cast<quint16>(n);
+        } else if (a == QLatin1String("--listen")) {
+            const auto v = value();
+            const QHostAddress address(v ? *v : QString());
+            if (address.isNull())
+                return QStringLiteral("--listen takes an IPv4 or IPv6 address of this machine");
+            o.hosting.address = address;
         } else if (a == QLatin1String("--tls-cert") || a == QLatin1String("--tls-key")) {
             const auto v = value();
             if (!v || v->isEmpty())

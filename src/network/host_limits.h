@@ -12,9 +12,13 @@ struct HostLimits {
     qint64 helloMs = 10'000;
     // Connections that have not said hello, in all and from one address. When either is
     // full, the oldest such connection is closed to make room: a crowd that never says hello
-    // delays a player with the code by one round trip, and keeps nobody out.
-    int maxUnnamed = 16;
-    int maxUnnamedPerAddress = 4;
+    // delays a player with the code by one round trip, and keeps nobody out. A browser
+    // loading the page opens six connections at once, and a household shares one address.
+    int maxUnnamed = 32;
+    int maxUnnamedPerAddress = 16;
+    // An HTTP request's head arrives whole within this long of the connection's acceptance,
+    // or the host answers 408 and closes it.
+    qint64 requestMs = 5'000;
 
     // Wrong codes or seat tokens from one address before it is locked out, and for how long.
     int wrongGuessesBeforeLockout = 5;

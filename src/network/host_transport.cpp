@@ -1,6 +1,8 @@
 #include "network/host_transport.h"
 
 #include <QFile>
+#include <QHostInfo>
+#include <QNetworkInterface>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QWebSocket>
@@ -64,6 +66,20 @@ std::optional<QString> loadTls(const HostTransport::Options& o, QSslConfiguratio
 }
 #endif
 
+// The names by which a browser on this machine or the network may reach the host.
+QSet<QString> ownNames(const QHostAddress& listening) {
+    QSet<QString> names{QStringLiteral("localhost")};
+    const QString local = QHostInfo::localHostName().toLower();
+    if (!local.isEmpty())
+        names << local << local + QStringLiteral(".local");
+    for (const QHostAddress& address : QNetworkInterface::allAddresses())
+        names << addressText(address).toLower() << address.toString().toLower();
+    if (!listening.isNull() && listening != QHostAddress::Any &&
+        listening != QHostAddress::AnyIPv4 && listening != QHostAddress::AnyIPv6)
+        names << addressText(listening).toLower();
+    return names;
+}
+
 }  // namespace
 
 HostTransport::HostTransport(QString code, QList<int> networkSeats, Handlers handlers,
@@ -114,6 +130,7 @@ std::optional<QString> HostTransport::listen(const Options& options) {
         return QStringLiteral("this Qt has no TLS");
 #endif
     }
+    web_ = std::make_unique<WebResponder>(options.web, ownNames(options.address));
     // The upgrade of a connection the listener accepted; it never listens itself.
     upgrader_ = std::make_unique<QWebSocketServer>(QStringLiteral("Kroda"),
                                                    QWebSocketServer::NonSecureMode);
@@ -160,11 +177,18 @@ void HostTransport::accepted(qintptr handle) {
     tcp->setReadBufferSize(2 * kMaxClientMessageBytes);
     tcp->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, limits_.sendBufferBytes);
     const ConnectionId id = nextId_++;
-    peers_[id] = Peer{tcp, nullptr, clock_.elapsed(), std::nullopt, std::nullopt, false};
-    // Connected first, so that it sees every arrival before the handshake or the WebSocket
-    // reads it: what is buffered is what arrived (a partial frame left from before counts
-    // again, which errs against the sender).
-    QObject::connect(tcp, &QIODevice::readyRead, tcp, [this, id] { metered(id); });
+    const qint64 now = clock_.elapsed();
+    Peer peer;
+    peer.tcp = tcp;
+    peer.acceptedMs = now;
+    peer.lastHeardMs = now;
+    peers_[id] = peer;
+    // Connected first, so that it sees every arrival before the request, the handshake or the
+    // WebSocket reads it.
+    QObject::connect(tcp, &QIODevice::readyRead, tcp, [this, id] {
+        metered(id);
+        request(id);
+    });
     QObject::connect(tcp, &QObject::destroyed, [this, id] {
         if (const auto p = peers_.find(id); p != peers_.end()) {
             p->second.tcp = nullptr;
@@ -180,20 +204,74 @@ void HostTransport::accepted(qintptr handle) {
         end(old, QStringLiteral("room for a newer connection"), Ending::Abort);
 #ifndef QT_NO_SSL
     if (auto* ssl = qobject_cast<QSslSocket*>(tcp)) {
-        QObject::connect(ssl, &QSslSocket::encrypted, ssl, [this, id] { upgrade(id); });
+        peers_[id].stage = Stage::Encrypting;
+        QObject::connect(ssl, &QSslSocket::encrypted, ssl, [this, id] {
+            if (const auto p = peers_.find(id); p != peers_.end()) {
+                p->second.stage = Stage::Request;
+                request(id);
+            }
+        });
         QObject::connect(ssl, &QSslSocket::sslErrors, ssl,
                          [this, id] { end(id, QStringLiteral("TLS failed"), Ending::Abort); });
         ssl->startServerEncryption();
-        return;
     }
 #endif
+}
+
+// The first request's head is looked at where it arrives, not taken: an upgrade leaves it
+// for the WebSocket server to read.
+void HostTransport::request(ConnectionId id) {
+    const auto it = peers_.find(id);
+    if (it == peers_.end() || it->second.stage != Stage::Request || !it->second.tcp ||
+        it->second.closingSinceMs)
+        return;
+    QTcpSocket* tcp = it->second.tcp;
+    const QByteArray arrived = tcp->peek(kMaxRequestHead);
+    const qsizetype length = requestHeadLength(arrived);
+    if (length == 0) {
+        if (arrived.size() >= kMaxRequestHead)
+            respond(id, WebResponder::failure(431), 0);
+        return;
+    }
+    const WebAnswer answer = web_->answer(QByteArrayView(arrived).first(length));
+    if (answer.kind == WebAnswer::Respond) {
+        respond(id, answer, length);
+        return;
+    }
+    it->second.stage = Stage::Upgrading;
+    it->second.counted = 0;
     upgrade(id);
+}
+
+// One answer to one request, and the connection closes once it is sent. Until then it is held
+// to the same bounds as any connection that has not said hello: the hello's deadline and what
+// the host may queue for it.
+void HostTransport::respond(ConnectionId id, const WebAnswer& answer, qsizetype headLength) {
+    Peer& peer = peers_.at(id);
+    QTcpSocket* tcp = peer.tcp;
+    peer.stage = Stage::Answered;
+    tcp->skip(headLength);
+    const auto closeWhenSent = [tcp] {
+        if (tcp->bytesToWrite() == 0)
+            tcp->disconnectFromHost();
+    };
+    QObject::connect(tcp, &QIODevice::bytesWritten, tcp, closeWhenSent);
+#ifndef QT_NO_SSL
+    if (auto* ssl = qobject_cast<QSslSocket*>(tcp))
+        QObject::connect(ssl, &QSslSocket::encryptedBytesWritten, ssl, closeWhenSent);
+#endif
+    tcp->write(answer.response);
 }
 
 void HostTransport::upgrade(ConnectionId id) {
     const auto it = peers_.find(id);
-    if (it != peers_.end() && it->second.tcp)
-        upgrader_->handleConnection(it->second.tcp);
+    if (it == peers_.end() || !it->second.tcp)
+        return;
+    QTcpSocket* tcp = it->second.tcp;
+    upgrader_->handleConnection(tcp);
+    // The request has already arrived: the server, which reads on readyRead, is told again.
+    QMetaObject::invokeMethod(
+        tcp, [tcp] { emit tcp->readyRead(); }, Qt::QueuedConnection);
 }
 
 // The WebSocket handshake of one or more connections is done: each is matched to its
@@ -214,6 +292,7 @@ void HostTransport::upgraded() {
         }
         const ConnectionId id = match->first;
         match->second.socket = socket;
+        match->second.stage = Stage::Game;
         socket->setMaxAllowedIncomingMessageSize(kMaxClientMessageBytes);
         socket->setMaxAllowedIncomingFrameSize(kMaxClientMessageBytes);
         QObject::connect(socket, &QWebSocket::pong, socket, [this, id] {
@@ -242,7 +321,14 @@ void HostTransport::metered(ConnectionId id) {
     const auto it = peers_.find(id);
     if (it == peers_.end() || !it->second.tcp || it->second.closingSinceMs)
         return;
-    const Verdict v = admission_.receivedBytes(id, it->second.tcp->bytesAvailable());
+    // Until the request is taken, what arrived stays where it is: only the growth is new. Later
+    // a reader takes what it can, and a partial frame left from one arrival counts again at
+    // the next, which errs against the sender.
+    Peer& peer = it->second;
+    const qint64 available = peer.tcp->bytesAvailable();
+    const qint64 fresh = peer.stage == Stage::Request ? available - peer.counted : available;
+    peer.counted = available;
+    const Verdict v = admission_.receivedBytes(id, fresh);
     if (const auto* broke = std::get_if<Disconnect>(&v)) {
         const QString why = broke->why;
         // Not from inside the socket's own signal: the reader it is about to call goes first.
@@ -335,6 +421,11 @@ void HostTransport::sweep() {
     for (ConnectionId id : admission_.overdue())
         end(id, QStringLiteral("no hello in time"), Ending::Abort);
     const qint64 now = clock_.elapsed();
+    std::vector<ConnectionId> slow;
+    for (const auto& [id, peer] : peers_)
+        if (peer.stage == Stage::Request && now - peer.acceptedMs > limits_.requestMs)
+            slow.push_back(id);
+    for (ConnectionId id : slow) respond(id, WebResponder::failure(408), 0);
     std::vector<std::pair<ConnectionId, QString>> cut;
     for (auto& [id, peer] : peers_) {
         const qint64 queued =

@@ -6,11 +6,14 @@
 // connection, then the WebSocket server upgrades it, and the admission rules decide every
 // message. Admitted clients' inputs come out of the `input` handler, for the game to apply
 // through the same path as local ones; what the clients show goes out with send and
-// broadcast.
+// broadcast. On the same port the host answers a browser's plain HTTP requests for the page
+// (web_responder.h): every connection's first request is read whole, within bounds, and
+// either answered and closed or, when it asks for a WebSocket, handed to the upgrade.
 
 #include "network/admission.h"
 #include "network/host_limits.h"
 #include "network/protocol.h"
+#include "network/web_responder.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>
@@ -43,6 +46,8 @@ class HostTransport {
         // Both set: the server speaks wss with this PEM certificate and key.
         QString certificateFile;
         QString keyFile;
+        // The page and its files; without them every request but an upgrade gets 404.
+        WebResources web;
     };
     struct Handlers {
         std::function<void(const Input&)> input;
@@ -74,9 +79,20 @@ class HostTransport {
     void broadcast(const HostMessage& message);
 
   private:
+    // Where a connection is on its way from the TCP handshake to the game or an HTTP answer.
+    enum class Stage {
+        Encrypting,  // the TLS handshake
+        Request,     // the head of its first HTTP request arriving
+        Upgrading,   // the WebSocket server's handshake
+        Game,        // a WebSocket: the admission decides its messages
+        Answered,    // an HTTP answer going out, then closed
+    };
     struct Peer {
-        QPointer<QTcpSocket> tcp;      // TLS or not; the WebSocket server owns it
+        QPointer<QTcpSocket> tcp;      // TLS or not; the host deletes it after its WebSocket
         QWebSocket* socket = nullptr;  // once the WebSocket handshake is done; ours
+        Stage stage = Stage::Request;
+        qint64 acceptedMs = 0;
+        qint64 counted = 0;  // of its bytes waiting to be read, those already metered
         qint64 lastHeardMs = 0;
         std::optional<qint64> closingSinceMs;
         std::optional<qint64> overQueuedSinceMs;  // holding more than the host may for it
@@ -85,6 +101,8 @@ class HostTransport {
     enum class Ending { Close, Abort };
 
     void accepted(qintptr handle);
+    void request(ConnectionId id);
+    void respond(ConnectionId id, const WebAnswer& answer, qsizetype headLength);
     void upgrade(ConnectionId id);
     void upgraded();
     void metered(ConnectionId id);
@@ -101,6 +119,7 @@ class HostTransport {
     Admission admission_;
     std::unique_ptr<QTcpServer> listener_;
     std::unique_ptr<QWebSocketServer> upgrader_;
+    std::unique_ptr<WebResponder> web_;
 #ifndef QT_NO_SSL
     std::unique_ptr<QSslConfiguration> tls_;
 #else

@@ -5,13 +5,15 @@
 #include "network/protocol.h"
 #include "widgets/game_session.h"
 
+#include <QHostAddress>
 #include <QString>
 
 namespace kroda::widgets {
 
 struct HostOptions {
-    quint16 port = network::kDefaultPort;  // 0: a free port
-    QString seats;                         // p person here, c computer, n network seat
+    QHostAddress address = QHostAddress::Any;  // one address of the machine, or all
+    quint16 port = network::kDefaultPort;      // 0: a free port
+    QString seats;                             // p person here, c computer, n network seat
     QString certificateFile;
     QString keyFile;
 };

@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "widgets/fonts.h"
+#include "widgets/qr_code.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -16,8 +17,11 @@ namespace kroda::widgets {
 
 namespace {
 
+// The seats and the code on the left, the links' QR codes on the right.
 constexpr int kWidth = 420;
+constexpr int kPanelWidth = 340;
 constexpr int kHeight = 320;
+constexpr int kShownLinks = 2;
 constexpr int kLineHeight = 20;
 constexpr int kShownAddresses = 3;
 constexpr int kAddressesTop = 72;
@@ -27,21 +31,30 @@ constexpr int kCodeBlock = 40;
 const QColor kPaper(0xFF, 0xFF, 0x00);
 const QColor kFrame(0x00, 0x55, 0x22);
 
+// A home or office network's address (RFC 1918).
+bool privateIPv4(const QHostAddress& a) {
+    for (const char* subnet : {"10.0.0.0/8", "172.16.0.0/12", "192.168.0.0/16"})
+        if (a.isInSubnet(QHostAddress::parseSubnet(QLatin1String(subnet))))
+            return true;
+    return false;
+}
+
 }  // namespace
 
 QStringList hostAddresses() {
-    QStringList v4, v6;
+    QStringList local, v4, v6;
     for (const QHostAddress& a : QNetworkInterface::allAddresses()) {
         if (a.isLoopback() || a.isLinkLocal() || a.isNull())
             continue;
         if (a.protocol() == QAbstractSocket::IPv4Protocol)
-            v4 << a.toString();
+            (privateIPv4(a) ? local : v4) << a.toString();
         else if (a.protocol() == QAbstractSocket::IPv6Protocol)
             v6 << QLatin1Char('[') + a.toString() + QLatin1Char(']');  // before ":PORT"
     }
-    if (v4.isEmpty() && v6.isEmpty())
+    if (local.isEmpty() && v4.isEmpty() && v6.isEmpty())
         v4 << QStringLiteral("127.0.0.1");
-    return v4 + v6;
+    // The home network's addresses first: the phones at the table are on it.
+    return local + v4 + v6;
 }
 
 HostWindow::HostWindow(const network::HostSession& host, const Game& game, QStringList addresses,
@@ -53,7 +66,7 @@ HostWindow::HostWindow(const network::HostSession& host, const Game& game, QStri
       actions_(std::move(actions)),
       scale_(std::clamp(scale, 1, 4)) {
     setWindowTitle(QStringLiteral("Kroda : เปิดเกมทางเครือข่าย"));
-    setFixedSize(kWidth * scale_, kHeight * scale_);
+    setFixedSize((kWidth + kPanelWidth) * scale_, kHeight * scale_);
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -113,6 +126,15 @@ QRect HostWindow::letBackInRect(int seat) const {
     return {};
 }
 
+QStringList HostWindow::links() const {
+    QStringList links;
+    const QString scheme = host_.secure() ? QStringLiteral("https://") : QStringLiteral("http://");
+    for (const QString& a : addresses_.mid(0, kShownLinks))
+        links << scheme + a + QLatin1Char(':') + QString::number(host_.port()) +
+                     QStringLiteral("/#") + host_.code();
+    return links;
+}
+
 QString HostWindow::buttonText() const {
     return host_.begun() ? QStringLiteral("ให้คอมพิวเตอร์เล่นแทน") : QStringLiteral("เริ่มเล่นเลย");
 }
@@ -120,8 +142,9 @@ QString HostWindow::buttonText() const {
 void HostWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.scale(scale_, scale_);
-    p.fillRect(QRect(0, 0, kWidth, kHeight), kFrame);
+    p.fillRect(QRect(0, 0, kWidth + kPanelWidth, kHeight), kFrame);
     p.fillRect(QRect(8, 8, kWidth - 16, kHeight - 16), kPaper);
+    paintLinks(p, QRect(kWidth, 8, kPanelWidth - 8, kHeight - 16));
     p.setPen(Qt::black);
 
     QFont heading = labelFont();
@@ -182,6 +205,44 @@ void HostWindow::paintEvent(QPaintEvent*) {
     button.setBold(true);
     p.setFont(button);
     p.drawText(b, Qt::AlignCenter, buttonText());
+}
+
+// Each link as a QR code, black on white with its quiet zone, and the page's address under
+// it for a browser that has no camera.
+void HostWindow::paintLinks(QPainter& p, const QRect& area) const {
+    p.fillRect(area, Qt::white);
+    QFont body = labelFont();
+    body.setPixelSize(14);
+    body.setBold(true);
+    p.setPen(Qt::black);
+    p.setFont(body);
+    p.drawText(QRect(area.left(), area.top() + 8, area.width(), 20), Qt::AlignCenter,
+               QStringLiteral("เล่นจากโทรศัพท์: ส่องรหัสนี้"));
+    const QStringList shown = links();
+    if (shown.isEmpty())
+        return;
+    const int cell = area.width() / static_cast<int>(shown.size());
+    QFont small = labelFont();
+    small.setPixelSize(11);
+    for (int i = 0; i < shown.size(); ++i) {
+        const auto code = qrCode(shown[i].toUtf8());
+        if (!code)
+            continue;
+        constexpr int kQuiet = 4;
+        const int modules = code->size + 2 * kQuiet;
+        const int px = std::max(1, std::min((cell - 12) / modules, 200 / modules));
+        const int side = modules * px;
+        const int left = area.left() + i * cell + (cell - side) / 2;
+        const int top = area.top() + 40;
+        for (int y = 0; y < code->size; ++y)
+            for (int x = 0; x < code->size; ++x)
+                if (code->at(x, y))
+                    p.fillRect(left + (x + kQuiet) * px, top + (y + kQuiet) * px, px, px,
+                               Qt::black);
+        p.setFont(small);
+        const QString page = shown[i].left(shown[i].indexOf(QLatin1Char('#')));
+        p.drawText(QRect(area.left() + i * cell, top + side + 4, cell, 16), Qt::AlignCenter, page);
+    }
 }
 
 void HostWindow::mousePressEvent(QMouseEvent* event) {

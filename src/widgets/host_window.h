@@ -1,5 +1,6 @@
 #pragma once
-// The host's waiting window: the addresses to give out, the join code and each network seat
+// The host's waiting window: the addresses to give out, a QR code of the page's link for each
+// of the first two, the join code and each network seat
 // as it fills, with a button that starts at once, the computer taking the empty seats once
 // the host has said yes. During the game it comes back while a network seat's player is gone,
 // its button then handing that seat to the computer; each seat whose player is gone has a
@@ -10,6 +11,8 @@
 
 #include <QStringList>
 #include <QWidget>
+
+class QPainter;
 
 #include <functional>
 #include <utility>
@@ -32,6 +35,9 @@ class HostWindow : public QWidget {
     HostWindow(const network::HostSession& host, const Game& game, QStringList addresses,
                Actions actions, int scale = 1, QWidget* parent = nullptr);
 
+    // The page's links with the join code in their fragment, one for each address shown as a
+    // QR code: "http://192.168.1.20:47410/#QRST2345".
+    QStringList links() const;
     // The button's text: start now before the game, hand over during it.
     QString buttonText() const;
     // Where the button is, in design pixels.
@@ -50,6 +56,7 @@ class HostWindow : public QWidget {
 
   private:
     std::vector<std::pair<int, QString>> lines() const;
+    void paintLinks(QPainter& p, const QRect& area) const;
     // Where the seat lines start, below the addresses and the code.
     int seatTop() const;
 

@@ -4,6 +4,7 @@
 #include "network/join_code.h"
 #include "widgets/front_window.h"
 #include "widgets/host_window.h"
+#include "widgets/web_resources.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -41,7 +42,9 @@ NetworkHost::~NetworkHost() {
 
 std::optional<QString> NetworkHost::listen(const HostOptions& options) {
     network::HostTransport::Options listen;
+    listen.address = options.address;
     listen.port = options.port;
+    listen.web = webResources(session_.game().appFolder());
     listen.certificateFile = options.certificateFile;
     listen.keyFile = options.keyFile;
     if (auto error = net_->listen(listen))
@@ -50,9 +53,15 @@ std::optional<QString> NetworkHost::listen(const HostOptions& options) {
                 net_->code().toUtf8().constData());
     std::fflush(stdout);
 
-    waiting_ = new HostWindow(*net_, session_.game(), hostAddresses(),
-                              {[this] { pressed(); }, [this](int seat) { net_->letBackIn(seat); }},
-                              scale_);
+    const bool everyAddress = options.address == QHostAddress::Any ||
+                              options.address == QHostAddress::AnyIPv4 ||
+                              options.address == QHostAddress::AnyIPv6;
+    const QString one = options.address.protocol() == QAbstractSocket::IPv6Protocol
+                            ? QLatin1Char('[') + options.address.toString() + QLatin1Char(']')
+                            : options.address.toString();
+    waiting_ = new HostWindow(
+        *net_, session_.game(), everyAddress ? hostAddresses() : QStringList{one},
+        {[this] { pressed(); }, [this](int seat) { net_->letBackIn(seat); }}, scale_);
     waiting_->setAttribute(Qt::WA_DeleteOnClose);
     const QSize screen = FrontWindow::screenSize();
     waiting_->move((screen.width() - waiting_->width()) / 2,
