@@ -85,7 +85,7 @@ TEST(HostUnderAttack, NoStrangerKeepsAPlayerOutOrStarvesTheHost) {
     Hosted g(limits);
 
     // Forty peers from forty addresses finish the handshake and never say hello; the host
-    // keeps the newest sixteen, and a player with the code gets in at once.
+    // keeps the newest up to its cap, and a player with the code gets in at once.
     std::vector<std::unique_ptr<RawPeer>> crowd;
     for (int i = 1; i <= 40; ++i) {
         auto peer = std::make_unique<RawPeer>();
@@ -101,7 +101,7 @@ TEST(HostUnderAttack, NoStrangerKeepsAPlayerOutOrStarvesTheHost) {
     ASSERT_TRUE(ann.admitted()) << ann.closedWhy.toStdString();
     // One address may hold only a few of those that have not said hello.
     std::vector<std::unique_ptr<RawPeer>> oneAddress;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < limits.maxUnnamedPerAddress + 6; ++i) {
         auto peer = std::make_unique<RawPeer>();
         ASSERT_TRUE(peer->connect(QStringLiteral("127.0.2.1"), g.port));
         ASSERT_TRUE(peer->handshake(g.port)) << i;

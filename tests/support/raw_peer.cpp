@@ -121,6 +121,7 @@ void RawPeer::receive() {
         if (n <= 0)
             break;
         in_.append(buffer, n);
+        received_.append(buffer, n);
     }
     if (!upgraded_) {
         const qsizetype end = in_.indexOf("\r\n\r\n");
@@ -155,6 +156,19 @@ void RawPeer::receive() {
             texts_ << QString::fromUtf8(in_.mid(head, length));
         in_.remove(0, head + length);
     }
+}
+
+QByteArray RawPeer::exchange(const QByteArray& request, int timeoutMs) {
+    if (!sendAll(request, timeoutMs))
+        return {};
+    QDeadlineTimer deadline(timeoutMs);
+    while (!closed()) {
+        if (deadline.hasExpired())
+            return {};
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    receive();
+    return received_;
 }
 
 bool RawPeer::closed() const {

@@ -41,6 +41,11 @@ class RawPeer {
     void receive();
     // The host's text frames received so far.
     const QStringList& texts() const { return texts_; }
+    // Sends `request` and runs the event loop until the host has closed the connection: every
+    // byte the host sent, empty when it sent none or kept the connection open past the time.
+    QByteArray exchange(const QByteArray& request, int timeoutMs = 5000);
+    // Every byte received so far, whatever it holds.
+    const QByteArray& received() const { return received_; }
     // The host has closed or cut the connection (end of stream, reset).
     bool closed() const;
     void close();
@@ -48,6 +53,7 @@ class RawPeer {
   private:
     int fd_ = -1;
     QByteArray in_;
+    QByteArray received_;
     QByteArray response_;  // the host's answer to the handshake
     QStringList texts_;
     bool upgraded_ = false;
