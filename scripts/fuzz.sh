@@ -4,13 +4,13 @@
 # Exits non-zero when a target finds a crash, a leak, a timeout or a broken expectation; the
 # input that found it is left in build-fuzz/findings/.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: board_folder board_source script save
-#                                             host_messages host_state
+#                                             host_messages host_state http_request
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(board_folder board_source script save host_messages host_state)
+[ ${#targets[@]} -eq 0 ] && targets=(board_folder board_source script save host_messages host_state http_request)
 
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
 launcher=()
