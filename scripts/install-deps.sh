@@ -5,13 +5,15 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format
   qt6-base-dev qt6-multimedia-dev qt6-websockets-dev
-  libfluidsynth-dev timgm6mb-soundfont
+  libfluidsynth-dev timgm6mb-soundfont libqrencode-dev
   fonts-thai-tlwg
   libgtest-dev googletest
   xvfb xauth x11-apps imagemagick
   xdotool x11-xserver-utils fonts-dejavu-core python3 libx11-dev openssl
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
   lintian desktop-file-utils appstream dpkg-dev
+  nodejs node-typescript
+  chromium chromium-driver python3-selenium zbar-tools
 )
 
 missing=()

@@ -24,7 +24,7 @@ grep -v 'running with root privileges' <<<"$lintian_out" || true
 
 # dpkg-shlibdeps found every library the window program links; Qt WebSockets is named outright.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6websockets6 \
+for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6websockets6 libqrencode4 \
     libfluidsynth3 fonts-thai-tlwg timgm6mb-soundfont; do
     grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
