@@ -8,6 +8,7 @@
 // when he has lost it.
 
 #include "game/save_game.h"
+#include "hostile/hosted_game.h"
 #include "network/client_transport.h"
 #include "network/host_session.h"
 #include "support/game_harness.h"
@@ -32,33 +33,12 @@ namespace {
 using kroda::testing::RawPeer;
 using kroda::testing::waitUntil;
 
-const QString kCode = QStringLiteral("HJKM2345");
+const QString kCode = kHostedCode;
 
 QByteArray helloFrame(const QString& name, const QString& code = kCode, const QString& token = {}) {
     return RawPeer::text(encode(
         ClientMessage{Hello{code, {name}, token.isEmpty() ? QStringList() : QStringList{token}}}));
 }
-
-// A three-player game at the host: seat 1 a person there, seats 2 and 3 from the network.
-struct Hosted {
-    kroda::testing::GameHarness h{3, {1, 2, 3}};
-    std::unique_ptr<HostSession> host;
-    quint16 port = 0;
-
-    explicit Hosted(HostLimits limits = {}) {
-        h.game.setAppFolder(QStringLiteral(KRODA_GAME_DIR));
-        h.load();
-        host = std::make_unique<HostSession>(
-            h.game, [this]() -> const VirtualClock& { return h.clock; }, QList<int>{2, 3}, kCode,
-            limits);
-        HostTransport::Options options;
-        options.address = QHostAddress::LocalHost;
-        options.port = 0;
-        EXPECT_EQ(host->listen(options), std::nullopt);
-        port = host->port();
-    }
-    QUrl url() const { return *joinUrl(QStringLiteral("127.0.0.1:%1").arg(port)); }
-};
 
 // A client of the game as `kroda --join` has it.
 struct Player {

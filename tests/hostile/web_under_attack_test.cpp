@@ -4,9 +4,7 @@
 // host serves nothing and opens no game, and every answer carries the page's security fields.
 // Through it all a player with the code joins and the host plays on.
 
-#include "network/client_transport.h"
-#include "network/host_session.h"
-#include "support/game_harness.h"
+#include "hostile/hosted_game.h"
 #include "support/raw_peer.h"
 #include "support/wait_until.h"
 
@@ -22,31 +20,17 @@ namespace {
 using kroda::testing::RawPeer;
 using kroda::testing::waitUntil;
 
-const QString kCode = QStringLiteral("HJKM2345");
+const QString kCode = kHostedCode;
 const QByteArray kPage = "<!DOCTYPE html><title>page</title>";
 
-struct Hosted {
-    kroda::testing::GameHarness h{3, {1, 2, 3}};
-    std::unique_ptr<HostSession> host;
-    quint16 port = 0;
-
-    explicit Hosted(HostLimits limits) {
-        h.game.setAppFolder(QStringLiteral(KRODA_GAME_DIR));
-        h.load();
-        host = std::make_unique<HostSession>(
-            h.game, [this]() -> const VirtualClock& { return h.clock; }, QList<int>{2, 3}, kCode,
-            limits);
-        HostTransport::Options options;
-        options.address = QHostAddress::LocalHost;
-        options.port = 0;
-        options.web = [](const QString& path) -> std::optional<WebResource> {
-            if (path == QLatin1String("/"))
-                return WebResource{"text/html; charset=utf-8", kPage};
-            return std::nullopt;
-        };
-        EXPECT_EQ(host->listen(options), std::nullopt);
-        port = host->port();
-    }
+// The host with a page of one file, asked over raw connections.
+struct HostedPage : Hosted {
+    explicit HostedPage(HostLimits limits)
+        : Hosted(limits, [](const QString& path) -> std::optional<WebResource> {
+              if (path == QLatin1String("/"))
+                  return WebResource{"text/html; charset=utf-8", kPage};
+              return std::nullopt;
+          }) {}
     QByteArray host127() const { return "127.0.0.1:" + QByteArray::number(port); }
     // One request from its own address; the whole answer once the host has closed.
     QByteArray ask(const QByteArray& request, int from = 1) const {
@@ -67,7 +51,7 @@ QByteArray statusOf(const QByteArray& answer) {
 TEST(WebUnderAttack, NoRequestReachesAFileOrKeepsThePlayersOut) {
     HostLimits limits;
     limits.requestMs = 300;
-    Hosted g(limits);
+    HostedPage g(limits);
 
     // The page, with the fields that keep it to its own scripts and socket.
     const QByteArray page = g.get("/");
