@@ -129,11 +129,14 @@ const session = new Session({
             setPhase('playing');
             game.classList.add('held');
         }
+        showActions();
         if (!whole && answerAwaited) {
+            // The host's answer to the person's tap or key is shown without waiting a frame.
             answerAwaited = false;
             answerDue = true;
+            drawFrame();
+            return;
         }
-        showActions();
         redraw();
     },
     narration(text) {
@@ -240,20 +243,26 @@ function redraw() {
     framePending = true;
     requestAnimationFrame(() => {
         framePending = false;
-        if (!view || !windowLoaded(view))
-            return;
-        const shown = view;
-        const waiting = canvas.draw(frameOps(shown, localDeed, (font, text) => canvas.measure(font, text)));
-        line.textContent = shown.dialog.text;
-        if (!firstFrameMarked && waiting === 0 && fontsReady) {
-            firstFrameMarked = true;
-            performance.mark('kroda-first-frame');
-        }
-        if (answerDue) {
-            answerDue = false;
-            performance.mark('kroda-answer');
-        }
+        drawFrame();
     });
+}
+
+/** Draws the frame at once: the next display shows it, a frame sooner than one drawn when the
+ * next animation frame begins. */
+function drawFrame() {
+    if (!view || !windowLoaded(view))
+        return;
+    const shown = view;
+    const waiting = canvas.draw(frameOps(shown, localDeed, (font, text) => canvas.measure(font, text)));
+    line.textContent = shown.dialog.text;
+    if (!firstFrameMarked && waiting === 0 && fontsReady) {
+        firstFrameMarked = true;
+        performance.mark('kroda-first-frame');
+    }
+    if (answerDue) {
+        answerDue = false;
+        performance.mark('kroda-answer');
+    }
 }
 
 function layOut() {
