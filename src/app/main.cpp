@@ -14,6 +14,8 @@
 #include "widgets/host_command.h"
 #include "widgets/join_command.h"
 #include "widgets/program_log.h"
+#include "widgets/remembered_choices.h"
+#include "widgets/screen_fit.h"
 #include "widgets/window_pictures.h"
 
 #include <QApplication>
@@ -35,10 +37,12 @@ const char kUsage[] =
     "  --narration   print each message of the narrator on stdout as he finishes it:\n"
     "                <ms> <step> <message>, the game's milliseconds since the game window\n"
     "                opened, the sequencer's step and the message\n"
-    "  --speed F     run every game timer F times faster (0.25 to 100; default 1)\n"
+    "  --speed F     run every game timer F times faster (0.25 to 100; default: the\n"
+    "                speed the toolbar's speed button last chose, else 1)\n"
     "  --board DIR   play the board in DIR (its KovarT.dat, card files and square pictures\n"
     "                in DIR/Image) instead of the game folder's; it is checked at start-up\n"
-    "  --scale N     enlarge every window N times, pixel for pixel (1 to 4; default 1)\n"
+    "  --scale N     enlarge every window N times, pixel for pixel (1 to 4; default: the\n"
+    "                largest at which the game window fits the screen)\n"
     "  --seats LIST  skip the title screen and the wizard: who plays each seat, p for a\n"
     "                person and c for the computer, two to four letters\n"
     "                (with --host, --seats also takes n for a network seat)\n"
@@ -69,11 +73,15 @@ const char kUsage[] =
     "  --help        show this help and exit\n"
     "\n"
     "Saves and the autosave live in $XDG_DATA_HOME/kroda/Save (~/.local/share/kroda/Save).\n"
+    "F11 switches the game window to full screen and back. The speed button's speed and full\n"
+    "screen are remembered in $XDG_CONFIG_HOME/kroda/kroda.conf (~/.config/kroda/kroda.conf).\n"
     "Only one copy runs at a time: a second one says so on stderr and ends with status 0.\n";
 
 struct Options {
     kroda::widgets::SessionOptions session;
     QString seats;  // empty: the title screen and the wizard choose
+    bool speedGiven = false;
+    bool scaleGiven = false;  // else the windows take the largest scale the screen fits
     bool resume = false;
     QString saveFile;  // empty: the autosave
     bool printStartup = false;
@@ -105,6 +113,7 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
             if (!ok || f < 0.25 || f > 100)
                 return QStringLiteral("--speed takes a factor from 0.25 to 100");
             o.session.speed = f;
+            o.speedGiven = true;
         } else if (a == QLatin1String("--scale")) {
             bool ok = false;
             const auto v = value();
@@ -112,6 +121,7 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
             if (!ok || n < 1 || n > 4)
                 return QStringLiteral("--scale takes a whole factor from 1 to 4");
             o.session.scale = n;
+            o.scaleGiven = true;
         } else if (a == QLatin1String("--board")) {
             const auto v = value();
             if (!v || v->isEmpty())
@@ -173,6 +183,17 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
         }
     }
     return std::nullopt;
+}
+
+// The speed and full screen of the last game, unless the command line says otherwise, and
+// the choices of this one kept for the next.
+void rememberChoices(Options& options) {
+    const kroda::widgets::RememberedChoices remembered = kroda::widgets::rememberedChoices();
+    if (!options.speedGiven && remembered.speed)
+        options.session.speed = *remembered.speed;
+    options.session.fullScreen = remembered.fullScreen;
+    options.session.speedChosen = kroda::widgets::rememberSpeed;
+    options.session.fullScreenChosen = kroda::widgets::rememberFullScreen;
 }
 
 void printStartup() {
@@ -240,6 +261,8 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
+    if (!options.scaleGiven)
+        options.session.scale = kroda::widgets::fittingScale();
 
     if (options.join) {
         if (options.host) {
@@ -270,6 +293,7 @@ int main(int argc, char** argv) {
     }
 
     kroda::windowpictures::load();
+    rememberChoices(options);
     // A board of one's own is checked before any window opens.
     if (const auto problem = kroda::widgets::checkBoard(options.session.boardDir, false)) {
         kroda::widgets::reportFault(*problem, true);

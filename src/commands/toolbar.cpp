@@ -1,5 +1,5 @@
-// The toolbar: background music, saving the game, the manual and quitting. A button sinks
-// one pixel while it is pressed.
+// The toolbar: background music, saving the game, the speed, the manual and quitting. A
+// button sinks one pixel while it is pressed.
 #include "game/game.h"
 #include "game/save_game.h"
 #include "model/game_files.h"
@@ -11,8 +11,8 @@ constexpr int kRestTop = 312;
 constexpr int kPressedTop = 313;
 
 bool isToolbarButton(int index) {
-    return index == MusicButton || index == SaveButton || index == ManualButton ||
-           index == QuitButton;
+    return index == MusicButton || index == SaveButton || index == SpeedButton ||
+           index == ManualButton || index == QuitButton;
 }
 
 void press(Image& button) {
@@ -59,6 +59,9 @@ void toolbarCommand(Game& g, int index) {
                                saveFolder());
             break;
         }
+        case SpeedButton:
+            g.port.changeSpeed();
+            break;
         case ManualButton:
             g.port.openDocument(manualFile(g.appFolder()));
             break;
@@ -104,6 +107,9 @@ void Game::ImgIconT_MouseMove(int index, int button, int, int, int) {
             break;
         case SaveButton:
             window.LblBDescript.Caption = QStringLiteral("บันทึกเกม");
+            break;
+        case SpeedButton:
+            window.LblBDescript.Caption = QStringLiteral("ความเร็ว");
             break;
         case ManualButton:
             window.LblBDescript.Caption = QStringLiteral("คู่มือ");

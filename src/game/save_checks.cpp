@@ -42,6 +42,8 @@ std::optional<QString> findBoardPictures(SaveImage& m, SavedPaths& paths) {
 void putInto(const SaveImage& m, Game& game) {
     game.state = m.state;
     game.window = m.window;
+    // The toolbar is the program's: a save of another version shows this version's buttons.
+    layOutToolbar(game.window);
     game.FrmSource = m.source;
     game.FrmOCard = m.deedCard;
     game.random.setState(m.random);

@@ -73,11 +73,17 @@ enum FaceValue : Integer {
     GrimFace = 5,      // rent paid, jail, the lose-all card, the third double, bankruptcy
 };
 
-// The toolbar's buttons (ImgIconT); its other places are unused.
-// The save button takes one of the toolbar's unused places.
-enum ToolbarButtonValue : int { MusicButton = 1, SaveButton = 2, ManualButton = 4, QuitButton = 5 };
-inline constexpr ToolbarButtonValue kToolbarButtons[] = {MusicButton, SaveButton, ManualButton,
-                                                         QuitButton};
+// The toolbar's buttons (ImgIconT); place 0 is unused. The save and speed buttons take two of
+// the places the designed three left free.
+enum ToolbarButtonValue : int {
+    MusicButton = 1,
+    SaveButton = 2,
+    SpeedButton = 3,
+    ManualButton = 4,
+    QuitButton = 5
+};
+inline constexpr ToolbarButtonValue kToolbarButtons[] = {MusicButton, SaveButton, SpeedButton,
+                                                         ManualButton, QuitButton};
 
 // The Windows virtual-key codes the game itself reacts to, besides the players' own keys.
 enum VirtualKeyValue : int { EnterKey = 13, EscapeKey = 27, SpaceKey = 32 };

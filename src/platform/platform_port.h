@@ -49,6 +49,9 @@ class PlatformPort {
     // Opens a document with its default handler, without waiting and ignoring the result.
     virtual void openDocument(const QString& path) = 0;
     virtual void quit() = 0;
+    // The speed button: the program's clock runs at its next speed against real time. The
+    // speed is the program's, not the game's; a clock that is not real time has none.
+    virtual void changeSpeed() {}
     // Shows (or brings to the front) the deed card of ViewedSquare, modeless.
     virtual void showDeedCard() = 0;
 

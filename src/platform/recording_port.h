@@ -26,6 +26,7 @@ class RecordingPort : public PlatformPort {
     QStringList documents;      // every document opened
     QStringList musicCommands;  // "close", "open PATH", "play"
     int quits = 0;
+    int speedChanges = 0;
     int deedCards = 0;
     QString openFileAnswer;  // what the file dialog answers
     int openFileRequests = 0;
@@ -104,6 +105,7 @@ class RecordingPort : public PlatformPort {
     }
     void openDocument(const QString& path) override { documents << path; }
     void quit() override { ++quits; }
+    void changeSpeed() override { ++speedChanges; }
     void showDeedCard() override {
         ++deedCards;
         if (deedCardShown)

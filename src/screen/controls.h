@@ -146,4 +146,8 @@ struct GameWindow {
     CardWindow FrmCard;
 };
 
+// Places the toolbar's buttons as this version of the game lays them out; a save made by
+// another version is shown with them.
+void layOutToolbar(GameWindow& window);
+
 }  // namespace kroda

@@ -54,6 +54,21 @@ void layOutSourceWindow(SourceWindow& source) {
 
 }  // namespace
 
+void layOutToolbar(GameWindow& w) {
+    for (Image& icon : w.ImgIconT) {
+        icon = Image{};
+        icon.Visible = false;
+    }
+    // The designed three keep their places; the save button stands after them and the speed
+    // button before them, where the fortune pile leaves room.
+    const int iconLeft[6] = {0, 88, 184, 64, 120, 152};
+    for (int i : kToolbarButtons) {
+        w.ImgIconT[i].Geometry = {iconLeft[i], 312, 16, 16};
+        w.ImgIconT[i].Visible = true;
+        w.ImgIconT[i].HandPointer = true;
+    }
+}
+
 void Game::layOutWindow() {
     layOutSourceWindow(FrmSource);
     GameWindow& w = window;
@@ -105,14 +120,7 @@ void Game::layOutWindow() {
                         true};
     }
 
-    for (int i = 0; i < 6; ++i) w.ImgIconT[i].Visible = false;
-    // The save button stands after the designed three, which keep their places.
-    const int iconLeft[6] = {0, 88, 184, 0, 120, 152};
-    for (int i : kToolbarButtons) {
-        w.ImgIconT[i].Geometry = {iconLeft[i], 312, 16, 16};
-        w.ImgIconT[i].Visible = true;
-        w.ImgIconT[i].HandPointer = true;
-    }
+    layOutToolbar(w);
     w.LblBDescript.Geometry = {64, 280, 137, 17};
     w.LblBDescript.Caption = QStringLiteral("คำอธิบายปุ่ม");
 }

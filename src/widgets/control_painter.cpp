@@ -127,9 +127,10 @@ void ControlPainter::paint(const Shape& shape) {
 }
 
 void ControlPainter::render(QPaintDevice& device, QSize logical, int scale,
-                            const std::function<void(QPainter&)>& paint) {
+                            const std::function<void(QPainter&)>& paint, QPoint origin) {
     if (scale <= 1) {
         QPainter p(&device);
+        p.translate(origin);
         paint(p);
         return;
     }
@@ -140,7 +141,7 @@ void ControlPainter::render(QPaintDevice& device, QSize logical, int scale,
     }
     QPainter out(&device);
     out.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    out.drawImage(QRect(QPoint(0, 0), logical * scale), canvas);
+    out.drawImage(QRect(origin, logical * scale), canvas);
 }
 
 }  // namespace kroda::widgets

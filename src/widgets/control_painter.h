@@ -39,9 +39,10 @@ class ControlPainter {
 
     QPainter& painter() { return painter_; }
 
-    // Paints `paint` in `logical` pixels on `device`, enlarged `scale` times pixel for pixel.
+    // Paints `paint` in `logical` pixels on `device`, enlarged `scale` times pixel for pixel,
+    // with its top left corner at `origin`.
     static void render(QPaintDevice& device, QSize logical, int scale,
-                       const std::function<void(QPainter&)>& paint);
+                       const std::function<void(QPainter&)>& paint, QPoint origin = {});
 
   private:
     QPainter& painter_;

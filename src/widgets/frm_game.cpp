@@ -4,13 +4,17 @@
 #include "widgets/control_painter.h"
 #include "widgets/fonts.h"
 #include "widgets/key_codes.h"
+#include "widgets/speed_steps.h"
 #include "widgets/window_pictures.h"
 
 #include <QCursor>
+#include <QPainter>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
+
+#include <algorithm>
 
 namespace kroda::widgets {
 
@@ -48,8 +52,42 @@ FrmGame::FrmGame(const Game& game, InputSink input, PictureCache& pictures, int 
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QRect FrmGame::gameArea() const {
+    const QSize designed(kWidth * scale_, kHeight * scale_);
+    if (size() == designed)
+        return {QPoint(0, 0), designed};
+    const int s = std::clamp(std::min(width() / kWidth, height() / kHeight), 1, 4);
+    const QSize drawn(kWidth * s, kHeight * s);
+    return {QPoint((width() - drawn.width()) / 2, (height() - drawn.height()) / 2), drawn};
+}
+
+void FrmGame::setFullScreen(bool on) {
+    if (on == isFullScreen())
+        return;
+    if (on) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        showFullScreen();
+    } else {
+        showNormal();
+        setFixedSize(kWidth * scale_, kHeight * scale_);
+    }
+    update();
+    if (fullScreenChanged)
+        fullScreenChanged(on);
+}
+
 QPoint FrmGame::logical(QPoint widgetPoint) const {
-    return {widgetPoint.x() / scale_, widgetPoint.y() / scale_};
+    const QRect area = gameArea();
+    const int s = area.width() / kWidth;
+    // Outside the drawn game (the black margins of full screen) nothing is hit.
+    if (!area.contains(widgetPoint))
+        return {-1, -1};
+    return {(widgetPoint.x() - area.left()) / s, (widgetPoint.y() - area.top()) / s};
+}
+
+bool FrmGame::showsButton(int toolbarIndex) const {
+    return toolbarIndex != SpeedButton || static_cast<bool>(shownSpeed);
 }
 
 FrmGame::Hit FrmGame::hitAt(QPoint p) const {
@@ -58,7 +96,7 @@ FrmGame::Hit FrmGame::hitAt(QPoint p) const {
         return Hit{kind, index, p.x() - image.Geometry.Left, p.y() - image.Geometry.Top};
     };
     for (int i : kToolbarButtons)
-        if (takesMouse(w.ImgIconT[i], p))
+        if (showsButton(i) && takesMouse(w.ImgIconT[i], p))
             return at(Hit::Toolbar, i, w.ImgIconT[i]);
     for (int i = 0; i < 3; ++i)
         if (contains(w.ImgTao[i], p))
@@ -74,7 +112,12 @@ FrmGame::Hit FrmGame::hitAt(QPoint p) const {
 void FrmGame::paintEvent(QPaintEvent*) {
     if (windowTitle() != game_.window.Caption)
         setWindowTitle(game_.window.Caption);
-    ControlPainter::render(*this, {kWidth, kHeight}, scale_, [this](QPainter& qp) {
+    const QRect area = gameArea();
+    if (area.size() != size()) {
+        QPainter black(this);
+        black.fillRect(rect(), Qt::black);
+    }
+    ControlPainter::render(*this, {kWidth, kHeight}, area.width() / kWidth, [this](QPainter& qp) {
         const GameWindow& w = game_.window;
         ControlPainter p(qp, pictures_, game_.FrmSource);
         p.background(w.Picture, {kWidth, kHeight});
@@ -94,10 +137,17 @@ void FrmGame::paintEvent(QPaintEvent*) {
             p.paint(key, labelFont(), false, Qt::AlignHCenter | Qt::AlignVCenter);
 
         p.paint(w.LblBDescript, labelFont());
-        const char* icons[6] = {
-            nullptr, windowpictures::kToolbarMusic,  windowpictures::kToolbarSave,
-            nullptr, windowpictures::kToolbarManual, windowpictures::kToolbarQuit};
-        for (int i : kToolbarButtons) p.paint(w.ImgIconT[i], QString::fromLatin1(icons[i]));
+        const char* icons[6] = {nullptr,
+                                windowpictures::kToolbarMusic,
+                                windowpictures::kToolbarSave,
+                                nullptr,
+                                windowpictures::kToolbarManual,
+                                windowpictures::kToolbarQuit};
+        if (shownSpeed)
+            icons[SpeedButton] = windowpictures::kToolbarSpeed[shownSpeedStep(shownSpeed())];
+        for (int i : kToolbarButtons)
+            if (showsButton(i))
+                p.paint(w.ImgIconT[i], QString::fromLatin1(icons[i]));
 
         // Tokens stand on the squares.
         for (const Shape& token : w.ShpMark) p.paint(token);
@@ -118,10 +168,16 @@ void FrmGame::paintEvent(QPaintEvent*) {
             p.paint(w.LblPName[i], labelFont());
             p.paint(w.LblPMoney[i], labelFont());
         }
-    });
+    }, area.topLeft());
 }
 
 void FrmGame::keyPressEvent(QKeyEvent* event) {
+    // Full screen is the window's, not the game's: the key never reaches the players' keys.
+    if (event->key() == Qt::Key_F11) {
+        if (!event->isAutoRepeat())
+            setFullScreen(!isFullScreen());
+        return;
+    }
     const int code = virtualKeyCode(*event);
     const int shift = shiftState(event->modifiers());
     input_(KeyPress{code, shift, event->isAutoRepeat()});

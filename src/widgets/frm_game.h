@@ -26,6 +26,17 @@ class FrmGame : public QWidget {
     int scale() const { return scale_; }
     // Runs when the window becomes active (Form_Activate).
     std::function<void()> activated;
+    // The speed the speed button shows. A window without it (a network client's) shows no
+    // speed button: the speed is its own program's.
+    std::function<double()> shownSpeed;
+    // Runs after F11 has switched full screen on or off.
+    std::function<void(bool)> fullScreenChanged;
+
+    // Full screen (a window manager's state) or the window of its designed size; F11 switches.
+    void setFullScreen(bool on);
+    // Where the game is drawn inside the window: at the window's scale, or in full screen at
+    // the largest whole scale that fits, centred on black.
+    QRect gameArea() const;
 
     // Which control is under a point of the designed 640 x 480 area.
     struct Hit {
@@ -46,6 +57,7 @@ class FrmGame : public QWidget {
 
   private:
     QPoint logical(QPoint widgetPoint) const;
+    bool showsButton(int toolbarIndex) const;
     void updatePointer(const Hit& hit);
 
     const Game& game_;

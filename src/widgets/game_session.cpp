@@ -5,6 +5,7 @@
 #include "widgets/error_box.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/front_window.h"
+#include "widgets/speed_steps.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -55,6 +56,7 @@ GameSession::GameSession(const QString& appFolder, const SessionOptions& options
                                  const QString& folder) {
         saveRequest_ = SaveRequest{title, filter, folder};
     };
+    port_.speedChange = [this] { changeSpeed(); };
     game_->turnStarted = [this] { autosaveDue_ = true; };
 }
 
@@ -118,8 +120,24 @@ void GameSession::watchNarration() {
 }
 
 void GameSession::openWindow(QWidget* backdrop) {
-    windows_.open(backdrop);
-    port_.dialogParent = windows_.gameWindow();
+    windows_.open(backdrop, options_.fullScreen);
+    FrmGame* window = windows_.gameWindow();
+    window->shownSpeed = [this] { return clock_ ? clock_->speed() : options_.speed; };
+    window->fullScreenChanged = [this](bool on) {
+        if (options_.fullScreenChosen)
+            options_.fullScreenChosen(on);
+    };
+    port_.dialogParent = window;
+}
+
+void GameSession::changeSpeed() {
+    if (!clock_)
+        return;
+    const double speed = nextSpeed(clock_->speed());
+    clock_->setSpeed(speed);
+    options_.speed = speed;
+    if (options_.speedChosen)
+        options_.speedChosen(speed);
 }
 
 std::unique_ptr<RealClock> GameSession::makeClock() {

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,6 +24,10 @@ struct SessionOptions {
     double speed = 1.0;      // every game timer this many times faster
     int scale = 1;           // every window enlarged this many times
     QString boardDir;        // a board folder of its own, or empty for the game folder's
+    bool fullScreen = false;  // the game window opens full screen
+    // Told of the speed button's and F11's choices, to remember them for the next game.
+    std::function<void(double)> speedChosen;
+    std::function<void(bool)> fullScreenChosen;
 };
 
 // Reads the board of `options.boardDir` (or nothing when it is empty) and returns the reader's
@@ -80,6 +85,7 @@ class GameSession : public QObject {
     void engineChanged();
     void showDeedCard();
     void printNarration(Integer step, const QString& message);
+    void changeSpeed();
 
     SessionOptions options_;
     RealPort port_;

@@ -52,7 +52,7 @@ GameWindows::~GameWindows() {
     delete frmGame_;
 }
 
-void GameWindows::open(QWidget* backdrop) {
+void GameWindows::open(QWidget* backdrop, bool fullScreen) {
     backdrop_ = backdrop;
     frmGame_ = new FrmGame(game_, input_, pictures_, scale_);
     frmGame_->setAttribute(Qt::WA_DeleteOnClose);
@@ -67,7 +67,9 @@ void GameWindows::open(QWidget* backdrop) {
 
     const QSize screen = FrontWindow::screenSize();
     centreOnScreen(*frmGame_);
-    if (maximiseOn640x480(screen.width(), screen.height()) == WindowState::Maximized)
+    if (fullScreen)
+        frmGame_->setFullScreen(true);
+    else if (maximiseOn640x480(screen.width(), screen.height()) == WindowState::Maximized)
         frmGame_->showMaximized();
     else
         frmGame_->show();
@@ -114,7 +116,8 @@ void GameWindows::raiseDeedCard() {
 void GameWindows::syncDeedCard() {
     const bool open = game_.FrmOCard.Visible;
     if (open && !frmOCard_) {
-        frmOCard_ = new FrmOCard(game_, input_, pictures_, scale_);
+        // A window of the game window's, so that it stays above it in full screen too.
+        frmOCard_ = new FrmOCard(game_, input_, pictures_, scale_, frmGame_);
         frmOCard_->setAttribute(Qt::WA_DeleteOnClose);
         connect(frmOCard_, &QObject::destroyed, this, [this] {
             // Closed from its frame: the card is unloaded as by its "X".

@@ -26,8 +26,9 @@ class GameWindows : public QObject {
                 QObject* parent = nullptr);
     ~GameWindows() override;
 
-    // Shows the game window placed on the screen; `backdrop` is closed when it activates.
-    void open(QWidget* backdrop);
+    // Shows the game window placed on the screen, or full screen; `backdrop` is closed when
+    // it activates.
+    void open(QWidget* backdrop, bool fullScreen = false);
     // Repaints, and opens or closes the card window and the deed card as the state says.
     void sync();
     // Brings the deed card's window to the front, when it is open.

@@ -22,8 +22,22 @@ RealClock::RealClock(Timers& timers, VirtualClock::Fire fire, double speed, QObj
 void RealClock::start() {
     origin_ = clock_.now();
     elapsed_.start();
+    realBase_ = realElapsed();
     running_ = true;
     schedule();
+}
+
+void RealClock::setSpeed(double speed) {
+    if (!(speed > 0) || speed == speed_)
+        return;
+    if (running_) {
+        catchUp();
+        origin_ = clock_.now();
+        realBase_ = realElapsed();
+    }
+    speed_ = speed;
+    if (running_ && !inEngine_)
+        schedule();
 }
 
 std::int64_t RealClock::realElapsed() const {
@@ -38,7 +52,7 @@ void RealClock::catchUp() {
     inEngine_ = true;
     const std::int64_t target =
         origin_ +
-        static_cast<std::int64_t>(std::floor(static_cast<double>(realElapsed()) * speed_));
+        static_cast<std::int64_t>(std::floor(static_cast<double>(realElapsed() - realBase_) * speed_));
     const std::int64_t due = clock_.nextDue();
     // After a stall the game goes on from where it was, instead of replaying every tick.
     const auto stall = static_cast<std::int64_t>(static_cast<double>(kStallMs) * speed_);
@@ -77,8 +91,8 @@ void RealClock::schedule() {
         return;
     }
     const double dueReal = static_cast<double>(due - origin_) / speed_;
-    const auto wait =
-        static_cast<std::int64_t>(std::ceil(dueReal - static_cast<double>(realElapsed())));
+    const auto wait = static_cast<std::int64_t>(
+        std::ceil(dueReal - static_cast<double>(realElapsed() - realBase_)));
     timer_.start(static_cast<int>(std::clamp<std::int64_t>(wait, 0, 24 * 3600 * 1000)));
 }
 

@@ -29,6 +29,9 @@ class RealClock : public QObject {
     // Virtual milliseconds since start.
     std::int64_t now() const { return clock_.now(); }
     double speed() const { return speed_; }
+    // From now on the game's time runs `speed` times as fast as real time. The virtual time
+    // goes on from where it stands, so the narration does not jump.
+    void setSpeed(double speed);
     VirtualClock& virtualClock() { return clock_; }
 
     // Starts counting real time from the virtual instant the clock stands at (0, or the
@@ -57,7 +60,8 @@ class RealClock : public QObject {
 
     VirtualClock clock_;
     QElapsedTimer elapsed_;
-    std::int64_t origin_ = 0;  // the virtual instant real time started counting at
+    std::int64_t origin_ = 0;    // the virtual instant real time started counting at
+    std::int64_t realBase_ = 0;  // the real elapsed time at that instant
     QTimer timer_;
     double speed_;
     bool running_ = false;

@@ -86,6 +86,11 @@ void RealPort::quit() {
         QCoreApplication::exit(0);
 }
 
+void RealPort::changeSpeed() {
+    if (speedChange)
+        speedChange();
+}
+
 void RealPort::showDeedCard() {
     if (deedCard)
         deedCard();

@@ -33,6 +33,8 @@ class RealPort : public PlatformPort {
     QPointer<QWidget> dialogParent;
     // Called instead of leaving the event loop; for tests.
     std::function<void()> onQuit;
+    // The speed button's press.
+    std::function<void()> speedChange;
     // Takes a save dialog's request (title, filter, folder).
     std::function<void(const QString&, const QString&, const QString&)> saveRequested;
 
@@ -49,6 +51,7 @@ class RealPort : public PlatformPort {
                      const QString& initialFolder) override;
     void openDocument(const QString& path) override;
     void quit() override;
+    void changeSpeed() override;
     void showDeedCard() override;
     double timeOfDay() override;
 

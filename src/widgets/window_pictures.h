@@ -51,6 +51,10 @@ inline constexpr const char* kToolbarMusic = ":/pictures/toolbar/music.png";
 inline constexpr const char* kToolbarSave = ":/pictures/toolbar/save.png";
 inline constexpr const char* kToolbarManual = ":/pictures/toolbar/manual.png";
 inline constexpr const char* kToolbarQuit = ":/pictures/toolbar/quit.png";
+// The speed button at 1x, 2x and 4x.
+inline constexpr const char* kToolbarSpeed[] = {":/pictures/toolbar/speed-1.png",
+                                                ":/pictures/toolbar/speed-2.png",
+                                                ":/pictures/toolbar/speed-4.png"};
 inline constexpr const char* kThrowBoth = ":/pictures/dice/throw-both.png";
 inline constexpr const char* kHandCursor = ":/pictures/cursors/hand.png";
 inline constexpr const char* kDeedTitleCursor = ":/pictures/cursors/deed-title.png";

@@ -63,6 +63,8 @@ TEST(WindowPictures, CompiledInAtTheirSizes) {
         {windowpictures::kToolbarSave, 16},  {windowpictures::kToolbarManual, 16},
         {windowpictures::kToolbarQuit, 16},  {windowpictures::kThrowBoth, 32},
         {windowpictures::kHandCursor, 32},   {windowpictures::kDeedTitleCursor, 32},
+        {windowpictures::kToolbarSpeed[0], 16}, {windowpictures::kToolbarSpeed[1], 16},
+        {windowpictures::kToolbarSpeed[2], 16},
     };
     for (const Expected& e : pictures) {
         SCOPED_TRACE(e.path);

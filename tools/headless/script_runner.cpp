@@ -102,6 +102,21 @@ constexpr std::int64_t kOneHour = 3600 * 1000;
 constexpr std::int64_t kOneMinute = 60 * 1000;
 constexpr std::int64_t kLongest = std::int64_t{365} * 24 * kOneHour;
 
+constexpr int kToolbarPlaces = std::tuple_size_v<decltype(GameWindow::ImgIconT)>;
+
+// The toolbar verbs take every button the game window shows.
+void requireToolbarButton(const Game& g, int index) {
+    if (g.window.ImgIconT[static_cast<std::size_t>(index)].Visible)
+        return;
+    QStringList shown;
+    for (int i = 0; i < kToolbarPlaces; ++i)
+        if (g.window.ImgIconT[static_cast<std::size_t>(i)].Visible)
+            shown << QString::number(i);
+    fail(QStringLiteral("ImgIconT %1 is not a button of the toolbar (%2)")
+             .arg(index)
+             .arg(shown.join(QStringLiteral(", "))));
+}
+
 }  // namespace
 
 struct ScriptRunner::Command {
@@ -360,9 +375,8 @@ void ScriptRunner::cmdClick(const QString& args) {
         control = ClickableControl::ImgTable;
         i = index(0, 39);
     } else if (name == QLatin1String("ImgIconT")) {
-        i = index(1, 5);
-        if (i != MusicButton && i != ManualButton && i != QuitButton)
-            fail(QStringLiteral("the toolbar buttons are ImgIconT 1, 4 and 5"));
+        i = index(0, kToolbarPlaces - 1);
+        requireToolbarButton(g, i);
         if (takesClick(g, ClickableControl::ImgIconT, i)) {
             g.handle([i](Game& gm) { gm.ImgIconT_MouseDown(i, kLeftButton, 0, 0, 0); });
             g.handle([i](Game& gm) { gm.ImgIconT_MouseUp(i, kLeftButton, 0, 0, 0); });
@@ -391,13 +405,12 @@ void ScriptRunner::cmdMouse(const QString& args, int event) {
     expectCount(w, 2, 3, "mousedown|mousemove|mouseup ImgIconT INDEX [held]");
     if (w[0] != QLatin1String("ImgIconT"))
         fail(QStringLiteral("the mouse commands take ImgIconT"));
-    const int i = static_cast<int>(wholeNumber(w[1], 1, 5, "the index"));
-    if (i != MusicButton && i != ManualButton && i != QuitButton)
-        fail(QStringLiteral("the toolbar buttons are ImgIconT 1, 4 and 5"));
+    const int i = static_cast<int>(wholeNumber(w[1], 0, kToolbarPlaces - 1, "the index"));
     const bool held = w.size() == 3;
     if (held && (event != 1 || w[2] != QLatin1String("held")))
         fail(QStringLiteral("only mousemove takes \"held\""));
     Game& g = session_->game();
+    requireToolbarButton(g, i);
     if (event == 0)
         g.handle([i](Game& gm) { gm.ImgIconT_MouseDown(i, 1, 0, 0, 0); });
     else if (event == 1)

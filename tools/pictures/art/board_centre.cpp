@@ -15,8 +15,8 @@ namespace {
 const QRectF kTreasurePile(8, 8, 121, 73);
 const QRectF kFortunePile(160, 208, 121, 73);
 const QRectF kHint(8, 224, 137, 17);
-// Four buttons: music, manual, quit and save.
-const QRectF kToolbar(32, 256, 112, 16);
+// Five buttons: speed, music, manual, quit and save.
+const QRectF kToolbar(8, 256, 136, 16);
 
 void pileBed(QPainter& p, const QRectF& pile, QColor colour, const QString& caption,
              bool captionBelow) {

@@ -243,6 +243,24 @@ void quit(QPainter& p) {
     p.drawLine(QPointF(16, 6.5), QPointF(16, 15.5));
 }
 
+// The speed button shows the pace it runs at: a green 1, an amber 2, a red 4, each with a
+// pair of arrows forward.
+template <int Speed>
+void speed(QPainter& p) {
+    const QColor colour = Speed == 1   ? QColor(60, 170, 80)
+                          : Speed == 2 ? QColor(236, 150, 30)
+                                       : QColor(210, 50, 40);
+    roundBadge(p, colour);
+    drawCentredText(p, QRectF(3, 2, 26, 26), QString::number(Speed), thaiFont("Loma", 25, true),
+                    Qt::white);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    for (int i = 0; i < 2; ++i) {
+        const qreal x = 11 + i * 5.5;
+        p.drawPolygon(QPolygonF({QPointF(x, 24), QPointF(x + 5, 26.5), QPointF(x, 29)}));
+    }
+}
+
 void throwBoth(QPainter& p) {
     smallDie(p, QRectF(2, 3, 17, 17), 5);
     smallDie(p, QRectF(13, 12, 17, 17), 3);
@@ -311,6 +329,9 @@ std::vector<WindowPicture> windowPictures() {
         {"toolbar/save.png", icon(16, save)},
         {"toolbar/manual.png", icon(16, book)},
         {"toolbar/quit.png", icon(16, quit)},
+        {"toolbar/speed-1.png", icon(16, speed<1>)},
+        {"toolbar/speed-2.png", icon(16, speed<2>)},
+        {"toolbar/speed-4.png", icon(16, speed<4>)},
         {"dice/throw-both.png", icon(32, throwBoth)},
         {"cursors/hand.png", icon(32, hand)},
         {"cursors/deed-title.png", icon(32, dragHand)},
