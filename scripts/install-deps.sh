@@ -9,7 +9,7 @@ packages=(
   fonts-thai-tlwg
   libgtest-dev googletest
   xvfb xauth x11-apps imagemagick
-  xdotool x11-xserver-utils fonts-dejavu-core python3 libx11-dev openssl
+  xdotool x11-xserver-utils x11-utils openbox fonts-dejavu-core python3 libx11-dev openssl
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
   lintian desktop-file-utils appstream dpkg-dev
   nodejs node-typescript

@@ -8,10 +8,10 @@
 #include "widgets/window_pictures.h"
 
 #include <QCursor>
-#include <QPainter>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 
 #include <algorithm>
@@ -65,12 +65,14 @@ void FrmGame::setFullScreen(bool on) {
     if (on == isFullScreen())
         return;
     if (on) {
+        normalAt_ = pos();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         showFullScreen();
     } else {
         showNormal();
         setFixedSize(kWidth * scale_, kHeight * scale_);
+        move(normalAt_);
     }
     update();
     if (fullScreenChanged)
@@ -117,58 +119,58 @@ void FrmGame::paintEvent(QPaintEvent*) {
         QPainter black(this);
         black.fillRect(rect(), Qt::black);
     }
-    ControlPainter::render(*this, {kWidth, kHeight}, area.width() / kWidth, [this](QPainter& qp) {
-        const GameWindow& w = game_.window;
-        ControlPainter p(qp, pictures_, game_.FrmSource);
-        p.background(w.Picture, {kWidth, kHeight});
+    ControlPainter::render(
+        *this, {kWidth, kHeight}, area.width() / kWidth,
+        [this](QPainter& qp) {
+            const GameWindow& w = game_.window;
+            ControlPainter p(qp, pictures_, game_.FrmSource);
+            p.background(w.Picture, {kWidth, kHeight});
 
-        for (const Image& square : w.ImgTable) p.paint(square);
-        for (const Image& block : w.ImgHead) p.paint(block);
-        for (const Image& block : w.ImgBottom) p.paint(block);
-        p.paint(w.ImgCenter);
-        for (const Shape& pile : w.ShpCard) p.paint(pile);
-        p.paint(w.ShpTable);
+            for (const Image& square : w.ImgTable) p.paint(square);
+            for (const Image& block : w.ImgHead) p.paint(block);
+            for (const Image& block : w.ImgBottom) p.paint(block);
+            p.paint(w.ImgCenter);
+            for (const Shape& pile : w.ShpCard) p.paint(pile);
+            p.paint(w.ShpTable);
 
-        p.paint(w.ShpTaoPad);
-        p.paint(w.ImgTao[0]);
-        p.paint(w.ImgTao[1]);
-        p.paint(w.ImgTao[2], QString::fromLatin1(windowpictures::kThrowBoth));
-        for (const Label& key : w.LblKeyT)
-            p.paint(key, labelFont(), false, Qt::AlignHCenter | Qt::AlignVCenter);
+            p.paint(w.ShpTaoPad);
+            p.paint(w.ImgTao[0]);
+            p.paint(w.ImgTao[1]);
+            p.paint(w.ImgTao[2], QString::fromLatin1(windowpictures::kThrowBoth));
+            for (const Label& key : w.LblKeyT)
+                p.paint(key, labelFont(), false, Qt::AlignHCenter | Qt::AlignVCenter);
 
-        p.paint(w.LblBDescript, labelFont());
-        const char* icons[6] = {nullptr,
-                                windowpictures::kToolbarMusic,
-                                windowpictures::kToolbarSave,
-                                nullptr,
-                                windowpictures::kToolbarManual,
-                                windowpictures::kToolbarQuit};
-        if (shownSpeed)
-            icons[SpeedButton] = windowpictures::kToolbarSpeed[shownSpeedStep(shownSpeed())];
-        for (int i : kToolbarButtons)
-            if (showsButton(i))
-                p.paint(w.ImgIconT[i], QString::fromLatin1(icons[i]));
+            p.paint(w.LblBDescript, labelFont());
+            const char* icons[6] = {
+                nullptr, windowpictures::kToolbarMusic,  windowpictures::kToolbarSave,
+                nullptr, windowpictures::kToolbarManual, windowpictures::kToolbarQuit};
+            if (shownSpeed)
+                icons[SpeedButton] = windowpictures::kToolbarSpeed[shownSpeedStep(shownSpeed())];
+            for (int i : kToolbarButtons)
+                if (showsButton(i))
+                    p.paint(w.ImgIconT[i], QString::fromLatin1(icons[i]));
 
-        // Tokens stand on the squares.
-        for (const Shape& token : w.ShpMark) p.paint(token);
+            // Tokens stand on the squares.
+            for (const Shape& token : w.ShpMark) p.paint(token);
 
-        p.paint(w.ImgDescripter);
-        p.paint(w.TxtDialog, narratorFont(), false);
+            p.paint(w.ImgDescripter);
+            p.paint(w.TxtDialog, narratorFont(), false);
 
-        p.paint(w.ShpLocation);
-        p.paint(w.ImgLocation);
-        p.paint(w.ImgBuilding);
-        p.paint(w.TxtLocation, labelFont(), false);
-        p.paint(w.LblOwner, labelFont(), false, Qt::AlignLeft | Qt::AlignTop);
-        p.paint(w.LblAct, labelFont());
-        p.paint(w.LblPrice, labelFont());
-        for (int i = 0; i < 4; ++i) {
-            p.paint(w.ShpPlayer[i]);
-            p.paint(w.ImgPlayer[i]);
-            p.paint(w.LblPName[i], labelFont());
-            p.paint(w.LblPMoney[i], labelFont());
-        }
-    }, area.topLeft());
+            p.paint(w.ShpLocation);
+            p.paint(w.ImgLocation);
+            p.paint(w.ImgBuilding);
+            p.paint(w.TxtLocation, labelFont(), false);
+            p.paint(w.LblOwner, labelFont(), false, Qt::AlignLeft | Qt::AlignTop);
+            p.paint(w.LblAct, labelFont());
+            p.paint(w.LblPrice, labelFont());
+            for (int i = 0; i < 4; ++i) {
+                p.paint(w.ShpPlayer[i]);
+                p.paint(w.ImgPlayer[i]);
+                p.paint(w.LblPName[i], labelFont());
+                p.paint(w.LblPMoney[i], labelFont());
+            }
+        },
+        area.topLeft());
 }
 
 void FrmGame::keyPressEvent(QKeyEvent* event) {

@@ -64,7 +64,8 @@ class FrmGame : public QWidget {
     InputSink input_;
     PictureCache& pictures_;
     int scale_;
-    Hit pressed_;  // the control the held button went down on
+    Hit pressed_;      // the control the held button went down on
+    QPoint normalAt_;  // where the window stood before full screen
 };
 
 }  // namespace kroda::widgets

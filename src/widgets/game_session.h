@@ -20,10 +20,10 @@
 namespace kroda::widgets {
 
 struct SessionOptions {
-    bool narration = false;  // print each completed message on stdout
-    double speed = 1.0;      // every game timer this many times faster
-    int scale = 1;           // every window enlarged this many times
-    QString boardDir;        // a board folder of its own, or empty for the game folder's
+    bool narration = false;   // print each completed message on stdout
+    double speed = 1.0;       // every game timer this many times faster
+    int scale = 1;            // every window enlarged this many times
+    QString boardDir;         // a board folder of its own, or empty for the game folder's
     bool fullScreen = false;  // the game window opens full screen
     // Told of the speed button's and F11's choices, to remember them for the next game.
     std::function<void(double)> speedChosen;

@@ -51,8 +51,8 @@ void RealClock::catchUp() {
         return;
     inEngine_ = true;
     const std::int64_t target =
-        origin_ +
-        static_cast<std::int64_t>(std::floor(static_cast<double>(realElapsed() - realBase_) * speed_));
+        origin_ + static_cast<std::int64_t>(
+                      std::floor(static_cast<double>(realElapsed() - realBase_) * speed_));
     const std::int64_t due = clock_.nextDue();
     // After a stall the game goes on from where it was, instead of replaying every tick.
     const auto stall = static_cast<std::int64_t>(static_cast<double>(kStallMs) * speed_);

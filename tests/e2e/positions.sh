@@ -23,8 +23,9 @@ declare -grA XS_AT=(
   [wizard.choice1]="200 164"
   [wizard.choice2]="200 196"
   [wizard.choice3]="200 228"
-  # The game window (640 x 480): the toolbar's music, manual, quit and save buttons (the
-  # toolbar spans 80..208 x 304..336), the narrator and the two dice and the space between them.
+  # The game window (640 x 480): the toolbar's speed, music, manual, quit and save buttons (the
+  # toolbar spans 56..208 x 304..336), the narrator and the two dice and the space between them.
+  [game.speed]="72 320"
   [game.music]="96 320"
   [game.manual]="128 320"
   [game.quit]="160 320"

@@ -1,5 +1,6 @@
 # A private X session for the scripts that drive the game's windows from outside: an Xvfb of
-# its own (no window manager), a runtime folder of its own, the finding, waiting for and
+# its own (no window manager unless xs_window_manager starts one), a runtime folder and a
+# settings folder of its own, the finding, waiting for and
 # photographing of windows, and clicks, drags and keys as a person gives them (XTEST), at
 # the places positions.sh names. Sourced, not run:
 #
@@ -19,7 +20,10 @@
 readonly XS_TITLE="เกมKroda 2.0 Final" XS_WIZARD="Player Wizard" \
   XS_ABOUT="เกี่ยวกับซอฟต์แวร์เกมส์Kroda" XS_DEED="///" XS_BACKDROP=":::" \
   XS_HOST="Kroda : เปิดเกมทางเครือข่าย"
-readonly XS_SCREEN_W=1024 XS_SCREEN_H=768
+# A script may set its own screen size before it sources this file.
+: "${XS_SCREEN_W:=1024}" "${XS_SCREEN_H:=768}"
+readonly XS_SCREEN_W XS_SCREEN_H
+XS_WM_PID=""
 XS_XVFB_PID=""
 XS_ROOT=""
 
@@ -56,6 +60,10 @@ xs_start() {
       unset QT_QPA_PLATFORM WAYLAND_DISPLAY XAUTHORITY
       export XDG_RUNTIME_DIR=$work/runtime
       mkdir -m 700 "$XDG_RUNTIME_DIR"
+      # Nothing the program remembers (its speed, full screen) comes from or goes to the
+      # user's own settings or another script's.
+      export XDG_CONFIG_HOME=$work/config
+      mkdir -p "$XDG_CONFIG_HOME"
       # A search by process lists the root window too, whatever the process.
       XS_ROOT=$(xdotool search --maxdepth 0 '' 2>/dev/null | head -n 1)
       return 0
@@ -67,7 +75,27 @@ xs_start() {
   return 1
 }
 
+# Starts Debian's openbox on the session, as a desktop has a window manager (frames, full
+# screen); waits until it has taken the screen.
+xs_window_manager() {
+  local _
+  command -v openbox >/dev/null || return 1
+  openbox --sm-disable >"${XDG_RUNTIME_DIR:-/tmp}/openbox.log" 2>&1 &
+  XS_WM_PID=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    kill -0 "$XS_WM_PID" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
 xs_stop() {
+  if [ -n "$XS_WM_PID" ]; then
+    kill "$XS_WM_PID" 2>/dev/null
+    wait "$XS_WM_PID" 2>/dev/null
+  fi
+  XS_WM_PID=""
   if [ -n "$XS_XVFB_PID" ]; then
     kill "$XS_XVFB_PID" 2>/dev/null
     wait "$XS_XVFB_PID" 2>/dev/null

@@ -21,10 +21,24 @@ TEST(Mouse, ToolbarPressHoverAndTheMusicDialog) {
         "mousedown ImgIconT 1\n"
         "get OpenFileTitle\n"
         "get OpenFileFilter\n"
-        "get ImgIconT(1).Top\n",
+        "get ImgIconT(1).Top\n"
+        // Every button the toolbar shows takes the verbs; the speed button changes nothing
+        // on a virtual clock.
+        "mousemove ImgIconT 3\n"
+        "get LblBDescript.Caption\n"
+        "click ImgIconT 3\n"
+        "get ImgIconT(3).Top\n"
+        "click ImgIconT 2\n"
+        "get ImgIconT(2).Top\n",
         boardFolder());
     EXPECT_EQ(r.status, ExitOk) << r.err;
-    EXPECT_EQ(r.out, "คู่มือ\n313\n313\n312\nเปิดไฟล์เพลง\nMidiFile(*.mid, *.rmi)|*.mid;*.rmi\n312\n");
+    EXPECT_EQ(r.out,
+              "คู่มือ\n313\n313\n312\nเปิดไฟล์เพลง\nMidiFile(*.mid, *.rmi)|*.mid;*.rmi\n312\n"
+              "ความเร็ว\n312\n312\n");
+    const ScriptOutcome unused = runScript("start\nclick ImgIconT 0\n", boardFolder());
+    EXPECT_EQ(unused.status, ExitBadScript);
+    EXPECT_NE(unused.err.find("is not a button of the toolbar (1, 2, 3, 4, 5)"), std::string::npos)
+        << unused.err;
 }
 
 TEST(Mouse, DeedCardOpensRedrawsAndCloses) {

@@ -55,14 +55,14 @@ TEST(WindowPictures, CompiledInAtTheirSizes) {
         int size;
     };
     const Expected pictures[] = {
-        {windowpictures::kTitleNewGame, 32}, {windowpictures::kTitleContinue, 32},
-        {windowpictures::kTitleAbout, 32},   {windowpictures::kTitleManual, 32},
-        {windowpictures::kTitleExit, 32},    {windowpictures::kWizardDescription, 16},
-        {windowpictures::kWizardClose, 16},  {windowpictures::kWizardBack, 16},
-        {windowpictures::kWizardNext, 16},   {windowpictures::kToolbarMusic, 16},
-        {windowpictures::kToolbarSave, 16},  {windowpictures::kToolbarManual, 16},
-        {windowpictures::kToolbarQuit, 16},  {windowpictures::kThrowBoth, 32},
-        {windowpictures::kHandCursor, 32},   {windowpictures::kDeedTitleCursor, 32},
+        {windowpictures::kTitleNewGame, 32},    {windowpictures::kTitleContinue, 32},
+        {windowpictures::kTitleAbout, 32},      {windowpictures::kTitleManual, 32},
+        {windowpictures::kTitleExit, 32},       {windowpictures::kWizardDescription, 16},
+        {windowpictures::kWizardClose, 16},     {windowpictures::kWizardBack, 16},
+        {windowpictures::kWizardNext, 16},      {windowpictures::kToolbarMusic, 16},
+        {windowpictures::kToolbarSave, 16},     {windowpictures::kToolbarManual, 16},
+        {windowpictures::kToolbarQuit, 16},     {windowpictures::kThrowBoth, 32},
+        {windowpictures::kHandCursor, 32},      {windowpictures::kDeedTitleCursor, 32},
         {windowpictures::kToolbarSpeed[0], 16}, {windowpictures::kToolbarSpeed[1], 16},
         {windowpictures::kToolbarSpeed[2], 16},
     };

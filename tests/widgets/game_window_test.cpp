@@ -27,11 +27,17 @@ namespace {
 
 using kroda::testing::waitUntil;
 
+SessionOptions fast() {
+    SessionOptions options;
+    options.speed = 100.0;
+    return options;
+}
+
 struct Session {
     GameSession session;
     bool quit = false;
     explicit Session(const QString& folder = QStringLiteral(KRODA_GAME_DIR))
-        : session(folder, SessionOptions{false, 100.0, 1, {}}) {
+        : session(folder, fast()) {
         session.interactive = false;
         session.port().onQuit = [this] { quit = true; };
         GameState& s = session.game().state;

@@ -1,8 +1,8 @@
 // A deed card's row keeps its text clear of its amount: the panel's font gets smaller only
 // when some row would not fit on its line, and only as far as it must.
+#include "widgets/panel_rows.h"
 #include "deedcard/deed_card.h"
 #include "widgets/fonts.h"
-#include "widgets/panel_rows.h"
 
 #include <QFontMetricsF>
 

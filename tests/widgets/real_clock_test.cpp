@@ -1,6 +1,8 @@
 // The real clock fires the engine's ticks in the same order as the virtual clock, at the
-// speed asked for, and drops the ticks missed in a stall instead of replaying them.
+// speed asked for (changed at any time), and drops the ticks missed in a stall instead of
+// replaying them.
 #include "widgets/real_clock.h"
+#include "widgets/speed_steps.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +66,35 @@ TEST(RealClock, AnInputCountsFromItsOwnInstant) {
     f.clock.catchUp();
     ASSERT_EQ(f.fired.size(), 1u);
     EXPECT_EQ(f.fired[0].first, 1005);
+}
+
+// A new speed runs from the instant it is chosen: the game's time goes on from where it
+// stands, and the speed button steps 1, 2, 4 and back to 1, from any speed to the next step.
+TEST(RealClock, ANewSpeedRunsOnFromTheGamesPresentInstant) {
+    Fixture f(1.0);
+    f.timers.TimerTalk.setEnabled(false);
+    f.real = 1000;
+    f.clock.catchUp();
+    ASSERT_EQ(f.clock.now(), 1000);
+    f.clock.setSpeed(4.0);
+    EXPECT_EQ(f.clock.now(), 1000);
+    f.real = 1250;
+    f.clock.deliver([&] { f.timers.TimeDelay.setEnabled(true); });  // 5 ms from 2000
+    EXPECT_EQ(f.clock.now(), 2000);
+    f.real = 1251;  // 4 game ms later: not yet
+    f.clock.catchUp();
+    EXPECT_TRUE(f.fired.empty());
+    f.real = 1252;
+    f.clock.catchUp();
+    ASSERT_EQ(f.fired.size(), 1u);
+    EXPECT_EQ(f.fired[0].first, 2005);
+
+    const std::pair<double, double> steps[] = {{1, 2},   {2, 4},   {4, 1}, {0.25, 1},
+                                               {1.5, 2}, {3.9, 4}, {20, 1}};
+    for (const auto& [from, to] : steps) EXPECT_EQ(nextSpeed(from), to) << from;
+    EXPECT_EQ(shownSpeedStep(0.5), 0);
+    EXPECT_EQ(shownSpeedStep(3), 1);
+    EXPECT_EQ(shownSpeedStep(20), 2);
 }
 
 }  // namespace

@@ -243,22 +243,15 @@ void quit(QPainter& p) {
     p.drawLine(QPointF(16, 6.5), QPointF(16, 15.5));
 }
 
-// The speed button shows the pace it runs at: a green 1, an amber 2, a red 4, each with a
-// pair of arrows forward.
+// The speed button shows the pace it runs at: a green 1, an amber 2, a red 4.
 template <int Speed>
 void speed(QPainter& p) {
     const QColor colour = Speed == 1   ? QColor(60, 170, 80)
                           : Speed == 2 ? QColor(236, 150, 30)
                                        : QColor(210, 50, 40);
     roundBadge(p, colour);
-    drawCentredText(p, QRectF(3, 2, 26, 26), QString::number(Speed), thaiFont("Loma", 25, true),
+    drawCentredText(p, QRectF(3, 2, 26, 26), QString::number(Speed), thaiFont("Loma", 26, true),
                     Qt::white);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    for (int i = 0; i < 2; ++i) {
-        const qreal x = 11 + i * 5.5;
-        p.drawPolygon(QPolygonF({QPointF(x, 24), QPointF(x + 5, 26.5), QPointF(x, 29)}));
-    }
 }
 
 void throwBoth(QPainter& p) {

@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# The windows on a 1920 x 1080 screen, as a person at home meets them, under an Xvfb of its
+# own:
+#
+#   tests/e2e/screen_road.sh GAME_DIR
+#
+# 1. Without --scale the title screen opens at twice its size, 1280 x 960, centred.
+# 2. With Debian's openbox running, F11 makes the game window fill the screen and brings it
+#    back to 1280 x 960; the screenshots are kept as WORK/full-screen.png and game-window.png.
+# 3. The toolbar's speed button runs the game at 2x, 4x and back at 1x: measured from the
+#    narration as the game's milliseconds per real second, each within a tenth.
+# 4. The next game starts at the speed and in the full screen the last one chose.
+#
+# Exit status 0 passed, 1 failed, 77 skipped (no Xvfb, xdotool, openbox or ImageMagick).
+set -uo pipefail
+
+game_dir=$(cd "${1:?usage: screen_road.sh GAME_DIR}" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+XS_SCREEN_W=1920 XS_SCREEN_H=1080
+# shellcheck source-path=SCRIPTDIR source=x_session.sh
+. "$here/x_session.sh"
+for tool in Xvfb xdotool xprop openbox import; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "screen_road: SKIPPED: $tool is not installed (scripts/install-deps.sh installs it)"
+    exit 77
+  fi
+done
+[ -x "$game_dir/kroda" ] || { echo "screen_road: no kroda in $game_dir"; exit 1; }
+
+work=$(mktemp -d)
+chmod 700 "$work"
+game_pid=""
+reader_pid=""
+started=$SECONDS
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  xs_stop
+  if [ -n "${KRODA_E2E_KEEP:-}" ]; then echo "screen_road: files kept in $work"; else rm -rf "$work"; fi
+}
+trap cleanup EXIT
+fail() {
+  echo "screen_road: FAILED after $((SECONDS - started)) s: $*"
+  xs_report_failure "$work/narration" "$work/stderr" "$work/failed.png"
+  KRODA_E2E_KEEP=1
+  exit 1
+}
+note() { echo "screen_road: $*"; }
+
+xs_start "$work" 2>"$work/xs.err" || fail "$(cat "$work/xs.err")"
+export XDG_DATA_HOME=$work/data
+: >"$work/stderr"
+
+# Starts the game with the given options; each narration line is kept with the real
+# millisecond it arrived at in front: "<real ms> <game ms> <step> <message>".
+start_game() {
+  : >"$work/narration"
+  : >"$work/pid"
+  (cd "$game_dir" && echo "$BASHPID" >"$work/pid" && exec ./kroda "$@") 2>>"$work/stderr" |
+    while IFS= read -r line; do printf '%s %s\n' "$(date +%s%3N)" "$line"; done \
+      >"$work/narration" &
+  reader_pid=$!
+  for _ in $(seq 50); do
+    [ -s "$work/pid" ] && break
+    sleep 0.1
+  done
+  game_pid=$(cat "$work/pid")
+}
+
+# Ends the game as a closed session would, and waits for its windows to go.
+stop_game() {
+  local _
+  kill "$game_pid" 2>/dev/null
+  for _ in $(seq 50); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  game_pid=""
+  wait "$reader_pid" 2>/dev/null
+}
+
+# The game's pace from the next narration line on, until lines have come over SECONDS real
+# seconds (at most a minute): game ms per real ms, with two decimals, or "none".
+pace_over() {
+  local seconds=$1 from pace _
+  from=$(wc -l <"$work/narration")
+  for _ in $(seq 600); do
+    pace=$(tail -n +"$((from + 1))" "$work/narration" | awk -v span="$((seconds * 1000))" '
+      NR == 1 { r0 = $1; g0 = $2 }
+      { r = $1; g = $2 }
+      END { if (NR >= 2 && r - r0 >= span) printf "%.2f\n", (g - g0) / (r - r0) }')
+    [ -n "$pace" ] && break
+    sleep 0.1
+  done
+  echo "${pace:-none}"
+}
+
+# Whether a pace is within a tenth of the speed asked for.
+near() { awk -v p="$1" -v s="$2" 'BEGIN { exit !(p != "none" && p >= s * 0.9 && p <= s * 1.1) }'; }
+
+# --- 1. The title screen at the scale the screen fits.
+start_game
+title=$(xs_find_window "$XS_TITLE" 1280x960) || fail "no 1280x960 title screen"
+why=$(xs_centred "$title" 1280 960) || fail "the title screen: $why"
+note "the title screen opens at 1280x960, centred"
+stop_game
+
+# --- 2. Full screen, with a window manager.
+xs_window_manager || fail "openbox did not start"
+start_game --seats cc --narration
+game=$(xs_find_window "$XS_TITLE" 1280x960) || fail "no 1280x960 game window"
+xs_key_to "$game" F11
+xs_find_window "$XS_TITLE" 1920x1080 >/dev/null || fail "F11 did not fill the screen"
+sleep 0.5
+xs_screenshot root "$work/full-screen.png"
+xs_key_to "$game" F11
+xs_find_window "$XS_TITLE" 1280x960 >/dev/null || fail "F11 again did not bring the window back"
+note "F11 fills the screen and comes back"
+
+# --- 3. The speed button. The game's own speed at the start is 1x.
+press_speed() {
+  local x y
+  read -r x y <<<"$(xs_at game.speed)"
+  xdotool mousemove --window "$game" $((x * 2)) $((y * 2)) click 1
+}
+sleep 1
+xs_screenshot "$game" "$work/game-window.png"
+pace=$(pace_over 6)
+near "$pace" 1 || fail "the game ran at $pace at the start, not 1"
+results="1x $pace"
+for speed in 2 4 1; do
+  press_speed
+  sleep 0.5  # the click sound plays before the button acts
+  pace=$(pace_over 6)
+  near "$pace" "$speed" || fail "after a press the game ran at $pace, not $speed"
+  results="$results, ${speed}x $pace"
+done
+note "game ms per real ms: $results"
+
+# --- 4. What the next game remembers.
+press_speed
+sleep 0.5
+xs_key_to "$game" F11
+xs_find_window "$XS_TITLE" 1920x1080 >/dev/null || fail "F11 did not fill the screen"
+stop_game
+start_game --seats cc --narration
+game=$(xs_find_window "$XS_TITLE" 1920x1080) || fail "the next game did not open full screen"
+pace=$(pace_over 6)
+near "$pace" 2 || fail "the next game ran at $pace, not the 2 chosen before"
+note "the next game opens full screen at 2x ($pace)"
+stop_game
+
+if grep -v '^QStandardPaths\|^kroda: autosave' "$work/stderr" | grep -q .; then
+  fail "stderr: $(head -n 5 "$work/stderr")"
+fi
+note "passed in $((SECONDS - started)) s"
