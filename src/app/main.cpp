@@ -44,7 +44,8 @@ const char kUsage[] =
     "  --scale N     enlarge every window N times, pixel for pixel (1 to 4; default: the\n"
     "                largest at which the game window fits the screen)\n"
     "  --seats LIST  skip the title screen and the wizard: who plays each seat, p for a\n"
-    "                person and c for the computer, two to four letters\n"
+    "                person, c for the computer and s for the strong computer, two to\n"
+    "                four letters\n"
     "                (with --host, --seats also takes n for a network seat)\n"
     "  --continue [FILE]\n"
     "                skip the title screen: go on with the game saved in FILE, or with the\n"
@@ -155,8 +156,8 @@ std::optional<QString> parse(const QStringList& args, Options& o) {
         } else if (a == QLatin1String("--seats")) {
             const auto v = value();
             if (!v || v->size() < 2 || v->size() > 4 ||
-                !QRegularExpression(QStringLiteral("^[pcn]+$")).match(*v).hasMatch())
-                return QStringLiteral("--seats takes two to four letters p, c or n");
+                !QRegularExpression(QStringLiteral("^[pcsn]+$")).match(*v).hasMatch())
+                return QStringLiteral("--seats takes two to four letters p, c, s or n");
             o.seats = *v;
         } else if (a == QLatin1String("--host")) {
             o.host = true;

@@ -83,7 +83,9 @@ void layOut(WizardWindow& w) {
             {136, 152 + 32 * k, 297, 25}, QStringLiteral("เล่น %1 คน").arg(k + 2), k == 0, true};
     w.Opt3[0] = {{136, 152, 297, 25}, QStringLiteral("คน"), true, true};
     w.Opt3[1] = {{136, 184, 297, 25}, QStringLiteral("คอมพิวเตอร์"), false, true};
-    w.Opt3[2] = {{136, 216, 297, 25}, QStringLiteral("ผู้เล่นทางเครือข่าย"), false, true};
+    // The strong computer stands beside the designed one, the network player last.
+    w.Opt3[3] = {{136, 216, 297, 25}, QStringLiteral("คอมพิวเตอร์ฝีมือดี"), false, true};
+    w.Opt3[2] = {{136, 248, 297, 25}, QStringLiteral("ผู้เล่นทางเครือข่าย"), false, true};
 
     for (int box = 0; box < 2; ++box) {
         w.LblNameTitle[at(box)] = {
@@ -197,6 +199,7 @@ void Wizard::PostWizard(Integer direction) {
             Player& player = state_.Players(p);
             networkSeat_[static_cast<std::size_t>(p - 1)] = window.Opt3[2].Value;
             player.IsHuman = window.Opt3[0].Value || window.Opt3[2].Value;
+            player.Strong = window.Opt3[3].Value;
             openNamePage(p);
             player.Color = seat(p).Color;
             ++step;
@@ -207,7 +210,10 @@ void Wizard::PostWizard(Integer direction) {
             const QString& text = window.TxtName[keysHere ? 0 : 1].Box.Text;
             if (text.isEmpty() || text.front() == QLatin1Char(' '))
                 return;
-            setUpSeat(state_, p, player.IsHuman, trimSpaces(text));  // the field keeps 12
+            const Controller who = player.IsHuman  ? Controller::Person
+                                   : player.Strong ? Controller::StrongComputer
+                                                   : Controller::Computer;
+            setUpSeat(state_, p, who, trimSpaces(text));  // the field keeps 12
             if (p == state_.PlayerCount) {
                 setCompletionBand();
                 if (p == 4) {
@@ -244,9 +250,11 @@ void Wizard::PostWizard(Integer direction) {
         const int p = playerOfStep(step);
         const bool human = state_.Players(p).IsHuman;
         const bool network = networkSeat_[static_cast<std::size_t>(p - 1)];
+        const bool strong = !human && state_.Players(p).Strong;
         window.Opt3[0].Value = human && !network;
-        window.Opt3[1].Value = !human;
+        window.Opt3[1].Value = !human && !strong;
         window.Opt3[2].Value = network;
+        window.Opt3[3].Value = strong;
         pad[PersonNamePanel].Visible = false;
         pad[ComputerNamePanel].Visible = false;
         step = static_cast<Integer>(2 * p + 1);
@@ -360,9 +368,9 @@ void Wizard::selectOption2(int index) {
 }
 
 void Wizard::selectOption3(int index) {
-    if (index < 0 || index > 2)
+    if (index < 0 || index > 3)
         return;
-    for (int k = 0; k < 3; ++k) window.Opt3[at(k)].Value = k == index;
+    for (int k = 0; k < 4; ++k) window.Opt3[at(k)].Value = k == index;
 }
 
 QList<int> Wizard::networkSeats() const {

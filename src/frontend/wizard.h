@@ -59,7 +59,7 @@ struct WizardWindow {
     std::array<OptionButton, 2> Opt1;   // the board
     CheckBox Check1;                    // the bankrupt card
     std::array<OptionButton, 3> Opt2;   // two, three or four players
-    std::array<OptionButton, 3> Opt3;   // person, computer or network player
+    std::array<OptionButton, 4> Opt3;   // person, computer, network player, strong computer
     std::array<NameBox, 2> TxtName;     // 0 on the person's name page, 1 on the computer's
     std::array<Label, 3> LblKey;        // what each of a person's keys does
     std::array<Label, 3> LblKey2;       // the person's keys

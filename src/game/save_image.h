@@ -18,7 +18,8 @@
 namespace kroda::save {
 
 inline constexpr const char* kFormatName = "kroda-save";
-inline constexpr int kFormatVersion = 1;
+// Version 2 added Players(n).Strong.
+inline constexpr int kFormatVersion = 2;
 
 // Whole numbers a JSON number carries exactly.
 inline constexpr std::int64_t kExactLimit = std::int64_t{1} << 53;
@@ -59,7 +60,9 @@ const char* timerName(TimerId id);
 const char* answerName(OfferAnswer answer);
 
 // ---- The fields -------------------------------------------------------------------------
-// Each walk takes an Io (the writer or the reader) and the object, const when writing.
+// Each walk takes an Io (the writer or the reader) and the object, const when writing. A
+// member added by a later version is walked with the version that added it: files of an
+// earlier version lack it, and it reads as false there.
 
 template <class T>
 inline constexpr bool kWritable = !std::is_const_v<T>;
@@ -116,6 +119,7 @@ template <class Io, class P>
 void walkPlayer(Io& io, P& p, const GameState&) {
     io.integer("Color", p.Color, 0, 0xFFFFFF);
     io.flag("IsHuman", p.IsHuman);
+    io.flagSince(2, "Strong", p.Strong);
     io.text("Name", p.Name);
     io.integers("KeyCode", p.KeyCode, 0, 255);
     io.texts("KeyLabel", p.KeyLabel);

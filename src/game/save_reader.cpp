@@ -24,7 +24,8 @@ constexpr int lowIndex() {
 
 class Reader {
   public:
-    Reader(const QJsonObject& root, SavedPaths& paths) : paths_(paths) {
+    Reader(const QJsonObject& root, int version, SavedPaths& paths)
+        : version_(version), paths_(paths) {
         places_.push_back({root, QString()});
     }
 
@@ -45,6 +46,12 @@ class Reader {
         else
             fail(QStringLiteral("is not true or false"));
         leave();
+    }
+    void flagSince(int version, const char* key, bool& v) {
+        if (version_ < version)
+            v = false;
+        else
+            flag(key, v);
     }
     template <class T>
     void text(const char* key, T& t) {
@@ -338,6 +345,7 @@ class Reader {
         return false;
     }
 
+    int version_;
     SavedPaths& paths_;
     std::vector<Place> places_;
     std::optional<QString> error_;
@@ -401,7 +409,7 @@ std::optional<QString> readImage(const QByteArray& bytes, SavedPaths& paths, Sav
     const QJsonObject root = doc.object();
     if (auto fault = checkFrame(root))
         return fault;
-    Reader r(root, paths);
+    Reader r(root, root.value(QLatin1String(kVersionKey)).toInt(), paths);
     walkSave(r, image);
     if (r.error())
         return r.error();

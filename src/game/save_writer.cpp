@@ -77,6 +77,7 @@ class Writer {
         put(key, static_cast<qint64>(v));
     }
     void flag(const char* key, bool v) { put(key, v); }
+    void flagSince(int, const char* key, bool v) { put(key, v); }
     template <class T>
     void text(const char* key, const T& t) {
         put(key, t.rightTrimmed());

@@ -29,6 +29,9 @@ enum SquareKind : Integer {
 struct Player {
     Long Color = 0;  // RGB, red in the low byte
     bool IsHuman = false;
+    // A computer that weighs each offer (computer/offer_value.h) instead of drawing lots;
+    // meaningless for a person. Throws are the same either way.
+    bool Strong = false;
     Text<12> Name;
     Bounded<Integer, 1, 3> KeyCode;  // Windows virtual-key codes: first die, both dice, second die
     Bounded<Text<10>, 1, 3> KeyLabel;

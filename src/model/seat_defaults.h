@@ -41,13 +41,19 @@ inline const std::array<SeatDefaults, 4>& seatDefaults() {
     return seats;
 }
 
+// Who plays a seat.
+enum class Controller { Person, Computer, StrongComputer };
+
 // Seats player (1..4) as the wizard leaves it: who plays it, its name, its colour and, for a
 // person, its three keys.
-void setUpSeat(GameState& state, int player, bool human, const QString& name);
+void setUpSeat(GameState& state, int player, Controller who, const QString& name);
+inline void setUpSeat(GameState& state, int player, bool human, const QString& name) {
+    setUpSeat(state, player, human ? Controller::Person : Controller::Computer, name);
+}
 
 // The game of the command line's seats: one letter a player, p a person here, c the computer,
-// n a person on the network; the bankrupt card out; the seats named "ผู้เล่น:N". Returns the
-// network seats.
+// s the strong computer, n a person on the network; the bankrupt card out; the seats named
+// "ผู้เล่น:N". Returns the network seats.
 QList<int> setUpSeats(GameState& state, const QString& letters);
 
 }  // namespace kroda

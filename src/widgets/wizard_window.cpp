@@ -200,7 +200,7 @@ bool FrmWizard::clickChoice(QPoint at) {
                     return wizard_.selectOption2(k), true;
             return false;
         case ControllerPanel:
-            for (int k = 0; k < 3; ++k)
+            for (int k = 0; k < 4; ++k)
                 if (inside(w.Opt3[static_cast<std::size_t>(k)].Geometry, at))
                     return wizard_.selectOption3(k), true;
             return false;

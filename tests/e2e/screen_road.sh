@@ -5,8 +5,9 @@
 #   tests/e2e/screen_road.sh GAME_DIR
 #
 # 1. Without --scale the title screen opens at twice its size, 1280 x 960, centred.
-# 2. With Debian's openbox running, F11 makes the game window fill the screen and brings it
-#    back to 1280 x 960; the screenshots are kept as WORK/full-screen.png and game-window.png.
+# 2. With Debian's openbox running, F11 makes the game window fill the screen, with the game
+#    drawn at 2x in its middle and a deed card above it, and brings it back to 1280 x 960;
+#    the screenshots are kept as WORK/full-screen.png and game-window.png.
 # 3. The toolbar's speed button runs the game at 2x, 4x and back at 1x: measured from the
 #    narration as the game's milliseconds per real second, each within a tenth.
 # 4. The next game starts at the speed and in the full screen the last one chose.
@@ -110,11 +111,24 @@ start_game --seats cc --narration
 game=$(xs_find_window "$XS_TITLE" 1280x960) || fail "no 1280x960 game window"
 xs_key_to "$game" F11
 xs_find_window "$XS_TITLE" 1920x1080 >/dev/null || fail "F11 did not fill the screen"
+# The game is drawn at 2x in the middle of the screen; a square's deed card comes up above
+# the full-screen window, and goes with its "X".
+read -r x y <<<"$(xs_at square.5)"
+xdotool mousemove --window "$game" $((320 + x * 2)) $((60 + y * 2)) click 1
+deed=$(xs_find_window "$XS_DEED" 680x480) || fail "no deed card over the full screen"
+stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | tr ' ' '\n' | grep '^0x')
+above=$(grep -n -x "$(printf '0x%x' "$deed")" <<<"$stacking" | cut -d: -f1)
+below=$(grep -n -x "$(printf '0x%x' "$game")" <<<"$stacking" | cut -d: -f1)
+[ -n "$above" ] && [ -n "$below" ] && ((above > below)) ||
+  fail "the deed card is not above the full-screen game window: $(tr '\n' ' ' <<<"$stacking")"
 sleep 0.5
 xs_screenshot root "$work/full-screen.png"
+read -r x y <<<"$(xs_at deed.close)"
+xdotool mousemove --window "$deed" $((x * 2)) $((y * 2)) click 1
+xs_gone "$deed" || fail "the deed card's X did not close it"
 xs_key_to "$game" F11
 xs_find_window "$XS_TITLE" 1280x960 >/dev/null || fail "F11 again did not bring the window back"
-note "F11 fills the screen and comes back"
+note "F11 fills the screen, a deed card stays above it, and F11 brings the window back"
 
 # --- 3. The speed button. The game's own speed at the start is 1x.
 press_speed() {

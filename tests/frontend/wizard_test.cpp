@@ -245,6 +245,55 @@ TEST(Wizard, ControllerChoiceIsKeptFromPlayerToPlayer) {
     EXPECT_FALSE(r.state.Players(2).IsHuman);
 }
 
+// The strong computer is a fourth choice, in the page's column between the designed computer
+// and the network player: it gets the computer's name page, its seat plays strong, the
+// choice carries to the next player's page, and Back shows it again; a seat that goes back to
+// the designed computer loses it.
+TEST(Wizard, StrongComputerIsAFourthChoice) {
+    WizardRun r;
+    r.next();
+    r.next();
+    r.w().selectOption2(1);
+    r.next();
+    const Panel& page = r.win().PicPad[ControllerPanel];
+    const int order[4] = {0, 1, 3, 2};
+    for (int k = 0; k < 4; ++k) {
+        const Rect& g = r.win().Opt3[static_cast<std::size_t>(order[k])].Geometry;
+        EXPECT_TRUE(r.win().Opt3[static_cast<std::size_t>(order[k])].Visible);
+        EXPECT_GE(g.Top, page.Geometry.Top);
+        EXPECT_LE(g.Top + g.Height, page.Geometry.Top + page.Geometry.Height);
+        if (k > 0) {
+            const Rect& above = r.win().Opt3[static_cast<std::size_t>(order[k - 1])].Geometry;
+            EXPECT_EQ(g.Left, above.Left);
+            EXPECT_GE(g.Top, above.Top + above.Height) << "choice " << order[k];
+        }
+    }
+    EXPECT_EQ(r.win().Opt3[3].Caption, QStringLiteral("คอมพิวเตอร์ฝีมือดี"));
+    r.w().selectOption3(3);
+    EXPECT_FALSE(r.win().Opt3[0].Value || r.win().Opt3[1].Value || r.win().Opt3[2].Value);
+    r.next();
+    EXPECT_EQ(r.w().shownPanel(), ComputerNamePanel);
+    r.next();
+    EXPECT_FALSE(r.state.Players(1).IsHuman);
+    EXPECT_TRUE(r.state.Players(1).Strong);
+    EXPECT_EQ(r.state.Players(1).Color, seat(1).Color);
+    EXPECT_TRUE(r.win().Opt3[3].Value);
+    r.w().selectOption3(1);
+    r.next();
+    r.next();
+    EXPECT_FALSE(r.state.Players(2).Strong);
+    EXPECT_FALSE(r.state.Players(2).IsHuman);
+    EXPECT_TRUE(r.w().networkSeats().isEmpty());
+    for (int i = 0; i < 4; ++i) r.back();  // to player 1's controller page
+    EXPECT_EQ(r.step(), 3);
+    EXPECT_TRUE(r.win().Opt3[3].Value);
+    EXPECT_FALSE(r.win().Opt3[1].Value);
+    r.w().selectOption3(1);
+    r.next();
+    r.next();
+    EXPECT_FALSE(r.state.Players(1).Strong);
+}
+
 // The bankrupt card follows the box as it is at the last Next on the options page.
 TEST(Wizard, BankruptCardFollowsTheBoxAtEachNext) {
     WizardRun r;

@@ -109,7 +109,7 @@ TEST(BadSave, IsRefusedAndChangesNothing) {
         {"a flipped byte", bytes(flippedInTheMiddle(good)), "checksum: does not match"},
         {"not JSON", bytes("Kroda\n"), "not a save file"},
         {"another format", field("format", QStringLiteral("kroda-board")), "format"},
-        {"a later version", field("version", 2), "version 2 is newer than this game reads"},
+        {"a later version", field("version", 3), "version 3 is newer than this game reads"},
         {"money past the board's limit", field("state.Squares.1.Price", "1000000000.0001"),
          "state.Squares(2).Price: 1000000000.0001 is out of the range of money"},
         {"a position over 39", field("state.Players.2.Position", 41),

@@ -62,8 +62,8 @@ TEST(Script, ReportsTheFirstBadLineAndStops) {
     }
 }
 
-// human and computer set a seat up as the wizard's pages do: trimmed name cut to 12, the
-// seat's colour, and keys for a person only.
+// human, computer and strong set a seat up as the wizard's pages do: trimmed name cut to 12,
+// the seat's colour, and keys for a person only.
 TEST(Script, SetsSeatsUpAsTheWizardDoes) {
     const ScriptOutcome r = runScript(
         "human 1   Somchai Jaidee Long  \n"
@@ -80,7 +80,13 @@ TEST(Script, SetsSeatsUpAsTheWizardDoes) {
         "get Players(2).KeyCode(1)\n"
         "get Players(3).Name\n"
         "get Players(3).KeyCode(1)\n"
-        "get Players(3).KeyLabel(1)\n",
+        "get Players(3).KeyLabel(1)\n"
+        "strong 4 \"เก่ง\"\n"
+        "get Players(4).Name\n"
+        "get Players(4).IsHuman\n"
+        "get Players(4).Strong\n"
+        "get Players(2).Strong\n"
+        "get Players(1).Strong\n",
         emptyFolder());
     ASSERT_EQ(r.status, ExitOk) << r.err;
     EXPECT_EQ(r.out,
@@ -95,7 +101,12 @@ TEST(Script, SetsSeatsUpAsTheWizardDoes) {
               "0\n"
               "สมหญิง      \n"
               "37\n"
-              "ซ้าย      \n");
+              "ซ้าย      \n"
+              "เก่ง        \n"
+              "false\n"
+              "true\n"
+              "false\n"
+              "false\n");
 }
 
 // start reads the board of the folder; a folder without one ends the driver with status 3

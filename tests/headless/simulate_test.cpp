@@ -67,6 +67,31 @@ TEST(Simulate, CountsBankruptciesByCause) {
               o.value("turns").toObject().value("median"));
 }
 
+// --strong gives seats to the strong computer, which wins most games against the designed
+// one from any seat; its wins are its seats' own. Seats that do not take part, repeated
+// seats and a missing list are refused.
+TEST(Simulate, StrongSeats) {
+    const ScriptOutcome r = runScript("players 3\nsimulate 30 1 1000 --strong 3\n", boardFolder());
+    ASSERT_EQ(r.status, ExitOk) << r.err;
+    const QJsonObject o = parse(r.out);
+    EXPECT_EQ(o.value("strong").toArray(), QJsonArray({3}));
+    EXPECT_EQ(o.value("strongWins"), o.value("winsBySeat").toArray().at(2));
+    EXPECT_GE(o.value("strongWins").toInt(), 20) << r.out;
+    EXPECT_EQ(o.value("won").toInt(), 30);
+
+    const ScriptOutcome none = runScript("players 2\nsimulate 2 1 1000\n", boardFolder());
+    ASSERT_EQ(none.status, ExitOk) << none.err;
+    EXPECT_EQ(parse(none.out).value("strong").toArray(), QJsonArray());
+    EXPECT_EQ(parse(none.out).value("strongWins").toInt(), 0);
+
+    for (const char* bad : {"players 3\nsimulate 2 --strong 4\n", "simulate 2 --strong 11\n",
+                            "simulate 2 --strong\n", "simulate 2 --strong 1x\n"}) {
+        const ScriptOutcome b = runScript(bad, boardFolder());
+        EXPECT_NE(b.status, ExitOk) << bad;
+        EXPECT_NE(b.err.find("--strong"), std::string::npos) << bad << b.err;
+    }
+}
+
 // The same seeds give the same games, also when each game is saved every 50 ticks and
 // played on from the save; only the seconds taken differ.
 TEST(Simulate, RepeatsWithTheSameSeed) {

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <istream>
 #include <limits>
 #include <ostream>
@@ -130,6 +131,7 @@ const ScriptRunner::Command* ScriptRunner::findCommand(const QString& word) {
         {"players", &ScriptRunner::cmdPlayers},
         {"human", &ScriptRunner::cmdHuman},
         {"computer", &ScriptRunner::cmdComputer},
+        {"strong", &ScriptRunner::cmdStrong},
         {"bankruptcard", &ScriptRunner::cmdBankruptCard},
         {"seed", &ScriptRunner::cmdSeed},
         {"start", &ScriptRunner::cmdStart},
@@ -264,27 +266,34 @@ void ScriptRunner::cmdPlayers(const QString& args) {
         static_cast<Integer>(wholeNumber(w[0], 2, 4, "the number of players"));
 }
 
-void ScriptRunner::setUpPlayer(const QString& args, bool human) {
-    requireNotStarted(human ? "human" : "computer");
+void ScriptRunner::setUpPlayer(const QString& args, Controller who) {
+    const char* command = who == Controller::Person     ? "human"
+                          : who == Controller::Computer ? "computer"
+                                                        : "strong";
+    requireNotStarted(command);
     QString name;
     const QString seat = firstWord(args, name);
     if (seat.isEmpty())
-        fail(QStringLiteral("usage: %1 PLAYER [NAME]").arg(human ? "human" : "computer"));
+        fail(QStringLiteral("usage: %1 PLAYER [NAME]").arg(command));
     const int p = static_cast<int>(wholeNumber(seat, 1, 4, "a player"));
     name = unquoted(name).trimmed();
     if (name.isEmpty())
         name = session_->game().state.Players(p).Name.trimmed();  // the name the wizard offers
     if (name.isEmpty())
         fail(QStringLiteral("player %1 needs a name").arg(p));
-    session_->setUpPlayer(p, human, name);
+    session_->setUpPlayer(p, who, name);
 }
 
 void ScriptRunner::cmdHuman(const QString& args) {
-    setUpPlayer(args, true);
+    setUpPlayer(args, Controller::Person);
 }
 
 void ScriptRunner::cmdComputer(const QString& args) {
-    setUpPlayer(args, false);
+    setUpPlayer(args, Controller::Computer);
+}
+
+void ScriptRunner::cmdStrong(const QString& args) {
+    setUpPlayer(args, Controller::StrongComputer);
 }
 
 void ScriptRunner::cmdBankruptCard(const QString& args) {
@@ -503,7 +512,15 @@ void ScriptRunner::cmdSimulate(const QString& args) {
     QStringList w = words(args);
     const bool check = w.removeAll(QStringLiteral("--check")) > 0;
     const bool resave = w.removeAll(QStringLiteral("--resave")) > 0;
-    expectCount(w, 1, 3, "simulate N [SEED] [MAXTURNS] [--check] [--resave]");
+    const char* usage = "simulate N [SEED] [MAXTURNS] [--strong SEATS] [--check] [--resave]";
+    QString strong;
+    if (const qsizetype at = w.indexOf(QStringLiteral("--strong")); at >= 0) {
+        if (at + 1 >= w.size())
+            fail(QStringLiteral("usage: %1").arg(QLatin1String(usage)));
+        strong = w[at + 1];
+        w.remove(at, 2);
+    }
+    expectCount(w, 1, 3, usage);
     if (resave && !check)
         fail(QStringLiteral("--resave goes with --check"));
     SimulationSettings s;
@@ -517,6 +534,15 @@ void ScriptRunner::cmdSimulate(const QString& args) {
     s.seed = w.size() > 1 ? seedNumber(w[1]) : 1;
     s.maxTurns =
         w.size() > 2 ? static_cast<int>(wholeNumber(w[2], 1, 1'000'000, "MAXTURNS")) : 2000;
+    for (const QChar c : strong) {
+        const int seat = c.digitValue();
+        if (seat < 1 || seat > s.players || s.strongSeats.size() == 4 ||
+            std::find(s.strongSeats.begin(), s.strongSeats.end(), seat) != s.strongSeats.end())
+            fail(QStringLiteral("--strong takes the seats, 1 to %1, each once, as digits: \"%2\"")
+                     .arg(s.players)
+                     .arg(strong));
+        s.strongSeats.push_back(seat);
+    }
     const SimulationResult result = simulate(s);
     print(result.toJson());
     if (const InvariantReport* b = result.firstBroken()) {

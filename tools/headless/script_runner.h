@@ -1,6 +1,8 @@
 #pragma once
 // Runs a script of driver commands, one a line, against one headless game.
 
+#include "model/seat_defaults.h"
+
 #include <QString>
 
 #include <functional>
@@ -53,6 +55,7 @@ class ScriptRunner {
     void cmdPlayers(const QString& args);
     void cmdHuman(const QString& args);
     void cmdComputer(const QString& args);
+    void cmdStrong(const QString& args);
     void cmdBankruptCard(const QString& args);
     void cmdSeed(const QString& args);
     void cmdStart(const QString& args);
@@ -74,7 +77,7 @@ class ScriptRunner {
     void cmdPlaySaves(const QString& args);
     void cmdSave(const QString& args);
     void cmdLoad(const QString& args);
-    void setUpPlayer(const QString& args, bool human);
+    void setUpPlayer(const QString& args, Controller who);
     void waitCommand(const QString& args, bool closeCards);
 
     RunnerOptions options_;

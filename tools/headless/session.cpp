@@ -36,8 +36,8 @@ void Session::seed(std::uint64_t seed) {
     windowless_.port.startOfDay = kSeededTimeOfDay;
 }
 
-void Session::setUpPlayer(int player, bool human, const QString& name) {
-    setUpSeat(windowless_.game.state, player, human, name.trimmed());
+void Session::setUpPlayer(int player, Controller who, const QString& name) {
+    setUpSeat(windowless_.game.state, player, who, name.trimmed());
     setUp_[player] = true;
 }
 

@@ -3,6 +3,7 @@
 // time of day is a fixed instant plus the virtual time that has passed when it is seeded.
 
 #include "game/windowless_game.h"
+#include "model/seat_defaults.h"
 
 #include <QByteArray>
 #include <QString>
@@ -32,7 +33,10 @@ class Session {
     void seed(std::uint64_t seed);
 
     // Sets seat `player` up as the wizard does for a person or a computer.
-    void setUpPlayer(int player, bool human, const QString& name);
+    void setUpPlayer(int player, Controller who, const QString& name);
+    void setUpPlayer(int player, bool human, const QString& name) {
+        setUpPlayer(player, human ? Controller::Person : Controller::Computer, name);
+    }
 
     // The wizard's hand-over: the game window loads and the sequencer starts at step 1.
     // Seats that take part but were never set up play as computers under their default

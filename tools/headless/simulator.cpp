@@ -82,8 +82,12 @@ GameOutcome playComputerGame(const SimulationSettings& settings, std::uint64_t s
     GameState& setUp = session->game().state;
     setUp.PlayerCount = static_cast<Integer>(settings.players);
     setUp.BankruptCardOn = settings.bankruptCardOn;
-    for (int p = 1; p <= settings.players; ++p)
-        session->setUpPlayer(p, false, QStringLiteral("ผู้เล่น:%1").arg(p));
+    for (int p = 1; p <= settings.players; ++p) {
+        const bool strong = std::find(settings.strongSeats.begin(), settings.strongSeats.end(),
+                                      p) != settings.strongSeats.end();
+        session->setUpPlayer(p, strong ? Controller::StrongComputer : Controller::Computer,
+                             QStringLiteral("ผู้เล่น:%1").arg(p));
+    }
 
     GameOutcome out;
     // The outcome follows whichever session plays the game now.
@@ -271,6 +275,12 @@ QByteArray SimulationResult::toJson() const {
     out += ", \"maxTurns\": " + QByteArray::number(settings.maxTurns);
     out += ", \"turns\": {\"mean\": " + number(mean) + ", \"median\": " + number(median) +
            ", \"p95\": " + number(p95) + ", \"max\": " + number(max) + "}";
+    int strongWins = 0;
+    for (const int seat : settings.strongSeats)
+        if (seat >= 1 && seat <= settings.players)
+            strongWins += bySeat[static_cast<std::size_t>(seat - 1)];
+    out += ", \"strong\": " + list(settings.strongSeats);
+    out += ", \"strongWins\": " + QByteArray::number(strongWins);
     out += ", \"winsBySeat\": " + list(bySeat);
     out += ", \"winsByPlace\": " + list(byPlace);
     std::vector<int> firstOut;

@@ -17,6 +17,8 @@ namespace kroda::headless {
 struct SimulationSettings {
     QString folder;
     int players = 4;
+    // The seats (1..4) the strong computer plays; the designed computer plays the others.
+    std::vector<int> strongSeats;
     bool bankruptCardOn = false;
     int games = 1;
     std::uint64_t seed = 0;  // game i is seeded with seed + i
@@ -63,9 +65,10 @@ struct SimulationResult {
     const InvariantReport* firstBroken() const;
 
     // {"games": .., "won": .., "cutOff": .., "stalled": .., "turns": {"mean", "median",
-    //  "p95", "max"}, "winsBySeat": [..], "winsByPlace": [..], "bankruptcies": {"rent": ..,
-    //  "purchase", "building", "tax", "fine", "cardPay", "loseAll", "bankruptCard", "other"},
-    //  "firstBankruptcyTurn": {"median": ..}, "timerTicks": .., "seconds": ..}
+    //  "p95", "max"}, "strong": [..], "strongWins": .., "winsBySeat": [..], "winsByPlace": [..],
+    //  "bankruptcies": {"rent": .., "purchase", "building", "tax", "fine", "cardPay", "loseAll",
+    //  "bankruptCard", "other"}, "firstBankruptcyTurn": {"median": ..}, "timerTicks": ..,
+    //  "seconds": ..}
     QByteArray toJson() const;
 };
 

@@ -171,6 +171,7 @@ struct Fields<Player> {
     static void visit(V& v) {
         v("Color", &Player::Color);
         v("IsHuman", &Player::IsHuman);
+        v("Strong", &Player::Strong);
         v("Name", &Player::Name);
         v("KeyCode", &Player::KeyCode);
         v("KeyLabel", &Player::KeyLabel);
