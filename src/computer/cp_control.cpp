@@ -1,6 +1,6 @@
 // The computer player: it always throws both dice at once and takes an offer one time in
 // three, whatever the price. The strong computer throws the same way but weighs its offers.
-#include "computer/offer_value.h"
+#include "computer/look_ahead.h"
 #include "game/game.h"
 
 namespace kroda {
@@ -20,7 +20,8 @@ void Game::CPControl() {
                 scripted.answers.pop_front();
             } else if (GameState::isSeat(state.CurPlayer) &&
                        state.Players(state.CurPlayer).Strong) {
-                answer = takesOffer(state, state.CurPlayer) ? OfferAnswer::Yes : OfferAnswer::No;
+                answer =
+                    strongTakesOffer(state, state.CurPlayer) ? OfferAnswer::Yes : OfferAnswer::No;
             } else {
                 const int r = random.below(3);
                 answer = r == 0   ? OfferAnswer::Yes
