@@ -6,14 +6,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 #include <vector>
 
 namespace kroda {
 
 namespace {
-
-constexpr int kHotelGroup[] = {4, 5, 15, 25, 35};
-constexpr int kPairGroup[] = {12, 28};
 
 // A difference of plays that is not this many times its standard error is a close call.
 constexpr double kCloseCall = 1.5;
@@ -86,10 +84,9 @@ struct Model {
     int orderSize = 0;
     int left = 0;  // seats not out
 
-    int groupCount(const int* group, int size, int owner) const {
+    int groupCount(std::span<const Integer> group, int owner) const {
         int n = 0;
-        for (int i = 0; i < size; ++i)
-            n += plots[static_cast<std::size_t>(group[i])].owner == owner;
+        for (const Integer p : group) n += plots[static_cast<std::size_t>(p)].owner == owner;
         return n;
     }
 
@@ -100,9 +97,9 @@ struct Model {
             case Land:
                 return r[static_cast<std::size_t>(std::min(plot.buildings + 1, 6))];
             case HotelSite:
-                return r[static_cast<std::size_t>(groupCount(kHotelGroup, 5, plot.owner))];
+                return r[static_cast<std::size_t>(groupCount(kHotelGroup, plot.owner))];
             case PairSite:
-                return r[static_cast<std::size_t>(groupCount(kPairGroup, 2, plot.owner))];
+                return r[static_cast<std::size_t>(groupCount(kPairGroup, plot.owner))];
             default:
                 return 0;
         }

@@ -4,16 +4,11 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <initializer_list>
+#include <span>
 
 namespace kroda {
 
 namespace {
-
-// The five hotels and the pair are groups by their places on the board, as the rent rule
-// counts them.
-constexpr std::initializer_list<Integer> kHotelSites = {4, 5, 15, 25, 35};
-constexpr std::initializer_list<Integer> kPairSites = {12, 28};
 
 // The figures below were tuned with kroda-headless's simulate against the designed computer
 // on the default board (README: "The strong computer").
@@ -40,7 +35,12 @@ const Square& squareAt(const GameState& state, int position) {
     return state.Squares(position % kSquareCount + 1);
 }
 
-int ownedInGroup(const GameState& state, std::initializer_list<Integer> group, Integer owner) {
+std::span<const Integer> groupOf(const Square& s) {
+    return s.Kind == HotelSite ? std::span<const Integer>(kHotelGroup)
+                               : std::span<const Integer>(kPairGroup);
+}
+
+int ownedInGroup(const GameState& state, std::span<const Integer> group, Integer owner) {
     int n = 0;
     for (const Integer p : group)
         if (squareAt(state, p).Owner == owner)
@@ -59,9 +59,9 @@ Currency rentNow(const GameState& state, int position) {
         case Land:
             return rentOf(s, s.Buildings + 1);
         case HotelSite:
-            return rentOf(s, ownedInGroup(state, kHotelSites, s.Owner));
+            return rentOf(s, ownedInGroup(state, kHotelGroup, s.Owner));
         case PairSite:
-            return rentOf(s, ownedInGroup(state, kPairSites, s.Owner));
+            return rentOf(s, ownedInGroup(state, kPairGroup, s.Owner));
         default:
             return {};
     }
@@ -97,7 +97,7 @@ Currency gainOf(const GameState& state, Integer player, int position) {
     if (s.Kind == Land)
         return rentAfterPurchase(state, player, static_cast<Integer>(position)) -
                (s.Owner == player ? rentOf(s, s.Buildings + 1) : Currency{});
-    const int held = ownedInGroup(state, s.Kind == HotelSite ? kHotelSites : kPairSites, player);
+    const int held = ownedInGroup(state, groupOf(s), player);
     const Currency after = rentOf(s, held + 1);
     Currency gain = after;
     for (int k = 0; k < held; ++k) gain += after - rentOf(s, held);
@@ -151,8 +151,7 @@ Currency rentAfterPurchase(const GameState& state, Integer owner, Integer positi
     const Square& s = squareAt(state, position);
     if (s.Kind == Land)
         return rentOf(s, s.Owner == owner ? std::min(s.Buildings + 2, 6) : 1);
-    return rentOf(s,
-                  ownedInGroup(state, s.Kind == HotelSite ? kHotelSites : kPairSites, owner) + 1);
+    return rentOf(s, ownedInGroup(state, groupOf(s), owner) + 1);
 }
 
 bool takesOffer(const GameState& state, Integer player) {

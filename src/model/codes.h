@@ -8,6 +8,10 @@ namespace kroda {
 // The ring of squares, indexed 0..kSquareCount - 1 by Position, and the jail's place on it.
 inline constexpr Integer kSquareCount = 40;
 inline constexpr Integer kJailPosition = 10;
+// The rent groups, fixed by their places on the board, not by the squares' kinds: the five
+// hotels and the pair of utilities.
+inline constexpr Integer kHotelGroup[] = {4, 5, 15, 25, 35};
+inline constexpr Integer kPairGroup[] = {12, 28};
 
 // The steps of the turn sequencer (TalkStep).
 enum TalkStepValue : Integer {

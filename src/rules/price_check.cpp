@@ -1,14 +1,16 @@
 // The one rule for the amount that belongs to a square in its present state.
 #include "game/game.h"
 
+#include <span>
+
 namespace kroda {
 
 namespace {
 // How many squares of a group share the owner of `owner`.
-int sameOwner(const GameState& s, std::initializer_list<int> group, Integer owner) {
+int sameOwner(const GameState& s, std::span<const Integer> group, Integer owner) {
     int n = 0;
-    for (int number : group) {
-        if (s.Squares(number).Owner == owner)
+    for (const Integer position : group) {
+        if (s.Squares(position + 1).Owner == owner)
             ++n;
     }
     return n;
@@ -30,10 +32,9 @@ Currency Game::amountOf(Integer position) const {
             return sq.Rent.inBounds(level) ? sq.Rent(level) : Currency{};
         }
         case HotelSite:
-            // The five hotels are fixed by their places on the board, not by their kind.
-            return sq.Rent(sameOwner(state, {5, 6, 16, 26, 36}, sq.Owner));
+            return sq.Rent(sameOwner(state, kHotelGroup, sq.Owner));
         case PairSite:
-            return sq.Rent(sameOwner(state, {13, 29}, sq.Owner));
+            return sq.Rent(sameOwner(state, kPairGroup, sq.Owner));
         default:
             return {};
     }

@@ -16,8 +16,9 @@ namespace {
 const std::string kVersionOne = KRODA_SOURCE_DIR "/tests/headless/version-1.Sav";
 
 // Its seats read as the designed computer, which plays on to the winner the game of that
-// version reached from the same moment (player 2, at 1714786 ms); saved again, the file is of
-// today's version and keeps a seat made strong.
+// version reached from the same moment (player 2, at 1714786 ms); its toolbar is laid out as
+// today's, with the speed button; saved again, the file is of today's version and keeps a seat
+// made strong.
 TEST(VersionOneSave, ReadsWithEverySeatTheDesignedComputer) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -28,6 +29,7 @@ TEST(VersionOneSave, ReadsWithEverySeatTheDesignedComputer) {
                                           "get Players(2).Strong\n"
                                           "get Players(3).Strong\n"
                                           "get Players(4).Strong\n"
+                                          "get ImgIconT(3).Visible\n"
                                           "play\n"
                                           "get CurPlayer\n"
                                           "set Players(3).Strong true\n"
@@ -40,6 +42,7 @@ TEST(VersionOneSave, ReadsWithEverySeatTheDesignedComputer) {
     EXPECT_EQ(r.out,
               "Somchai     \n"
               "false\nfalse\nfalse\nfalse\n"
+              "true\n"
               "1714786\n"
               "2\n"
               "true\nfalse\n");
