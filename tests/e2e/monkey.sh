@@ -197,6 +197,8 @@ scan() {
     id=${win_ids[$i]}
     case "$cap ${win_w[$i]}x${win_h[$i]}" in
       "$XS_BACKDROP "*) kind=backdrop ;;
+      # F11 among the monkey's keys puts the game window in full screen.
+      "$XS_TITLE ${XS_SCREEN_W}x$XS_SCREEN_H") kind=fullgame ;;
       "$XS_TITLE 640x480")
         kind=$(title_or_game "$id" "${win_x[$i]}" "${win_y[$i]}")
         [ -n "${main_since[$id]:-}" ] || main_since[$id]=$SECONDS
@@ -215,6 +217,17 @@ scan() {
       seen["$kind \"$cap\" ${win_w[$i]}x${win_h[$i]}"]=$((${seen["$kind \"$cap\" ${win_w[$i]}x${win_h[$i]}"]:-0} + 1))
     fi
   done
+}
+
+# Sets W to the index of the Nth window (counted round) of this kind; false when none is open.
+nth_window_of() {
+  local i n=$2
+  local -a found=()
+  for i in "${!win_kinds[@]}"; do
+    [ "${win_kinds[$i]}" = "$1" ] && found+=("$i")
+  done
+  ((${#found[@]} > 0)) || return 1
+  W=${found[$((n % ${#found[@]}))]}
 }
 
 # Sets W to the index of the first window of this kind; false when none is open.
@@ -475,7 +488,10 @@ reach_game() {
       # focus, and Tab brings it to Yes).
       window_of other
       key_to Tab space
-    elif window_of other; then
+    elif window_of fullgame; then
+      key_to F11
+    elif nth_window_of other "$tries"; then
+      # Escape for each of them in turn: a menu or a tooltip of a dialog does not close it.
       key_to Escape
     elif window_of host; then
       key_to Return
