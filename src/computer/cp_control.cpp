@@ -1,5 +1,6 @@
 // The computer player: it always throws both dice at once and takes an offer one time in
-// three, whatever the price. The strong computer throws the same way but weighs its offers.
+// three, whatever the price. The strong computer throws the same way but plays each offer out
+// both ways before it answers (look_ahead.h).
 #include "computer/look_ahead.h"
 #include "game/game.h"
 

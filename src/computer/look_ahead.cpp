@@ -443,13 +443,12 @@ LookAheadVerdict lookAhead(const GameState& state, Integer player, int games, in
 bool strongTakesOffer(const GameState& state, Integer player) {
     if (!GameState::isSeat(player))
         return false;
-    const bool weighed = takesOffer(state, player);
     const LookAheadVerdict v = lookAhead(state, player);
     if (v.gamesPlayed == 0)
         return false;
     // Within a hundredth of a game either way the plays cannot tell; the weighing decides.
     if (std::abs(v.winsTaking - v.winsRefusing) <= kTie * v.gamesPlayed)
-        return weighed;
+        return takesOffer(state, player);
     return v.winsTaking > v.winsRefusing;
 }
 
